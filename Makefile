@@ -1,0 +1,36 @@
+# Entry points for players and developers; CMake does the real work.
+BUILD      ?= build
+JOBS       ?= 2
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test bench sanitize format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	@cd $(BUILD) && ./morvatek
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+bench:
+	@$(MAKE) --no-print-directory build BUILD=build-release CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
+	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json
+
+sanitize:
+	@$(MAKE) --no-print-directory test BUILD=build-asan CMAKE_ARGS="-DMORVATEK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+format:
+	@find src tests tools bench -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+
+clean:
+	@rm -rf build build-release build-asan

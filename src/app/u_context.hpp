@@ -1,0 +1,24 @@
+// What every screen shares beside the display, font and sound: settings, statistics, kind of match.
+#pragma once
+
+#include "app/u_preferences.hpp"
+#include "model/u_statistics.hpp"
+
+#include <cstdint>
+
+enum class TGameType : std::uint8_t { GameLocal = 0, GameNetwork = 1 };
+
+class TContext {
+public:
+    TContext() = default;
+    explicit TContext(std::string configPath) : preferences(std::move(configPath)) {}
+    // Writes config.txt.
+    ~TContext() { preferences.save(); }
+    TContext(const TContext&) = delete;
+    TContext& operator=(const TContext&) = delete;
+
+    TPreferences preferences;
+    TStatistics statistics;
+    TGameType gameType = TGameType::GameLocal;
+    int networkTeam = 0;
+};

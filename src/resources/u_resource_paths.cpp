@@ -1,0 +1,11 @@
+#include "resources/u_resource_paths.hpp"
+
+std::string joinPath(const std::string& a, const std::string& b) { return a + "/" + b; }
+
+std::string dataPath(const std::string& category, const std::string& name) {
+    return joinPath(joinPath("data", category), name);
+}
+
+std::string flagFileName(int flagNumber, TFlagSize size) {
+    return "flags-" + std::to_string(flagNumber) + "-" + std::to_string(static_cast<int>(size)) + ".png";
+}

@@ -1,0 +1,90 @@
+#include "sound/u_sound.hpp"
+
+#include "app/u_preferences.hpp"
+#include "resources/u_image_loader.hpp"
+
+#include <iostream>
+
+namespace {
+
+struct SoundSlot {
+    const char* file;
+    int channel;
+};
+
+// In TTypeSound order.
+constexpr std::array<SoundSlot, soundCount> soundSlots = {{
+    {"jump.wav", 1},
+    {"fire.wav", 1},
+    {"arrow.wav", 1},
+    {"plant.wav", 1},
+    {"explosion.wav", 1},
+    {"bounce.wav", 1},
+    {"throw.wav", 1},
+    {"voice1.wav", 2},
+    {"voice2.wav", 2},
+    {"han.ogg", 1},
+}};
+
+// The order the effects are read from disk at start-up.
+constexpr std::array<TTypeSound, soundCount> loadingOrder = {
+    TTypeSound::SoundJump,      TTypeSound::SoundFire,   TTypeSound::SoundArrow,  TTypeSound::SoundPlant,
+    TTypeSound::SoundExplosion, TTypeSound::SoundVoice1, TTypeSound::SoundVoice2, TTypeSound::SoundHan,
+    TTypeSound::SoundBounce,    TTypeSound::SoundThrow,
+};
+
+std::size_t indexOf(TTypeSound sound) { return static_cast<std::size_t>(sound); }
+
+} // namespace
+
+const char* soundFileName(TTypeSound sound) { return soundSlots.at(indexOf(sound)).file; }
+
+int soundChannel(TTypeSound sound) { return soundSlots.at(indexOf(sound)).channel; }
+
+TNoise::TNoise(const TPreferences& preferences) : preferences(preferences) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
+        Mix_OpenAudio(frequency, static_cast<Uint16>(format), channels, chunkSize) != 0) {
+        std::cout << "No sound: " << Mix_GetError() << std::endl;
+        return;
+    }
+    audioOpen_ = true;
+    for (const TTypeSound sound : loadingOrder) {
+        samples_[indexOf(sound)] = loadSound(soundFileName(sound));
+    }
+}
+
+TNoise::~TNoise() {
+    for (const TTypeSound sound : loadingOrder) {
+        samples_[indexOf(sound)].reset();
+    }
+    stopMusic();
+    if (audioOpen_) {
+        Mix_CloseAudio();
+    }
+}
+
+Mix_Chunk* TNoise::sample(TTypeSound sound) const {
+    const std::size_t index = indexOf(sound);
+    return index < samples_.size() ? samples_[index].get() : nullptr;
+}
+
+void TNoise::playSound(TTypeSound sound) {
+    Mix_Chunk* chunk = sample(sound);
+    if (!preferences.activeSounds || chunk == nullptr) {
+        return;
+    }
+    Mix_PlayChannelTimed(soundChannel(sound), chunk, 0, -1);
+}
+
+void TNoise::playMusic(TTypeMusic which, std::int32_t loops) {
+    if (!preferences.activeMusic || which != TTypeMusic::MusicGame || !audioOpen_) {
+        return;
+    }
+    stopMusic();
+    music = loadMusic("music-game.mod");
+    if (music) {
+        Mix_PlayMusic(music.get(), loops);
+    }
+}
+
+void TNoise::stopMusic() { music.reset(); }
