@@ -17,7 +17,8 @@ public:
     TDisplay& operator=(const TDisplay&) = delete;
 
     // Sets the mode the full-screen preference asks for, when it differs from the applied one.
-    // Full screen that fails falls back to a window (and clears the preference); false when no mode could be set.
+    // Full screen that fails falls back to a window (and clears the preference); false when no mode could be
+    // set.
     bool applyVideoMode();
     void showLoading();
     // False when the window could not be opened; nothing may draw then.

@@ -18,11 +18,12 @@ namespace {
 const char* const configFileName = "config.txt";
 
 std::string configText(const TPreferences& p) {
-    return "active_music:" + boolText(p.activeMusic) + "\n" + "active_sounds:" + boolText(p.activeSounds) + "\n" +
-           "fullscreen:" + boolText(p.fullscreen) + "\n" + "scrolling:" + boolText(p.scrolling) + "\n" +
-           "nb_teams:" + std::to_string(p.nbTeams) + "\n" + "nb_tumboks:" + std::to_string(p.nbTumboks) + "\n" +
-           "nb_ai:" + std::to_string(p.nbAi) + "\n" + "nb_explosifs:" + std::to_string(p.nbExplosifs) + "\n" +
-           "game_map:" + p.gameMap + "\n" + "game_background:" + p.gameBackground + "\n";
+    return "active_music:" + boolText(p.activeMusic) + "\n" + "active_sounds:" + boolText(p.activeSounds) +
+           "\n" + "fullscreen:" + boolText(p.fullscreen) + "\n" + "scrolling:" + boolText(p.scrolling) +
+           "\n" + "nb_teams:" + std::to_string(p.nbTeams) + "\n" +
+           "nb_tumboks:" + std::to_string(p.nbTumboks) + "\n" + "nb_ai:" + std::to_string(p.nbAi) + "\n" +
+           "nb_explosifs:" + std::to_string(p.nbExplosifs) + "\n" + "game_map:" + p.gameMap + "\n" +
+           "game_background:" + p.gameBackground + "\n";
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -71,7 +72,9 @@ bool replaceFile(const std::string& target, const std::string& text, std::string
 
 TPreferences::TPreferences() : TPreferences(configFileName) {}
 
-TPreferences::TPreferences(std::string filePath) : filePath_(std::move(filePath)) { load(); }
+TPreferences::TPreferences(std::string filePath) : filePath_(std::move(filePath)) {
+    load();
+}
 
 void TPreferences::load() {
     activeMusic = true;
@@ -90,8 +93,8 @@ void TPreferences::load() {
     }
     if (!file.is_open()) {
         mayOverwrite_ = false;
-        std::cout << "Cannot read " << filePath_ << ": the default settings are used and the file is left as it is."
-                  << std::endl;
+        std::cout << "Cannot read " << filePath_
+                  << ": the default settings are used and the file is left as it is." << std::endl;
         return;
     }
     std::string line;
@@ -132,8 +135,8 @@ void TPreferences::readLine(const std::string& line) {
 
 bool TPreferences::save() const {
     if (!mayOverwrite_) {
-        std::cout << "Settings not saved: " << filePath_ << " could not be read at start and is kept as it was."
-                  << std::endl;
+        std::cout << "Settings not saved: " << filePath_
+                  << " could not be read at start and is kept as it was." << std::endl;
         return false;
     }
     std::string error;
@@ -166,7 +169,9 @@ std::string subText(const std::string& text, int first, int last) {
     return text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
 }
 
-int clampInt(int value, int low, int high) { return std::min(std::max(value, low), high); }
+int clampInt(int value, int low, int high) {
+    return std::min(std::max(value, low), high);
+}
 
 int parseIntIn(const std::string& text, int defaultValue, int low, int high) {
     // An optional sign and at least one digit, nothing else; values beyond 32 bits do not convert.
@@ -190,4 +195,6 @@ void parseBool(const std::string& text, bool& flag) {
     }
 }
 
-std::string boolText(bool flag) { return flag ? "True" : "False"; }
+std::string boolText(bool flag) {
+    return flag ? "True" : "False";
+}

@@ -5,8 +5,8 @@
 
 #include <iostream>
 
-std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context, TFont& font,
-                                               TNoise& noise) {
+std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context,
+                                               TFont& font, TNoise& noise) {
     switch (type) {
     case TScreenType::ScreenMainMenu:
         return std::make_unique<TFontSamplerScreen>(display, context, font, noise); // TEMPORARY

@@ -16,8 +16,8 @@ using PScreenNode = TScreenNode*;
 // Builds the screen a push value names; the real one knows every screen class of the game.
 using TScreenFactory =
     std::function<std::unique_ptr<TBasicScreen>(TScreenType, TDisplay&, TContext&, TFont&, TNoise&)>;
-std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context, TFont& font,
-                                               TNoise& noise);
+std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context,
+                                               TFont& font, TNoise& noise);
 
 class TScreenStack : public TStack {
 public:

@@ -10,7 +10,9 @@ TStack::~TStack() {
     }
 }
 
-void TStack::push(void* item) { items_.push_back(item); }
+void TStack::push(void* item) {
+    items_.push_back(item);
+}
 
 bool TStack::pop() {
     if (items_.empty()) {
@@ -21,7 +23,9 @@ bool TStack::pop() {
     return true;
 }
 
-void* TStack::top() const { return items_.empty() ? nullptr : items_.back(); }
+void* TStack::top() const {
+    return items_.empty() ? nullptr : items_.back();
+}
 
 void TStack::print() const {
     std::cout << "TStack.print --->" << '\n';

@@ -7,7 +7,8 @@
 #include "sound/u_sound.hpp"
 
 int runTopLevelLoop() {
-    // Declaration order is creation order; destruction runs backwards, so the context (and config.txt) goes last.
+    // Declaration order is creation order; destruction runs backwards, so the context (and config.txt) goes
+    // last.
     TContext context;
     TDisplay display(context.preferences);
     if (!display.ready()) {

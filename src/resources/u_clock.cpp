@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
-std::uint32_t TSdlClock::ticks() const { return SDL_GetTicks(); }
+std::uint32_t TSdlClock::ticks() const {
+    return SDL_GetTicks();
+}
 
 const TSdlClock& TSdlClock::instance() {
     static const TSdlClock clock;

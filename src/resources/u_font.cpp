@@ -22,6 +22,9 @@ TFont::TFont()
     : imageBig(loadFontImage("font_big.png")), imageMedium(loadFontImage("font_medium.png")),
       imageSmall(loadFontImage("font_small.png")) {}
 
+TFont::TFont(SurfacePtr big, SurfacePtr medium, SurfacePtr small)
+    : imageBig(std::move(big)), imageMedium(std::move(medium)), imageSmall(std::move(small)) {}
+
 const SDL_Surface* TFont::image(TSize size) const {
     switch (size) {
     case TSize::SizeBig:
@@ -60,7 +63,9 @@ SDL_Rect TFont::textSize(const std::string& text, TSize size) const {
     }
     const SDL_Rect cell = charSize(size);
     // Clamp to what a surface can hold; a text that long is a bug upstream, not a reason to wrap.
-    const auto clampToRect = [](std::size_t value) { return static_cast<Uint16>(std::min<std::size_t>(value, 0xFFFF)); };
+    const auto clampToRect = [](std::size_t value) {
+        return static_cast<Uint16>(std::min<std::size_t>(value, 0xFFFF));
+    };
     return {0, 0, clampToRect(longest * cell.w), clampToRect(lines * cell.h)};
 }
 

@@ -10,7 +10,9 @@ enum class TSize : std::uint8_t { SizeBig = 0, SizeMedium = 1, SizeSmall = 2 };
 
 class TFont {
 public:
+    // Loads the three strips from the data directory.
     TFont();
+    TFont(SurfacePtr big, SurfacePtr medium, SurfacePtr small);
 
     SDL_Rect charSize(TSize size) const;
     SDL_Rect charRect(char character, TSize size) const;

@@ -48,7 +48,9 @@ SurfacePtr loadGameImage(const std::string& name) {
     return loadImage(dataPath("game-images", name), TImageConversion::ConversionAlpha);
 }
 
-SurfacePtr loadFlag(int flagNumber, TFlagSize size) { return loadGameImage(flagFileName(flagNumber, size)); }
+SurfacePtr loadFlag(int flagNumber, TFlagSize size) {
+    return loadGameImage(flagFileName(flagNumber, size));
+}
 
 SurfacePtr loadMapImage(const std::string& name, TImageConversion conversion) {
     return loadImage(dataPath("maps", name), conversion);
@@ -66,4 +68,6 @@ ChunkPtr loadSound(const std::string& name) {
     return ChunkPtr(Mix_LoadWAV_RW(stream, 1));
 }
 
-MusicPtr loadMusic(const std::string& name) { return MusicPtr(Mix_LoadMUS(dataPath("noise", name).c_str())); }
+MusicPtr loadMusic(const std::string& name) {
+    return MusicPtr(Mix_LoadMUS(dataPath("noise", name).c_str()));
+}

@@ -4,4 +4,6 @@
 #include <cmath>
 
 // Nearest integer, halves to even (the default rounding mode).
-inline int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+inline int roundHalfEven(double value) {
+    return static_cast<int>(std::nearbyint(value));
+}

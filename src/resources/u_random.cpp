@@ -19,11 +19,15 @@ int Random(int n) {
     return std::uniform_int_distribution<int>(0, n - 1)(generator());
 }
 
-double RandomUnit() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator()); }
+double RandomUnit() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
+}
 
 void reseedRandomFromClock() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     generator().seed(static_cast<std::uint32_t>(now ^ (now >> 32)));
 }
 
-void seedRandom(std::uint32_t seed) { generator().seed(seed); }
+void seedRandom(std::uint32_t seed) {
+    generator().seed(seed);
+}

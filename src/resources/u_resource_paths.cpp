@@ -1,6 +1,8 @@
 #include "resources/u_resource_paths.hpp"
 
-std::string joinPath(const std::string& a, const std::string& b) { return a + "/" + b; }
+std::string joinPath(const std::string& a, const std::string& b) {
+    return a + "/" + b;
+}
 
 std::string dataPath(const std::string& category, const std::string& name) {
     return joinPath(joinPath("data", category), name);

@@ -6,7 +6,8 @@
 
 namespace {
 
-// The format every surface of the game shares: the video surface's, or plain 32-bit ARGB before a mode is set.
+// The format every surface of the game shares: the video surface's, or plain 32-bit ARGB before a mode is
+// set.
 struct PixelMasks {
     int bitsPerPixel;
     Uint32 red, green, blue, alpha;
@@ -88,8 +89,8 @@ void inflateRect(SDL_Rect& rect, int amount) {
 }
 
 // All arithmetic is in 32-bit signed integers so that far-off positions never wrap the 16-bit fields.
-TBlitRects clipBlitRects(const SDL_Surface* source, const SDL_Surface* destination, const SDL_Rect* sourceRect,
-                         const SDL_Rect* destinationRect) {
+TBlitRects clipBlitRects(const SDL_Surface* source, const SDL_Surface* destination,
+                         const SDL_Rect* sourceRect, const SDL_Rect* destinationRect) {
     Window s = windowOf(sourceRect, source);
     Window d = windowOf(destinationRect, destination);
     s.x = std::clamp(s.x, 0, source->w);

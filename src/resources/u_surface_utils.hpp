@@ -14,8 +14,8 @@ struct TBlitRects {
     SDL_Rect source;      // window inside the source picture
     SDL_Rect destination; // only x and y mean something
 };
-TBlitRects clipBlitRects(const SDL_Surface* source, const SDL_Surface* destination, const SDL_Rect* sourceRect,
-                         const SDL_Rect* destinationRect);
+TBlitRects clipBlitRects(const SDL_Surface* source, const SDL_Surface* destination,
+                         const SDL_Rect* sourceRect, const SDL_Rect* destinationRect);
 
 // Composites the source onto the destination; unlike a blit, the destination's alpha grows.
 void blendSurface(SDL_Surface* source, const SDL_Rect* sourceRect, SDL_Surface* destination,

@@ -33,13 +33,19 @@ constexpr std::array<TTypeSound, soundCount> loadingOrder = {
     TTypeSound::SoundBounce,    TTypeSound::SoundThrow,
 };
 
-std::size_t indexOf(TTypeSound sound) { return static_cast<std::size_t>(sound); }
+std::size_t indexOf(TTypeSound sound) {
+    return static_cast<std::size_t>(sound);
+}
 
 } // namespace
 
-const char* soundFileName(TTypeSound sound) { return soundSlots.at(indexOf(sound)).file; }
+const char* soundFileName(TTypeSound sound) {
+    return soundSlots.at(indexOf(sound)).file;
+}
 
-int soundChannel(TTypeSound sound) { return soundSlots.at(indexOf(sound)).channel; }
+int soundChannel(TTypeSound sound) {
+    return soundSlots.at(indexOf(sound)).channel;
+}
 
 TNoise::TNoise(const TPreferences& preferences) : preferences(preferences) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
@@ -87,4 +93,6 @@ void TNoise::playMusic(TTypeMusic which, std::int32_t loops) {
     }
 }
 
-void TNoise::stopMusic() { music.reset(); }
+void TNoise::stopMusic() {
+    music.reset();
+}

@@ -1,4 +1,5 @@
-// The one sound player: effects on two fixed mixer channels and the match music, under the two sound settings.
+// The one sound player: effects on two fixed mixer channels and the match music, under the two sound
+// settings.
 #pragma once
 
 #include "resources/u_sdl_handles.hpp"

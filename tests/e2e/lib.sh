@@ -1,0 +1,78 @@
+# Shared steps of the end-to-end tests: a private X display, a copy of the installed game, and cleanup.
+# Usage: source it with the build directory as $1.
+set -euo pipefail
+
+BUILD_DIR=$(cd "$1" && pwd)
+WORK_DIR=$(mktemp -d /tmp/morvatek-e2e-XXXXXX)
+ARTEFACT_DIR="$BUILD_DIR/e2e-artefacts"
+TITLE="Morvatek - il va y avoir de l'A-Tumbok !"
+XVFB_PID=""
+GAME_PID=""
+mkdir -p "$ARTEFACT_DIR"
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$WORK_DIR/stdout" ] && { echo "--- game output:" >&2; cat "$WORK_DIR/stdout" >&2; }
+  exit 1
+}
+
+cleanup() {
+  [ -n "$GAME_PID" ] && kill -9 "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  rm -rf "$WORK_DIR"
+}
+trap cleanup EXIT
+
+start_display() {
+  local fifo="$WORK_DIR/displayfd"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    [ -s "$fifo" ] && break
+    sleep 0.1
+  done
+  [ -s "$fifo" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$fifo")"
+}
+
+# The game as installed: the executable with its data beside it, in a folder of its own.
+install_copy() {
+  cp "$BUILD_DIR/morvatek" "$WORK_DIR/morvatek"
+  ln -s "$BUILD_DIR/data" "$WORK_DIR/data"
+}
+
+# Starts the game from another working directory, so it must find its own folder.
+start_game() {
+  (cd / && exec env SDL_AUDIODRIVER=dummy "$WORK_DIR/morvatek" >"$WORK_DIR/stdout" 2>&1) &
+  GAME_PID=$!
+}
+
+# Waits for a window with exactly the game's title; prints its id.
+wait_for_window() {
+  local id=""
+  for _ in $(seq 200); do
+    id=$(xdotool search --name "^${TITLE//\'/.}\$" 2>/dev/null | head -n1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before showing its window"
+    sleep 0.1
+  done
+  fail "no window titled '$TITLE'"
+}
+
+# Waits for the game to end on its own; its exit status is left in GAME_STATUS.
+wait_for_exit() {
+  for _ in $(seq 200); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      GAME_STATUS=0
+      wait "$GAME_PID" || GAME_STATUS=$?
+      GAME_PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "the game did not exit"
+}
+
+screenshot() {
+  import -window root "$ARTEFACT_DIR/$1.png"
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The game opens its titled window from any working directory, closes on the window's close request,
+# and writes its ten-line config.txt beside itself.
+source "$(dirname "$0")/lib.sh" "$1"
+
+start_display
+install_copy
+start_game
+window=$(wait_for_window)
+sleep 1
+screenshot startup
+"$BUILD_DIR/tools/x11_close_window" "$TITLE" || fail "could not ask the window to close"
+wait_for_exit
+[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+
+config="$WORK_DIR/config.txt"
+[ -f "$config" ] || fail "config.txt was not written beside the executable"
+[ "$(wc -l <"$config")" -eq 10 ] || fail "config.txt does not have ten lines"
+for key in active_music active_sounds fullscreen scrolling nb_teams nb_tumboks nb_ai nb_explosifs game_map game_background; do
+  grep -q "^$key:" "$config" || fail "config.txt lacks $key"
+done
+echo "window $window opened and closed; config.txt written"

@@ -1,0 +1,127 @@
+#include "app/u_preferences.hpp"
+#include "sound/u_sound.hpp"
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+// One second of a quiet square wave as a 16-bit mono WAV, long enough to be still playing when checked.
+std::string testWav() {
+    const std::uint32_t rate = 22050;
+    const std::uint32_t samples = rate;
+    std::string wav;
+    const auto u32 = [&wav](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            wav.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto u16 = [&wav](std::uint16_t v) {
+        wav.push_back(static_cast<char>(v & 0xFF));
+        wav.push_back(static_cast<char>(v >> 8));
+    };
+    wav += "RIFF";
+    u32(36 + samples * 2);
+    wav += "WAVEfmt ";
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(rate);
+    u32(rate * 2);
+    u16(2);
+    u16(16);
+    wav += "data";
+    u32(samples * 2);
+    for (std::uint32_t i = 0; i < samples; ++i) {
+        u16((i / 50) % 2 ? 1000 : static_cast<std::uint16_t>(-1000));
+    }
+    return wav;
+}
+
+struct SoundFixture : testing::Test {
+    TTempDir dir;
+    TPreferences preferences{(dir / "config.txt").string()};
+
+    void writeEffects(bool withFire) {
+        for (const char* name : {"jump.wav", "arrow.wav", "plant.wav", "explosion.wav", "voice1.wav",
+                                 "voice2.wav", "bounce.wav", "throw.wav"}) {
+            dir.write(std::string("data/noise/") + name, testWav());
+        }
+        if (withFire) {
+            dir.write("data/noise/fire.wav", testWav());
+        }
+    }
+};
+
+} // namespace
+
+TEST(SoundSlots, EachEffectHasItsFileAndChannel) {
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundBounce), "bounce.wav");
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundVoice1), "voice1.wav");
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundHan), "han.ogg");
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundThrow), "throw.wav");
+    EXPECT_EQ(soundChannel(TTypeSound::SoundVoice2), 2);
+    EXPECT_EQ(soundChannel(TTypeSound::SoundExplosion), 1);
+}
+
+TEST_F(SoundFixture, EffectsShareChannelOneAndVoicesMixOnTwo) {
+    writeEffects(true);
+    const TWorkingDirectory inside(dir.path());
+    TNoise noise(preferences);
+    ASSERT_TRUE(noise.audioOpen());
+    EXPECT_TRUE(noise.hasSound(TTypeSound::SoundBounce));
+    EXPECT_FALSE(noise.hasSound(TTypeSound::SoundHan)); // no han.ogg in this folder
+
+    noise.playSound(TTypeSound::SoundArrow);
+    Mix_Chunk* arrow = Mix_GetChunk(1);
+    noise.playSound(TTypeSound::SoundFire);
+    EXPECT_NE(Mix_GetChunk(1), arrow); // the fire cut the arrow off
+    noise.playSound(TTypeSound::SoundVoice1);
+    EXPECT_EQ(Mix_Playing(1), 1);
+    EXPECT_EQ(Mix_Playing(2), 1);
+    Mix_HaltChannel(-1);
+}
+
+TEST_F(SoundFixture, SwitchedOffEffectsStaySilentUntilSwitchedOn) {
+    writeEffects(true);
+    const TWorkingDirectory inside(dir.path());
+    TNoise noise(preferences);
+    Mix_HaltChannel(-1);
+    preferences.activeSounds = false;
+    noise.playSound(TTypeSound::SoundJump);
+    noise.playSound(TTypeSound::SoundVoice2);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+    preferences.activeSounds = true;
+    noise.playSound(TTypeSound::SoundJump);
+    EXPECT_EQ(Mix_Playing(1), 1);
+    Mix_HaltChannel(-1);
+}
+
+TEST_F(SoundFixture, MissingFilesGiveSilenceWithoutAWord) {
+    writeEffects(false);
+    const TWorkingDirectory inside(dir.path());
+    testing::internal::CaptureStdout();
+    {
+        TNoise noise(preferences);
+        Mix_HaltChannel(-1);
+        noise.playSound(TTypeSound::SoundFire);
+        EXPECT_EQ(Mix_Playing(1), 0);
+        noise.playMusic(TTypeMusic::MusicGame, -1);
+        EXPECT_FALSE(noise.hasMusic());
+        noise.stopMusic();
+        noise.stopMusic();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST_F(SoundFixture, MusicSwitchedOffLeavesTheSlotAlone) {
+    const TWorkingDirectory inside(dir.path());
+    TNoise noise(preferences);
+    preferences.activeMusic = false;
+    noise.playMusic(TTypeMusic::MusicGame, -1);
+    EXPECT_FALSE(noise.hasMusic());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}

@@ -1,0 +1,30 @@
+// Reading and writing single pixels of 32-bit test surfaces.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+
+struct TRgba {
+    Uint8 r, g, b, a;
+    bool operator==(const TRgba&) const = default;
+};
+
+inline Uint32 rawPixel(const SDL_Surface* surface, int x, int y) {
+    return static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
+}
+
+inline TRgba pixelAt(const SDL_Surface* surface, int x, int y) {
+    TRgba c{};
+    SDL_GetRGBA(rawPixel(surface, x, y), surface->format, &c.r, &c.g, &c.b, &c.a);
+    return c;
+}
+
+inline void setPixel(SDL_Surface* surface, int x, int y, TRgba c) {
+    static_cast<Uint32*>(surface->pixels)[y * surface->pitch / 4 + x] =
+        SDL_MapRGBA(surface->format, c.r, c.g, c.b, c.a);
+}
+
+inline void fillSurface(SDL_Surface* surface, TRgba c) {
+    SDL_FillRect(surface, nullptr, SDL_MapRGBA(surface->format, c.r, c.g, c.b, c.a));
+}

@@ -1,0 +1,34 @@
+// A scratch directory that a test works in and that vanishes with it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class TTempDir {
+public:
+    TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// Makes a directory the working directory for as long as it lives.
+class TWorkingDirectory {
+public:
+    explicit TWorkingDirectory(const std::filesystem::path& directory);
+    ~TWorkingDirectory();
+    TWorkingDirectory(const TWorkingDirectory&) = delete;
+    TWorkingDirectory& operator=(const TWorkingDirectory&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
