@@ -10,6 +10,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
+#include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -111,7 +114,8 @@ TEST(HanOgg, IsAVorbisStreamThatDecodesWithoutClipping) {
 }
 
 TEST(SoundGeneration, GivesTheSameBytesOnASecondRun) {
-    const std::filesystem::path again = std::filesystem::temp_directory_path() / "morvatek_sound_again";
+    const std::filesystem::path again =
+        std::filesystem::temp_directory_path() / ("morvatek_sound_again_" + std::to_string(getpid()));
     std::filesystem::remove_all(again);
     ASSERT_EQ(std::system(("./assetgen " + again.string() + " > /dev/null").c_str()), 0);
     std::size_t compared = 0;

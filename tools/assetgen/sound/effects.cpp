@@ -104,15 +104,15 @@ TSignal makeFire() {
         [](double t) { return attackDecay(t, 0.003, 0.09); });
     mixInto(out,
             lowNoise(
-                length, 11, [](double t) { return glide(3200.0, 300.0, t / 0.5); },
-                [](double t) { return attackDecay(t, 0.003, 0.13); }),
+                length, 11, [](double t) { return glide(3200.0, 250.0, t / 0.3); },
+                [](double t) { return attackDecay(t, 0.003, 0.08); }),
             1.1);
-    // The rocket's hiss trailing away.
+    // The rocket's hiss, a narrow band falling in pitch as it flies off.
     mixInto(out,
             bandNoise(
-                length, 12, 1.5, [](double t) { return glide(2600.0, 1100.0, t / length); },
-                [](double t) { return attackRelease(t, 0.03, 0.5, length); }),
-            0.35);
+                length, 12, 4.0, [](double t) { return glide(3400.0, 900.0, t / length); },
+                [](double t) { return attackRelease(t, 0.04, 0.45, length); }),
+            0.5);
     saturate(out, 1.6);
     return finished(std::move(out), {0.003, 0.15, -1.5});
 }
@@ -239,7 +239,7 @@ TSignal makeVoiceOuch() {
             bandNoise(
                 0.12, 72, 2.0, [](double) { return 3500.0; },
                 [](double t) { return attackRelease(t, 0.03, 0.06, 0.12); }),
-            0.18, samplesFor(0.36, kRate));
+            0.12, samplesFor(0.36, kRate));
     return finished(std::move(out), {0.01, 0.04, -3.0});
 }
 
