@@ -15,27 +15,17 @@ void expectVector(TVector actual, double x, double y) {
 } // namespace
 
 TEST(Vector, OperationsFollowTheirFormulas) {
-    expectVector(vector(1.5, -2.0), 1.5, -2.0);
     expectVector(add(vector(1, 2), vector(-4, 0.5)), -3, 2.5);
     expectVector(scale(vector(3, -4), -0.5), -1.5, 2);
     EXPECT_DOUBLE_EQ(norm(vector(3, -4)), 5.0);
     EXPECT_DOUBLE_EQ(dot(vector(2, 3), vector(-1, 4)), 10.0);
-    EXPECT_DOUBLE_EQ(distance(vector(1, 1), vector(4, 5)), 5.0);
     EXPECT_DOUBLE_EQ(distance(vector(4, 5), vector(1, 1)), 5.0);
     expectVector(normalize(vector(3, 4)), 0.6, 0.8);
-    expectVector(normalize(vector(0, -7)), 0, -1);
-}
-
-TEST(Vector, NormalizeOfZeroIsZero) {
     expectVector(normalize(vector(0, 0)), 0, 0);
-}
-
-TEST(Vector, ReflectMirrorsAboutTheAxisLine) {
     expectVector(reflect(vector(1, -1), vector(1, 0)), 1, 1);
-    // The length of the axis does not matter, only its line.
+    // Only the axis' line matters, not its length.
     expectVector(reflect(vector(1, -1), vector(5, 0)), 1, 1);
     expectVector(reflect(vector(2, 0), vector(1, 1)), 0, 2);
-    expectVector(reflect(vector(3, 7), vector(0, -2)), -3, 7);
 }
 
 TEST(Vector, ReflectOnZeroAxisReversesInsteadOfDividingByZero) {
@@ -51,55 +41,12 @@ TEST(Vector, PixelsRoundHalvesToEven) {
 }
 
 TEST(Weapons, NamesAndPictureNames) {
-    EXPECT_EQ(weaponName(TWeapon::WeaponBow), "Bow");
-    EXPECT_EQ(weaponName(TWeapon::WeaponBazooka), "Bazooka");
-    EXPECT_EQ(weaponName(TWeapon::WeaponGrenade), "Grenade");
     EXPECT_EQ(weaponName(TWeapon::WeaponFragmentation), "Fragmentation bomb");
     EXPECT_EQ(weaponImageName(TWeapon::WeaponBazooka, false), "weapons-bazooka-left.png");
     EXPECT_EQ(weaponImageName(TWeapon::WeaponBow, true), "weapons-bow-right.png");
     // The fragmentation bomb borrows the grenade's pictures.
     EXPECT_EQ(weaponImageName(TWeapon::WeaponFragmentation, true), "weapons-grenade-right.png");
-    EXPECT_EQ(projectileImageName(TWeapon::WeaponGrenade), "projectiles-grenade.png");
     EXPECT_EQ(projectileImageName(TWeapon::WeaponFragmentation), "projectiles-grenade.png");
-    EXPECT_EQ(projectileImageName(TWeapon::WeaponBow), "projectiles-bow.png");
-}
-
-TEST(Weapons, PicturesAreNeverNull) {
-    for (TWeapon w : allWeapons) {
-        EXPECT_NE(weaponImage(w, true), nullptr);
-        EXPECT_NE(weaponImage(w, false), nullptr);
-        EXPECT_NE(projectileImage(w), nullptr);
-    }
-}
-
-TEST(Objects, SizesAndStartValues) {
-    const TObject plain;
-    EXPECT_EQ(plain.width, 0);
-    EXPECT_EQ(plain.position, TVector{});
-
-    const TTumbok tumbok;
-    EXPECT_EQ(tumbok.width, 6);
-    EXPECT_EQ(tumbok.height, 40);
-    EXPECT_EQ(tumbok.health, 100);
-    EXPECT_EQ(tumbok.direction, TDirection::DirectionLeft);
-    EXPECT_FALSE(tumbok.out);
-    EXPECT_EQ(tumbok.frame, 0);
-
-    const TExplosif box;
-    EXPECT_EQ(box.width, 28);
-    EXPECT_EQ(box.height, 28);
-
-    const TProjectile arrow(TWeapon::WeaponBow);
-    EXPECT_EQ(arrow.width, 5);
-    EXPECT_EQ(arrow.height, 5);
-    EXPECT_FALSE(arrow.done);
-    EXPECT_EQ(arrow.fragments, nullptr);
-
-    const TProjectile bomb(TWeapon::WeaponFragmentation);
-    ASSERT_NE(bomb.fragments, nullptr);
-    EXPECT_EQ(bomb.fragments->generation, 0);
-    ASSERT_EQ(bomb.fragments->projectiles.size(), 1U);
-    EXPECT_EQ(bomb.fragments->projectiles[0].weapon, TWeapon::WeaponGrenade);
 }
 
 TEST(Tumbok, WalkTurnsFirstThenAnimatesAndWraps) {
@@ -128,36 +75,28 @@ TEST(Projectile, UpdateAngleFromSpeed) {
     EXPECT_NEAR(angleFor(5, 0), 0, 1e-9);
     EXPECT_NEAR(angleFor(-5, 0), 180, 1e-9);
     EXPECT_NEAR(angleFor(1, 1), 45, 1e-9);
-    EXPECT_NEAR(angleFor(-1, -1), 225, 1e-9);
     EXPECT_NEAR(angleFor(1, -1), -45, 1e-9);
     EXPECT_NEAR(angleFor(0, 3), 90, 1e-9);
     EXPECT_NEAR(angleFor(0, -3), 90, 1e-9);
-    angleFor(-1, -1);
+    EXPECT_NEAR(angleFor(-1, -1), 225, 1e-9);
     EXPECT_NEAR(angleFor(0, 0), 225, 1e-9);
-    EXPECT_NEAR(p.angle, 225, 1e-9);
 }
 
-TEST(Projectile, GrenadeFuseExpiresOnItsFiftiethTick) {
+TEST(Projectile, OnlyTheGrenadeHasAFuseOfFiftyTicks) {
     TProjectile grenade(TWeapon::WeaponGrenade);
     for (int i = 1; i < 50; ++i) {
         EXPECT_FALSE(grenade.tick()) << "tick " << i;
     }
     EXPECT_TRUE(grenade.tick());
     EXPECT_TRUE(grenade.tick());
-    EXPECT_EQ(grenade.ticks, 51);
-
     grenade.done = true;
     EXPECT_FALSE(grenade.tick());
-}
 
-TEST(Projectile, BowAndBazookaHaveNoFuse) {
     for (TWeapon w : {TWeapon::WeaponBow, TWeapon::WeaponBazooka}) {
         TProjectile p(w);
-        bool expired = false;
-        for (int i = 0; i < 500; ++i) {
-            expired = expired || p.tick();
+        for (int i = 0; i < 200; ++i) {
+            ASSERT_FALSE(p.tick());
         }
-        EXPECT_FALSE(expired);
     }
 }
 
@@ -165,6 +104,7 @@ TEST(Projectile, FragmentationBombSplitsTwiceIntoFourAndNoMore) {
     seedRandom(7);
     TProjectile bomb(TWeapon::WeaponFragmentation);
     auto& pieces = bomb.fragments->projectiles;
+    ASSERT_EQ(pieces.size(), 1U);
     pieces[0].position = vector(100, 200);
     for (int i = 1; i < 50; ++i) {
         EXPECT_FALSE(bomb.tick());
@@ -179,20 +119,18 @@ TEST(Projectile, FragmentationBombSplitsTwiceIntoFourAndNoMore) {
     EXPECT_EQ(pieces[1].speed, scale(pieces[0].speed, -1));
     for (const TProjectile& piece : pieces) {
         EXPECT_EQ(piece.weapon, TWeapon::WeaponGrenade);
-        EXPECT_FALSE(piece.done);
         EXPECT_EQ(piece.ticks, 0);
     }
-    EXPECT_GE(pieces[0].speed.x, 0);
-    EXPECT_LT(pieces[0].speed.x, 900);
-    EXPECT_GE(pieces[0].speed.y, 0);
-    EXPECT_LT(pieces[0].speed.y, 900);
-    EXPECT_EQ(pieces[0].speed.x, std::floor(pieces[0].speed.x));
+    for (double component : {pieces[0].speed.x, pieces[0].speed.y}) {
+        EXPECT_GE(component, 0);
+        EXPECT_LT(component, 900);
+        EXPECT_EQ(component, std::floor(component));
+    }
 
     for (int i = 0; i < 50; ++i) {
         bomb.tick();
     }
     EXPECT_EQ(pieces.size(), 4U);
-    EXPECT_EQ(bomb.fragments->generation, 2);
     for (int i = 0; i < 200; ++i) {
         bomb.tick();
     }
@@ -202,28 +140,23 @@ TEST(Projectile, FragmentationBombSplitsTwiceIntoFourAndNoMore) {
 
 TEST(Projectile, FragmentationBombFollowsItsFirstFragmentAndEndsWhenAllAreDone) {
     TProjectile bomb(TWeapon::WeaponFragmentation);
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 1; i < 50; ++i) {
         bomb.tick();
     }
     auto& pieces = bomb.fragments->projectiles;
+    pieces[0].done = true;
+    // Done but about to split: the bomb goes on and the fragment flies again.
+    EXPECT_FALSE(bomb.tick());
+    EXPECT_FALSE(pieces[0].done);
+
+    for (int i = 0; i < 50; ++i) {
+        bomb.tick();
+    }
     ASSERT_EQ(pieces.size(), 4U);
     pieces[0].position = vector(12, 34);
-    pieces[0].done = true;
-    pieces[1].done = true;
-    pieces[2].done = true;
+    pieces[0].done = pieces[1].done = pieces[2].done = true;
     EXPECT_FALSE(bomb.tick());
     EXPECT_EQ(bomb.position, vector(12, 34));
     pieces[3].done = true;
     EXPECT_TRUE(bomb.tick());
-}
-
-TEST(Projectile, FragmentsFallingDoneBeforeTheSplitAreRevived) {
-    TProjectile bomb(TWeapon::WeaponFragmentation);
-    for (int i = 1; i < 50; ++i) {
-        bomb.tick();
-    }
-    bomb.fragments->projectiles[0].done = true;
-    // Done but about to split: the bomb is not finished, the fragment flies again.
-    EXPECT_FALSE(bomb.tick());
-    EXPECT_FALSE(bomb.fragments->projectiles[0].done);
 }
