@@ -1,6 +1,6 @@
+#include "widget_test_support.hpp"
 #include "widgets/u_widgets_binary.hpp"
 #include "widgets/u_widgets_button.hpp"
-#include "widget_test_support.hpp"
 
 namespace {
 
