@@ -203,7 +203,8 @@ TEST_F(MenuTest, AnEmptyMenuAnswersNoSelection) {
     EXPECT_EQ(menu.selected, 0);
     EXPECT_EQ(pixelAt(menu.surface.get(), 51, 40), black); // background and arrows only
 
-    menu.addItem("night", 7, createSurface(0, 0, false));
+    menu.addItem("night", 7, nullptr); // no picture at all stands for an empty one
+    ASSERT_NE(menu.items[0].picture, nullptr);
     menu.draw();
     EXPECT_EQ(menu.selectedValue(), 7);
     EXPECT_EQ(pixelAt(menu.surface.get(), 51, 40), band);
