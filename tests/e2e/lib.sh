@@ -36,9 +36,17 @@ start_display() {
 }
 
 # The game as installed: the executable with its data beside it, in a folder of its own.
+# With "--no-data" the data directory is left out.
 install_copy() {
   cp "$BUILD_DIR/morvatek" "$WORK_DIR/morvatek"
-  ln -s "$BUILD_DIR/data" "$WORK_DIR/data"
+  [ "${1:-}" = "--no-data" ] || ln -s "$BUILD_DIR/data" "$WORK_DIR/data"
+}
+
+# Closes the game through its window and checks that it ended cleanly.
+close_and_expect_clean_exit() {
+  "$BUILD_DIR/tools/x11_close_window" "$TITLE" || fail "could not ask the window to close"
+  wait_for_exit
+  [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
 }
 
 # Starts the game from another working directory, so it must find its own folder.

@@ -9,9 +9,7 @@ start_game
 window=$(wait_for_window)
 sleep 1
 screenshot startup
-"$BUILD_DIR/tools/x11_close_window" "$TITLE" || fail "could not ask the window to close"
-wait_for_exit
-[ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
+close_and_expect_clean_exit
 
 config="$WORK_DIR/config.txt"
 [ -f "$config" ] || fail "config.txt was not written beside the executable"
