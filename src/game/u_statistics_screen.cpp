@@ -8,8 +8,8 @@
 TStatisticsScreen::TStatisticsScreen(TDisplay& display, TContext& context, TFont& font, TNoise& noise)
     : TBasicScreen(display, context, font, noise),
       background(loadOtherImage("options-bg.png", TImageConversion::ConversionOpaque)),
-      returnButton(
-          std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "quit-mini.png", "Return to main menu", font)) {
+      returnButton(std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "quit-mini.png",
+                                                   "Return to main menu", font)) {
     returnButton->setPosition((TDisplay::width - buttonWidth) / 2,
                               (TDisplay::height + 450) / 2 - returnButton->rect.h);
 }
@@ -42,8 +42,8 @@ void TStatisticsScreen::drawFrame() {
 TScreenType TStatisticsScreen::run() {
     setKeyRepeat(false);
     return runScreenFrames(display, [this](TLeaveDecision& decision) {
-        pollScreenEvents(decision,
-                         [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
+        pollScreenEvents(
+            decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();
     });
 }

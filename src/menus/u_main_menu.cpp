@@ -53,7 +53,9 @@ TMainMenu::TMainMenu(TDisplay& display, TContext& context, TFont& font, TNoise& 
 
 TMainMenu::~TMainMenu() = default;
 
-int TMainMenu::logoCentreX() const { return (TDisplay::width - logo->w) / 2; }
+int TMainMenu::logoCentreX() const {
+    return (TDisplay::width - logo->w) / 2;
+}
 
 bool TMainMenu::handleScreenEvent(const SDL_Event& event, TScreenType& next) const {
     if (event.type == SDL_QUIT) {
@@ -106,9 +108,8 @@ void TMainMenu::drawFrame() {
 TScreenType TMainMenu::run() {
     setKeyRepeat(false);
     return runScreenFrames(display, [this](TLeaveDecision& decision) {
-        pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
-            return handleEvent(event, next);
-        });
+        pollScreenEvents(
+            decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();
     });
 }

@@ -13,6 +13,8 @@
 #include "widgets/u_widgets_packer.hpp"
 #include "widgets/u_widgets_preview.hpp"
 
+#include <initializer_list>
+
 namespace {
 
 constexpr int panelX = 50;
@@ -68,14 +70,14 @@ std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
     auto row = std::make_unique<TWidgetPacker>(panelWidth, rowHeight, 4, 1);
     TPreferences& preferences = context.preferences;
     // Each field clamps its preference at once: the numbers of a first run (all 0) become a valid match.
-    teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin, teamsMax,
-                                                            &preferences.nbTeams, font));
-    tumboksField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Tumboks :", tumboksMin,
-                                                              tumboksMax, &preferences.nbTumboks, font));
+    teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin,
+                                                            teamsMax, &preferences.nbTeams, font));
+    tumboksField = &row->add(std::make_unique<TWidgetNumeric>(
+        fieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
     aiField = &row->add(
         std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", 0, aiMax, &preferences.nbAi, font));
-    boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(wideFieldWidth, fieldHeight, "BoomBoxes :", 0,
-                                                                boomboxesMax, &preferences.nbExplosifs, font));
+    boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(
+        wideFieldWidth, fieldHeight, "BoomBoxes :", 0, boomboxesMax, &preferences.nbExplosifs, font));
     // Shown valid from the first frame, not only after the first event.
     keepAiBelowTeams();
     return row;
@@ -114,7 +116,9 @@ void TPanelGame::applyMaps(const std::string& terrain, const std::string& backgr
     context.preferences.gameBackground = background;
 }
 
-bool TPanelGame::hasMaps() const { return !foreMenu->items.empty() && !backMenu->items.empty(); }
+bool TPanelGame::hasMaps() const {
+    return !foreMenu->items.empty() && !backMenu->items.empty();
+}
 
 const std::string& TPanelGame::selectedFile(const TWidgetBasicMenu& menu) const {
     return catalogue->list[static_cast<std::size_t>(menu.selectedValue())].filename;
@@ -205,7 +209,8 @@ void TPanelGame::drawScreen() {
     backMenu->draw();
     mainPacker->draw();
     SDL_Surface* screen = display.screen;
-    for (const TWidgetBasic* widget : {mainPacker.get(), quitButton.get(), playButton.get()}) {
+    for (const TWidgetBasic* widget :
+         std::initializer_list<const TWidgetBasic*>{mainPacker.get(), quitButton.get(), playButton.get()}) {
         blitAt(widget->surface.get(), screen, widget->rect.x, widget->rect.y);
     }
     drawNotice();

@@ -1,4 +1,5 @@
-// The match setup panel: background and terrain with their preview, the four numbers of a match, Play and Quit.
+// The match setup panel: background and terrain with their preview, the four numbers of a match, Play and
+// Quit.
 #pragma once
 
 #include "menus/u_pref_base.hpp"
