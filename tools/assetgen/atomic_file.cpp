@@ -9,8 +9,7 @@ void writeFileAtomically(const std::filesystem::path& target, const std::vector<
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
     if (error) {
-        throw TOutputError("cannot create directory " + target.parent_path().string() + ": " +
-                           error.message());
+        throw TOutputError("cannot create directory " + target.parent_path().string() + ": " + error.message());
     }
     const std::filesystem::path temporary = target.string() + ".part";
     {
