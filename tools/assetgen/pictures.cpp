@@ -1,10 +1,12 @@
 // Builds every picture of the game and writes each under the data directory.
 #include "atomic_file.hpp"
+#include "backgrounds.hpp"
 #include "effects.hpp"
 #include "fonts.hpp"
 #include "generators.hpp"
 #include "picture_set.hpp"
 #include "props.hpp"
+#include "terrains.hpp"
 #include "tumbok.hpp"
 #include "weapons.hpp"
 
@@ -15,6 +17,8 @@ TPictureSet buildAllPictures() {
     addWeaponPictures(set);
     addEffectPictures(set);
     addPropPictures(set);
+    addTerrainPictures(set);
+    addBackgroundPictures(set);
     return set;
 }
 
