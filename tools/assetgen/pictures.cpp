@@ -1,6 +1,7 @@
 // Builds every picture of the game and writes each under the data directory.
 #include "atomic_file.hpp"
 #include "backgrounds.hpp"
+#include "branding.hpp"
 #include "effects.hpp"
 #include "fonts.hpp"
 #include "generators.hpp"
@@ -8,6 +9,7 @@
 #include "props.hpp"
 #include "terrains.hpp"
 #include "tumbok.hpp"
+#include "ui.hpp"
 #include "weapons.hpp"
 
 TPictureSet buildAllPictures() {
@@ -19,6 +21,8 @@ TPictureSet buildAllPictures() {
     addPropPictures(set);
     addTerrainPictures(set);
     addBackgroundPictures(set);
+    addUiPictures(set);
+    addBrandingPictures(set);
     return set;
 }
 
