@@ -78,7 +78,12 @@ SurfacePtr createSurface(int width, int height, bool withAlpha) {
     if (raw == nullptr) {
         raw = newRawSurface(0, 0);
     }
-    return SurfacePtr(toDisplayFormat(raw, withAlpha));
+    SurfacePtr surface(toDisplayFormat(raw, withAlpha));
+    // The conversion gives an alpha channel but not always the flag that makes blits honour it.
+    if (withAlpha && surface) {
+        SDL_SetAlpha(surface.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    }
+    return surface;
 }
 
 void inflateRect(SDL_Rect& rect, int amount) {

@@ -14,6 +14,17 @@ TEST(SurfaceUtils, CreatedSurfacesShareTheDisplayFormat) {
     EXPECT_EQ(createSurface(-4, 3, true)->w, 0);
 }
 
+TEST(SurfaceUtils, TransparentPartsOfCreatedSurfacesStayTransparentWhenBlitted) {
+    SurfacePtr text = createSurface(4, 4, true);
+    fillSurface(text.get(), {0, 0, 0, 0});
+    setPixel(text.get(), 1, 1, {255, 255, 255, 255});
+    SurfacePtr target = createSurface(4, 4, false);
+    fillSurface(target.get(), {0, 0, 200, 255});
+    SDL_BlitSurface(text.get(), nullptr, target.get(), nullptr);
+    EXPECT_EQ(pixelAt(target.get(), 0, 0).b, 200);
+    EXPECT_EQ(pixelAt(target.get(), 1, 1).r, 255);
+}
+
 TEST(SurfaceUtils, InflateGrowsAndShrinksButNeverBelowZero) {
     SDL_Rect rect = {5, 5, 1, 1};
     inflateRect(rect, -1);
