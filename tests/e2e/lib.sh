@@ -81,6 +81,10 @@ wait_for_exit() {
   fail "the game did not exit"
 }
 
+# Saves what the game's window shows as an artefact of the test.
 screenshot() {
-  import -window root "$ARTEFACT_DIR/$1.png"
+  local id
+  id=$(xdotool search --name "^${TITLE//\'/.}\$" 2>/dev/null | head -n1 || true)
+  [ -n "$id" ] || fail "no window to take a screenshot of"
+  import -window "$id" "$ARTEFACT_DIR/$1.png"
 }
