@@ -5,6 +5,7 @@
 #include "physics/u_physics_messages.hpp"
 #include "resources/u_numbers.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -52,6 +53,25 @@ bool hasDirection(double length) {
     return length > 0.0 && std::isfinite(length);
 }
 
+// The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
+// rounding to even could split them) they are named by the rounded corner alone.
+bool probesFollowCorner(TVector position, TPixelPoint& corner) {
+    const auto offHalf = [](double v) { return std::fabs(std::fabs(v - std::trunc(v)) - 0.5) > 1e-6; };
+    return offHalf(position.x) && offHalf(position.y) && toPixelIndex(position.x, corner.x) &&
+           toPixelIndex(position.y, corner.y);
+}
+
+// Outside the picture nothing is solid: a path that stays clear of it, with a pixel of slack for rounding
+// and the last sub-step, touches nothing.
+bool pathMissesPicture(const TTerrainReader& reader, const TObject& body, TVector from, TVector to) {
+    constexpr double slack = 2.0;
+    const double left = std::min(from.x, to.x) - slack;
+    const double right = std::max(from.x, to.x) + body.width + slack;
+    const double top = std::min(from.y, to.y) - slack;
+    const double bottom = std::max(from.y, to.y) + body.height + slack;
+    return right < 0.0 || bottom < 0.0 || left >= reader.width() || top >= reader.height();
+}
+
 } // namespace
 
 TCollisions::TCollisions(SDL_Surface* terrain, TTeamsManager& teams, TDamage& damage, TMessageSink& messages)
@@ -87,15 +107,28 @@ bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
     const TVector reached = body.position;
     body.position = add(body.position, scale(body.speed, -integrationStep));
     const TVector unit = scale(body.speed, 1.0 / length);
+    if (pathMissesPicture(reader, body, body.position, reached)) {
+        body.position = reached;
+        return false;
+    }
     TVector step = unit;
+    TPixelPoint clearCorner;
+    bool knownClear = false;
     // One sub-step per pixel of speed: ends after ceil(length) rounds at most.
     for (double k = 1.0;; k += 1.0) {
         body.position = add(body.position, step);
         if (!(length > k)) {
             break;
         }
-        if (overlapsOn(reader, body, &contact)) {
-            return true; // the body stays where it first touched
+        // Sub-steps are 1/20 pixel apart: most probe exactly the pixels the one before found clear.
+        TPixelPoint corner;
+        const bool keyed = probesFollowCorner(body.position, corner);
+        if (!(keyed && knownClear && corner == clearCorner)) {
+            if (overlapsOn(reader, body, &contact)) {
+                return true; // the body stays where it first touched
+            }
+            knownClear = keyed;
+            clearCorner = corner;
         }
         step = scale(unit, integrationStep);
     }
