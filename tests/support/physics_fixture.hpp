@@ -95,6 +95,9 @@ protected:
                 matchOver = true;
                 return condition();
             }
+            if (condition()) {
+                return true;
+            }
             clock.advance(50);
         }
         return condition();
