@@ -132,4 +132,4 @@ static void BM_ChainExplosionWorstStep(benchmark::State& state) {
     }
     state.counters["steps"] = steps;
 }
-BENCHMARK(BM_ChainExplosionWorstStep)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChainExplosionWorstStep)->UseManualTime()->Iterations(3);

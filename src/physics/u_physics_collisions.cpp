@@ -10,38 +10,48 @@
 
 namespace {
 
+// The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
+// rounding to even could split them) they are named by the rounded corner alone.
+bool probesFollowCorner(TVector position, TPixelPoint& corner) {
+    const auto offHalf = [](double v) { return std::fabs(std::fabs(v - std::trunc(v)) - 0.5) > 1e-6; };
+    return offHalf(position.x) && offHalf(position.y) && toPixelIndex(position.x, corner.x) &&
+           toPixelIndex(position.y, corner.y);
+}
+
 bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
     const double x = body.position.x;
     const double y = body.position.y;
     const int w = body.width;
     const int h = body.height;
-    const auto probe = [&](double px, double py) {
-        if (!reader.solidAt(vector(px, py))) {
-            return false;
+    TPixelPoint corner;
+    const bool onGrid = probesFollowCorner(body.position, corner);
+    // The probe at whole offsets (i, j) from the corner; on the grid it needs no rounding of its own.
+    const auto probe = [&](int i, int j) {
+        const bool solid =
+            onGrid ? reader.solidAt(corner.x + i, corner.y + j) : reader.solidAt(vector(x + i, y + j));
+        if (solid && contact != nullptr) {
+            *contact = vector(x + i, y + j);
         }
-        if (contact != nullptr) {
-            *contact = vector(px, py);
-        }
-        return true;
+        return solid;
     };
     // Bottom, top, then the sides over the top w + 1 rows only.
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + i, y + h)) {
+        if (probe(i, h)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + i, y)) {
+        if (probe(i, 0)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x, y + i)) {
+        if (probe(0, i)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + w, y + i)) {
+        if (probe(w, i)) {
             return true;
         }
     }
@@ -51,14 +61,6 @@ bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* cont
 // A zero, infinite or undefined speed has no direction to sweep or back out along.
 bool hasDirection(double length) {
     return length > 0.0 && std::isfinite(length);
-}
-
-// The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
-// rounding to even could split them) they are named by the rounded corner alone.
-bool probesFollowCorner(TVector position, TPixelPoint& corner) {
-    const auto offHalf = [](double v) { return std::fabs(std::fabs(v - std::trunc(v)) - 0.5) > 1e-6; };
-    return offHalf(position.x) && offHalf(position.y) && toPixelIndex(position.x, corner.x) &&
-           toPixelIndex(position.y, corner.y);
 }
 
 // Outside the picture nothing is solid: a path that stays clear of it, with a pixel of slack for rounding
