@@ -13,9 +13,10 @@ namespace {
 // The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
 // rounding to even could split them) they are named by the rounded corner alone.
 bool probesFollowCorner(TVector position, TPixelPoint& corner) {
-    const auto offHalf = [](double v) { return std::fabs(std::fabs(v - std::trunc(v)) - 0.5) > 1e-6; };
-    return offHalf(position.x) && offHalf(position.y) && toPixelIndex(position.x, corner.x) &&
-           toPixelIndex(position.y, corner.y);
+    const auto offHalf = [](double v, int& index) {
+        return toPixelIndex(v, index) && std::fabs(v - index) < 0.5 - 1e-6;
+    };
+    return offHalf(position.x, corner.x) && offHalf(position.y, corner.y);
 }
 
 bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
@@ -113,12 +114,14 @@ bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
         body.position = reached;
         return false;
     }
+    const TVector fineStep = scale(unit, integrationStep);
     TVector step = unit;
     TPixelPoint clearCorner;
     bool knownClear = false;
     // One sub-step per pixel of speed: ends after ceil(length) rounds at most.
     for (double k = 1.0;; k += 1.0) {
-        body.position = add(body.position, step);
+        body.position.x += step.x;
+        body.position.y += step.y;
         if (!(length > k)) {
             break;
         }
@@ -132,7 +135,7 @@ bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
             knownClear = keyed;
             clearCorner = corner;
         }
-        step = scale(unit, integrationStep);
+        step = fineStep;
     }
     body.position = reached;
     return false;
