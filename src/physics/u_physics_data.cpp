@@ -3,6 +3,7 @@
 #include "resources/u_numbers.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -29,14 +30,54 @@ template <typename Action> void forEightPoints(int cx, int cy, int x, int y, Act
     action(cx - y, cy - x);
 }
 
+constexpr int tabulatedPercents = 101;
+
+// Every channel value darkened by every percentage from 0 to 100: a blast's burnt ring darkens tens of
+// thousands of pixels, and this keeps the rounding out of the loop.
+const std::array<Uint8, 256>& darkenTable(int percent) {
+    static const auto tables = [] {
+        std::array<std::array<Uint8, 256>, tabulatedPercents> built{};
+        for (int p = 0; p < tabulatedPercents; ++p) {
+            for (int c = 0; c < 256; ++c) {
+                built[static_cast<std::size_t>(p)][static_cast<std::size_t>(c)] =
+                    darkened(static_cast<Uint8>(c), p);
+            }
+        }
+        return built;
+    }();
+    return tables[static_cast<std::size_t>(percent)];
+}
+
+// 32-bit pixels with whole bytes per channel, as every terrain loaded with alpha is.
+bool hasByteChannels(const SDL_PixelFormat& format) {
+    return format.BytesPerPixel == 4 && format.Rloss == 0 && format.Gloss == 0 && format.Bloss == 0;
+}
+
+Uint32 darkenedByteChannels(Uint32 pixel, const SDL_PixelFormat& f, const std::array<Uint8, 256>& table) {
+    const auto channel = [&](Uint32 mask, Uint8 shift) {
+        return Uint32{table[(pixel & mask) >> shift]} << shift;
+    };
+    return channel(f.Rmask, f.Rshift) | channel(f.Gmask, f.Gshift) | channel(f.Bmask, f.Bshift) |
+           (pixel & ~(f.Rmask | f.Gmask | f.Bmask));
+}
+
 void darkenAt(const TTerrainReader& reader, int x, int y, int percent) {
-    if (!reader.solidAt(x, y)) {
+    if (!reader.inside(x, y)) {
+        return;
+    }
+    const Uint32 pixel = reader.pixelAt(x, y);
+    if (!reader.isSolidPixel(pixel)) {
+        return;
+    }
+    const SDL_PixelFormat& format = *reader.format();
+    if (hasByteChannels(format) && percent >= 0 && percent < tabulatedPercents) {
+        reader.writeAt(x, y, darkenedByteChannels(pixel, format, darkenTable(percent)));
         return;
     }
     Uint8 r, g, b, a;
-    SDL_GetRGBA(reader.pixelAt(x, y), const_cast<SDL_PixelFormat*>(reader.format()), &r, &g, &b, &a);
+    SDL_GetRGBA(pixel, const_cast<SDL_PixelFormat*>(&format), &r, &g, &b, &a);
     reader.writeAt(x, y,
-                   SDL_MapRGBA(const_cast<SDL_PixelFormat*>(reader.format()), darkened(r, percent),
+                   SDL_MapRGBA(const_cast<SDL_PixelFormat*>(&format), darkened(r, percent),
                                darkened(g, percent), darkened(b, percent), a));
 }
 
@@ -60,10 +101,6 @@ TTerrainReader::TTerrainReader(SDL_Surface* terrain) : lock_(terrain) {
     height_ = std::max(terrain->h, 0);
     pitch_ = terrain->pitch;
     bytesPerPixel_ = terrain->format->BytesPerPixel;
-}
-
-Uint8* TTerrainReader::address(int x, int y) const {
-    return pixels_ + y * pitch_ + x * bytesPerPixel_;
 }
 
 Uint32 TTerrainReader::pixelAt(int x, int y) const {
@@ -96,7 +133,10 @@ bool TTerrainReader::solidAt(int x, int y) const {
     if (!inside(x, y)) {
         return false;
     }
-    const Uint32 pixel = pixelAt(x, y);
+    return isSolidPixel(pixelAt(x, y));
+}
+
+bool TTerrainReader::isSolidPixel(Uint32 pixel) const {
     // A picture without an alpha channel is opaque everywhere.
     const Uint32 alpha =
         format_->Amask == 0 ? 255u : ((pixel & format_->Amask) >> format_->Ashift) << format_->Aloss;
@@ -168,16 +208,29 @@ void darkenPixel(SDL_Surface* terrain, TVector point, int percent) {
 
 void carveCircle(SDL_Surface* terrain, int radius, int cx, int cy) {
     const TTerrainReader reader(terrain);
+    const bool direct = reader.format() != nullptr && hasByteChannels(*reader.format());
     const int outer = radius + burntRingWidth;
     int ring = 1;
     for (int k = outer; k >= 1; --k, ++ring) {
+        const std::array<Uint8, 256>& table = darkenTable(std::min(ring, tabulatedPercents - 1));
+        // The common 32-bit picture is worked on in place, without a format lookup per pixel.
+        const auto burn = [&](int px, int py) {
+            if (!direct) {
+                darkenAt(reader, px, py, ring);
+            } else if (reader.inside(px, py)) {
+                Uint32* pixel = reader.pixel32(px, py);
+                if (reader.isSolidPixel(*pixel)) {
+                    *pixel = darkenedByteChannels(*pixel, *reader.format(), table);
+                }
+            }
+        };
         int x = 0;
         int y = k;
         int d = k;
         // Every round moves x up or y down, so y - x shrinks and the loop ends.
         while (y >= x) {
             if (k > radius) {
-                forEightPoints(cx, cy, x, y, [&](int px, int py) { darkenAt(reader, px, py, ring); });
+                forEightPoints(cx, cy, x, y, burn);
             } else {
                 forEightPoints(cx, cy, x, y, [&](int px, int py) { reader.writeAt(px, py, 0); });
             }

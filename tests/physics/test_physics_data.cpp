@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include <cmath>
 #include <vector>
 
@@ -87,6 +90,26 @@ TEST(PhysicsData, DarkenKeepsAlphaAndRoundsHalvesToEven) {
     darkenPixel(terrain.get(), vector(1, 0), 50); // not solid: left alone
     EXPECT_EQ(colourAt(terrain.get(), 1, 0).r, 255);
     darkenPixel(terrain.get(), vector(9, 0), 50); // outside: nothing
+}
+
+TEST(PhysicsData, DarkenFollowsTheFormulaForEveryChannelValueAndAnyPercent) {
+    SurfacePtr terrain = makeTerrain(256, 1);
+    for (int c = 0; c < 256; ++c) {
+        const auto v = static_cast<Uint8>(c);
+        fillTerrain(terrain.get(), c, 0, 1, 1, {v, v, v, 255});
+    }
+    for (const int percent : {37, 150}) {
+        SurfacePtr copy = makeTerrain(256, 1);
+        SDL_SetAlpha(terrain.get(), 0, 255);
+        SDL_BlitSurface(terrain.get(), nullptr, copy.get(), nullptr);
+        for (int c = 0; c < 256; ++c) {
+            darkenPixel(copy.get(), vector(c, 0), percent);
+            const int expected =
+                std::clamp(c - static_cast<int>(std::nearbyint(c * percent / 100.0)), 0, 255);
+            ASSERT_EQ(colourAt(copy.get(), c, 0).g, expected) << "value " << c << " at " << percent << " %";
+            ASSERT_EQ(colourAt(copy.get(), c, 0).a, 255);
+        }
+    }
 }
 
 TEST(PhysicsData, CarveClearsTheHoleAndBurnsTheRing) {
