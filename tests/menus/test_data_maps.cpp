@@ -1,0 +1,180 @@
+#include "menus/u_data_maps.hpp"
+
+#include "resources/u_surface_utils.hpp"
+#include "support/scoped_temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string captureSetlist(TMaps& maps, bool& result) {
+    testing::internal::CaptureStdout();
+    result = maps.setlist();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::vector<std::string> listedFileNames(const TMaps& maps) {
+    std::vector<std::string> names;
+    for (const TMapImg& image : maps.list) {
+        names.push_back(image.filename);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(DataMaps, SubStringNeverFails) {
+    EXPECT_EQ(subString("fore_basic.png", 5, 5), "basic");
+    EXPECT_EQ(subString("abc", 1, 10), "bc");
+    EXPECT_EQ(subString("abc", 3, 1), "");
+    EXPECT_EQ(subString("abc", 7, 1), "");
+    EXPECT_EQ(subString("abc", 0, 0), "");
+    EXPECT_EQ(subString("abc", 0, -4), "");
+    EXPECT_EQ(subString("", 0, 5), "");
+}
+
+TEST(DataMaps, ClassifiesByExactCaseSensitivePrefix) {
+    EXPECT_EQ(TMaps::getType("back_day.png"), TMapType::MapBack);
+    EXPECT_EQ(TMaps::getType("fore_.png"), TMapType::MapFore);
+    EXPECT_EQ(TMaps::getType("Back_x.png"), TMapType::MapInvalid);
+    EXPECT_EQ(TMaps::getType("BACK_x.png"), TMapType::MapInvalid);
+    EXPECT_EQ(TMaps::getType("back.png"), TMapType::MapInvalid);
+    EXPECT_EQ(TMaps::getType("a.png"), TMapType::MapInvalid);
+
+    TMapImg image;
+    TMaps::fillImg("back_day.png", image);
+    EXPECT_EQ(image.filename, "back_day.png");
+    EXPECT_EQ(image.mapType, TMapType::MapBack);
+    EXPECT_EQ(image.name, "day");
+}
+
+TEST(DataMaps, CataloguesUsableFilesInListingOrder) {
+    const ScopedTempDir directory;
+    for (const char* name : {"back_day.png", "fore_basic.png", "readme.png", "fore_.png", "BACK_x.png",
+                             "back_x.PNG", "a.png", "fore_notes.txt"}) {
+        directory.touch(name);
+    }
+    TMaps maps(directory.path().string());
+
+    std::vector<std::string> expected;
+    for (const auto& entry : std::filesystem::directory_iterator(directory.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name == "back_day.png" || name == "fore_basic.png" || name == "fore_.png") {
+            expected.push_back(name);
+        }
+    }
+    ASSERT_EQ(expected.size(), 3u);
+    EXPECT_EQ(listedFileNames(maps), expected);
+    for (const TMapImg& image : maps.list) {
+        if (image.filename == "back_day.png") {
+            EXPECT_EQ(image.name, "day");
+            EXPECT_EQ(image.mapType, TMapType::MapBack);
+        } else if (image.filename == "fore_basic.png") {
+            EXPECT_EQ(image.name, "basic");
+            EXPECT_EQ(image.mapType, TMapType::MapFore);
+        } else {
+            EXPECT_EQ(image.name, "");
+            EXPECT_EQ(image.mapType, TMapType::MapFore);
+        }
+    }
+
+    // A rescan starts from an empty list.
+    bool found = false;
+    const std::string output = captureSetlist(maps, found);
+    EXPECT_TRUE(found);
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(maps.list.size(), 3u);
+}
+
+TEST(DataMaps, MissingOrEmptyDirectoryGivesTheErrorLineAndAnEmptyCatalogue) {
+    const ScopedTempDir directory;
+    directory.touch("notes.txt");
+    for (const std::string& path : {directory.path().string(), (directory.path() / "missing").string()}) {
+        testing::internal::CaptureStdout();
+        TMaps maps(path);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "u_data_maps/TMaps.setlist ERROR : cannot find first\n");
+        EXPECT_TRUE(maps.list.empty());
+        bool found = true;
+        captureSetlist(maps, found);
+        EXPECT_FALSE(found);
+    }
+}
+
+TEST(DataMaps, OnlyUnusablePicturesSayWhichKindIsMissing) {
+    const ScopedTempDir directory;
+    directory.touch("readme.png");
+    const std::string path = directory.path().string();
+    TMaps maps(path);
+    bool found = false;
+    EXPECT_EQ(captureSetlist(maps, found),
+              "u_data_maps/TMaps.setlist WARNING : no background picture in " + path + "\n" +
+                  "u_data_maps/TMaps.setlist WARNING : no terrain picture in " + path + "\n");
+    EXPECT_TRUE(found);
+    EXPECT_TRUE(maps.list.empty());
+
+    directory.touch("back_day.png");
+    EXPECT_EQ(captureSetlist(maps, found),
+              "u_data_maps/TMaps.setlist WARNING : no terrain picture in " + path + "\n");
+}
+
+TEST(DataMaps, SkipsNamesWithControlCharacters) {
+    const ScopedTempDir directory;
+    directory.touch("fore_evil\nnbAi:9.png");
+    directory.touch("back_tab\t.png");
+    directory.touch("fore_ok.png");
+    directory.touch("back_ok.png");
+    const TMaps maps(directory.path().string());
+    ASSERT_EQ(maps.list.size(), 2u);
+    for (const TMapImg& image : maps.list) {
+        EXPECT_EQ(image.name, "ok");
+    }
+}
+
+TEST(DataMaps, ThumbnailsCoverThePreviewWithTheLargerZoom) {
+    const SurfacePtr wide = createSurface(400, 100, true);
+    const SurfacePtr tall = createSurface(100, 300, false);
+    SurfacePtr terrainThumbnail;
+    SurfacePtr backgroundThumbnail;
+    makeThumbnails(wide.get(), tall.get(), terrainThumbnail, backgroundThumbnail);
+    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
+    EXPECT_EQ(terrainThumbnail->w, 600);
+    EXPECT_EQ(terrainThumbnail->h, 150);
+    EXPECT_EQ(backgroundThumbnail->w, 200);
+    EXPECT_EQ(backgroundThumbnail->h, 600);
+    EXPECT_EQ(wide->w, 400); // the sources are left untouched
+}
+
+TEST(DataMaps, BrokenPicturesGiveEmptyThumbnails) {
+    const SurfacePtr empty = createSurface(0, 0, true);
+    const SurfacePtr flat = createSurface(200, 0, false);
+    SurfacePtr terrainThumbnail;
+    SurfacePtr backgroundThumbnail;
+    makeThumbnails(empty.get(), flat.get(), terrainThumbnail, backgroundThumbnail);
+    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
+    EXPECT_EQ(terrainThumbnail->w, 0);
+    EXPECT_EQ(terrainThumbnail->h, 0);
+    EXPECT_EQ(backgroundThumbnail->w, 0);
+    EXPECT_EQ(backgroundThumbnail->h, 0);
+
+    makeThumbnails(nullptr, nullptr, terrainThumbnail, backgroundThumbnail);
+    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
+    EXPECT_EQ(terrainThumbnail->w, 0);
+}
+
+TEST(DataMaps, DefaultCatalogueReadsDataMapsUnderTheWorkingDirectory) {
+    const ScopedTempDir directory;
+    std::filesystem::create_directories(directory.path() / "data" / "maps");
+    directory.touch("data/maps/back_day.png");
+    directory.touch("fore_elsewhere.png");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory.path());
+    const TMaps maps;
+    std::filesystem::current_path(previous);
+    ASSERT_EQ(maps.list.size(), 1u);
+    EXPECT_EQ(maps.list[0].filename, "back_day.png");
+}

@@ -1,0 +1,144 @@
+// What the widget tests share: a private data directory with small pictures made on the spot, a font with
+// solid glyphs of known size, real SDL events and pixel reads.
+#pragma once
+
+#include "resources/u_font.hpp"
+#include "resources/u_surface_utils.hpp"
+#include "support/scoped_temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+struct TRgb {
+    int red, green, blue;
+    bool operator==(const TRgb&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const TRgb& colour) {
+    return out << "(" << colour.red << ", " << colour.green << ", " << colour.blue << ")";
+}
+
+inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
+    const SurfaceLock lock(surface);
+    Uint32 value = 0;
+    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    std::memcpy(&value, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
+    Uint8 red, green, blue;
+    SDL_GetRGB(value, surface->format, &red, &green, &blue);
+    return {red, green, blue};
+}
+
+inline SDL_Event keyDown(SDLKey key) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    return event;
+}
+
+inline SDL_Event keyUp(SDLKey key) {
+    SDL_Event event = keyDown(key);
+    event.type = SDL_KEYUP;
+    event.key.state = SDL_RELEASED;
+    return event;
+}
+
+inline SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = button;
+    event.button.state = SDL_PRESSED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    return event;
+}
+
+inline SDL_Event mouseMotion(int x, int y) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    return event;
+}
+
+// Holds a Control key down for the modifier state that the number field reads.
+class ScopedControlKey {
+public:
+    ScopedControlKey() : saved_(SDL_GetModState()) { SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL)); }
+    ~ScopedControlKey() { SDL_SetModState(saved_); }
+    ScopedControlKey(const ScopedControlKey&) = delete;
+    ScopedControlKey& operator=(const ScopedControlKey&) = delete;
+
+private:
+    SDLMod saved_;
+};
+
+// Glyph cells of the small font: 12 pixels high, so 9 wide; every glyph is a solid white block.
+constexpr int glyphHeight = 12;
+constexpr int glyphWidth = 9;
+
+inline SurfacePtr solidSurface(int width, int height, TRgb colour, bool withAlpha = false) {
+    SurfacePtr picture = createSurface(width, height, withAlpha);
+    SDL_FillRect(picture.get(), nullptr,
+                 SDL_MapRGB(picture->format, static_cast<Uint8>(colour.red), static_cast<Uint8>(colour.green),
+                            static_cast<Uint8>(colour.blue)));
+    return picture;
+}
+
+// Runs every widget test inside its own data directory, so the project's generated pictures never matter.
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::create_directories(directory_.path() / "data" / "other-images");
+        std::filesystem::create_directories(directory_.path() / "data" / "maps");
+        std::filesystem::current_path(directory_.path());
+        ::testing::internal::CaptureStdout(); // the font's missing strips are reported, harmlessly
+        font_ = std::make_unique<TFont>();
+        ::testing::internal::GetCapturedStdout();
+        font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, {255, 255, 255}, true);
+        font_->imageMedium = solidSurface(12 * 95, 16, {255, 255, 255}, true);
+        font_->imageBig = solidSurface(18 * 95, 24, {255, 255, 255}, true);
+    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    // Writes a picture (as a BMP, which the loader recognises by its content) under data/<category>/<name>.
+    void writePicture(const std::string& category, const std::string& name, int width, int height,
+                      const std::function<TRgb(int, int)>& paint) const {
+        SurfacePtr picture = createSurface(width, height, false);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const TRgb colour = paint(x, y);
+                SDL_Rect dot = {static_cast<Sint16>(x), static_cast<Sint16>(y), 1, 1};
+                SDL_FillRect(picture.get(), &dot,
+                             SDL_MapRGB(picture->format, static_cast<Uint8>(colour.red),
+                                        static_cast<Uint8>(colour.green), static_cast<Uint8>(colour.blue)));
+            }
+        }
+        const std::string path = (directory_.path() / "data" / category / name).string();
+        ASSERT_EQ(SDL_SaveBMP(picture.get(), path.c_str()), 0) << SDL_GetError();
+    }
+    void writeSolidPicture(const std::string& name, int width, int height, TRgb colour) const {
+        writePicture("other-images", name, width, height, [colour](int, int) { return colour; });
+    }
+    void removePicture(const std::string& category, const std::string& name) const {
+        std::filesystem::remove(directory_.path() / "data" / category / name);
+    }
+
+    const TFont& font() const { return *font_; }
+
+private:
+    ScopedTempDir directory_;
+    std::filesystem::path previous_;
+    std::unique_ptr<TFont> font_;
+};
