@@ -1,6 +1,7 @@
 // The last few event messages of a match, drawn in the top-left corner, oldest at the top.
 #pragma once
 
+#include "physics/u_physics_messages.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <array>
@@ -9,14 +10,14 @@
 class TDisplay;
 class TFont;
 
-class TMessageList {
+class TMessageList final : public TMessageSink {
 public:
     static constexpr int capacity = 5;
 
     TMessageList(TDisplay& display, const TFont& font);
 
     // The newest message; once five are shown the oldest one is dropped.
-    void add(const std::string& text);
+    void add(const std::string& text) override;
     void draw() const;
 
     TDisplay& display;

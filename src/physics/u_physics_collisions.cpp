@@ -1,0 +1,191 @@
+#include "physics/u_physics_collisions.hpp"
+
+#include "physics/u_physics_damage.hpp"
+#include "physics/u_physics_data.hpp"
+#include "physics/u_physics_messages.hpp"
+#include "resources/u_numbers.hpp"
+
+#include <cmath>
+
+namespace {
+
+bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
+    const double x = body.position.x;
+    const double y = body.position.y;
+    const int w = body.width;
+    const int h = body.height;
+    const auto probe = [&](double px, double py) {
+        if (!reader.solidAt(vector(px, py))) {
+            return false;
+        }
+        if (contact != nullptr) {
+            *contact = vector(px, py);
+        }
+        return true;
+    };
+    // Bottom, top, then the sides over the top w + 1 rows only.
+    for (int i = 0; i <= w; ++i) {
+        if (probe(x + i, y + h)) {
+            return true;
+        }
+    }
+    for (int i = 0; i <= w; ++i) {
+        if (probe(x + i, y)) {
+            return true;
+        }
+    }
+    for (int i = 0; i <= w; ++i) {
+        if (probe(x, y + i)) {
+            return true;
+        }
+    }
+    for (int i = 0; i <= w; ++i) {
+        if (probe(x + w, y + i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A zero, infinite or undefined speed has no direction to sweep or back out along.
+bool hasDirection(double length) {
+    return length > 0.0 && std::isfinite(length);
+}
+
+} // namespace
+
+TCollisions::TCollisions(SDL_Surface* terrain, TTeamsManager& teams, TDamage& damage, TMessageSink& messages)
+    : terrain(terrain), teams(teams), damage(damage), messages(messages) {}
+
+bool TCollisions::isInAir(const TObject& body, TVector& foot) const {
+    const TTerrainReader reader(terrain);
+    const double row = body.position.y + body.height + 1;
+    for (int i = -1; i <= body.width + 1; ++i) {
+        foot = vector(body.position.x + i, row);
+        if (reader.solidAt(foot)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TCollisions::isBelowMap(const TObject& body) const {
+    const int height = terrain == nullptr ? 0 : terrain->h;
+    return body.position.y > height;
+}
+
+bool TCollisions::overlaps(const TObject& body, TVector& contact) const {
+    return overlapsOn(TTerrainReader(terrain), body, &contact);
+}
+
+bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
+    const double length = norm(body.speed);
+    if (!hasDirection(length)) {
+        return false;
+    }
+    const TTerrainReader reader(terrain);
+    const TVector reached = body.position;
+    body.position = add(body.position, scale(body.speed, -integrationStep));
+    const TVector unit = scale(body.speed, 1.0 / length);
+    TVector step = unit;
+    // One sub-step per pixel of speed: ends after ceil(length) rounds at most.
+    for (double k = 1.0;; k += 1.0) {
+        body.position = add(body.position, step);
+        if (!(length > k)) {
+            break;
+        }
+        if (overlapsOn(reader, body, &contact)) {
+            return true; // the body stays where it first touched
+        }
+        step = scale(unit, integrationStep);
+    }
+    body.position = reached;
+    return false;
+}
+
+bool TCollisions::backOut(TObject& body, double length) const {
+    if (!hasDirection(length)) {
+        return false;
+    }
+    const TTerrainReader reader(terrain);
+    const TVector back = scale(body.speed, -1.0 / length);
+    double k = 1.0;
+    while (k <= length && overlapsOn(reader, body, nullptr)) {
+        body.position = add(body.position, back);
+        k += 1.0;
+    }
+    return k <= length;
+}
+
+TVector TCollisions::reflectOnTerrain(TVector speed, TVector contact) const {
+    TVector left;
+    TVector right;
+    surfaceDirection(contact, terrain, TDirection::DirectionLeft, surfaceProbeDistance, left);
+    surfaceDirection(contact, terrain, TDirection::DirectionRight, surfaceProbeDistance, right);
+    const TVector tangent = normalize(add(left, right));
+    const TVector normal = vector(tangent.y, -tangent.x);
+    const double normalSquared = dot(normal, normal);
+    if (normalSquared == 0.0) {
+        return scale(speed, -1.0); // no slope to bounce off: straight back
+    }
+    return add(speed, scale(normal, -2.0 * dot(speed, normal) / normalSquared));
+}
+
+bool TCollisions::landing(TObject& body, double length, TVector contact) {
+    const auto* projectile = dynamic_cast<const TProjectile*>(&body);
+    auto* tumbok = dynamic_cast<TTumbok*>(&body);
+    if (length > bounceThreshold) {
+        const bool grenade = projectile != nullptr && projectile->weapon == TWeapon::WeaponGrenade;
+        const double restitution = grenade ? grenadeRestitution : defaultRestitution;
+        body.speed = scale(reflectOnTerrain(body.speed, contact), restitution);
+        if (norm(body.speed) < restThreshold) {
+            body.speed = vector(0, 0);
+        }
+    } else {
+        body.speed = vector(0, 0);
+    }
+    const bool hardLanding =
+        (tumbok != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr) && length > hardLandingSpeed;
+    if (hardLanding && tumbok != nullptr) {
+        damage.hurt({tumbok->team, tumbok->number},
+                    roundHalfEven((length - hardLandingSpeed) / fallDamageDivisor));
+    }
+    return hardLanding;
+}
+
+void TCollisions::leaveMap(TObject& body) {
+    if (auto* tumbok = dynamic_cast<TTumbok*>(&body)) {
+        damage.kill({tumbok->team, tumbok->number});
+        if (!tumbok->out) {
+            tumbok->out = true;
+            messages.add("The Tumbok is out !");
+        }
+    } else if (dynamic_cast<const TProjectile*>(&body) != nullptr) {
+        messages.add("The projectile is out !");
+    }
+}
+
+bool TCollisions::collide(TObject& body, bool sweep, bool& outOfMap, bool bounce) {
+    outOfMap = isBelowMap(body);
+    TVector contactPoint;
+    const bool contact = sweep ? sweepContact(body, contactPoint) : overlaps(body, contactPoint);
+    bool landed = false;
+    if (contact) {
+        const double length = norm(body.speed);
+        const bool freed = backOut(body, length);
+        if (!freed) {
+            if (std::isfinite(length)) {
+                body.position = add(body.position, scale(body.speed, -1.0));
+            }
+            body.speed = vector(0, 0);
+        } else if (bounce) {
+            landed = landing(body, length, contactPoint);
+        }
+    } else if (outOfMap) {
+        landed = true;
+        leaveMap(body);
+    }
+    const bool settlesOnLanding =
+        dynamic_cast<const TTumbok*>(&body) != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr;
+    return settlesOnLanding ? landed : landed || contact;
+}

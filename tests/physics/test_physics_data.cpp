@@ -1,0 +1,172 @@
+#include "physics/u_physics_data.hpp"
+
+#include "support/terrain_builder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+bool solid(SDL_Surface* terrain, double x, double y) {
+    return isSolid(terrain, vector(x, y));
+}
+
+// Ground whose top row is y = 50 left of x = 55 and y = 45 from x = 55 on.
+SurfacePtr stepTerrain() {
+    SurfacePtr terrain = makeTerrain(100, 100);
+    fillTerrain(terrain.get(), 0, 50, 55, 50);
+    fillTerrain(terrain.get(), 55, 45, 45, 55);
+    return terrain;
+}
+
+} // namespace
+
+TEST(PhysicsData, SolidFromAlpha128AndEmptyOutside) {
+    SurfacePtr terrain = makeTerrain(10, 10);
+    fillTerrain(terrain.get(), 2, 3, 1, 1, {10, 20, 30, 128});
+    fillTerrain(terrain.get(), 4, 3, 1, 1, {10, 20, 30, 127});
+    fillTerrain(terrain.get(), 0, 9, 10, 1);
+    EXPECT_TRUE(solid(terrain.get(), 2, 3));
+    EXPECT_FALSE(solid(terrain.get(), 4, 3));
+    // Real points round halves to even: 2.5 -> 2, 3.5 -> 4, 2.4 -> 2.
+    EXPECT_TRUE(solid(terrain.get(), 2.5, 3.4));
+    EXPECT_FALSE(solid(terrain.get(), 3.5, 3.0));
+    // The bottom row is solid up to the edges, and nothing beyond them is.
+    EXPECT_TRUE(solid(terrain.get(), 0, 9));
+    EXPECT_TRUE(solid(terrain.get(), 9, 9));
+    for (const auto& [x, y] : std::vector<std::pair<double, double>>{
+             {-1, 9}, {10, 9}, {5, 10}, {5, -1}, {-0.6, 9}, {9.6, 9}, {NAN, 9}, {5, 1e300}}) {
+        EXPECT_FALSE(solid(terrain.get(), x, y)) << x << ", " << y;
+    }
+    EXPECT_EQ(getPixel(terrain.get(), -1, 9), 0u);
+    EXPECT_EQ(getPixel(terrain.get(), 10, 9), 0u);
+    EXPECT_EQ(getPixel(terrain.get(), 0, 10), 0u);
+    EXPECT_EQ(getPixel(terrain.get(), 2, 3), rawPixel(terrain.get(), 2, 3));
+}
+
+TEST(PhysicsData, SetPixelWritesOnlyInsideThePicture) {
+    // A 4 x 4 view into the middle of an 8 x 8 picture: writes beyond the view would show in the frame.
+    SurfacePtr frame = makeTerrain(8, 8);
+    fillTerrain(frame.get(), 0, 0, 8, 8);
+    const SDL_PixelFormat* f = frame->format;
+    SurfacePtr view(SDL_CreateRGBSurfaceFrom(static_cast<Uint8*>(frame->pixels) + 2 * frame->pitch + 2 * 4, 4,
+                                             4, 32, frame->pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask));
+    ASSERT_TRUE(view);
+    for (const auto& [x, y] :
+         std::vector<std::pair<double, double>>{{-1, 0}, {4, 0}, {0, -1}, {0, 4}, {-1, -1}}) {
+        setPixel(0, vector(x, y), view.get());
+    }
+    carveCircle(view.get(), 3, 0, 0);
+    carveCircle(view.get(), 30, 3, 3);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            const bool inView = x >= 2 && x < 6 && y >= 2 && y < 6;
+            if (!inView) {
+                EXPECT_EQ(colourAt(frame.get(), x, y).b, 100) << x << ", " << y;
+                EXPECT_EQ(colourAt(frame.get(), x, y).a, 255) << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_FALSE(solid(view.get(), 0, 0));
+    setPixel(rawPixel(frame.get(), 0, 0), vector(1, 2), view.get());
+    EXPECT_TRUE(solid(view.get(), 1, 2));
+}
+
+TEST(PhysicsData, DarkenKeepsAlphaAndRoundsHalvesToEven) {
+    SurfacePtr terrain = makeTerrain(4, 1);
+    fillTerrain(terrain.get(), 0, 0, 1, 1, {255, 100, 3, 200});
+    fillTerrain(terrain.get(), 1, 0, 1, 1, {255, 255, 255, 100});
+    darkenPixel(terrain.get(), vector(0, 0), 50);
+    const TerrainColour darkened = colourAt(terrain.get(), 0, 0);
+    EXPECT_EQ(darkened.r, 127); // 255 - round(127.5) = 255 - 128
+    EXPECT_EQ(darkened.g, 50);
+    EXPECT_EQ(darkened.b, 1); // 3 - round(1.5) = 3 - 2
+    EXPECT_EQ(darkened.a, 200);
+    darkenPixel(terrain.get(), vector(1, 0), 50); // not solid: left alone
+    EXPECT_EQ(colourAt(terrain.get(), 1, 0).r, 255);
+    darkenPixel(terrain.get(), vector(9, 0), 50); // outside: nothing
+}
+
+TEST(PhysicsData, CarveClearsTheHoleAndBurnsTheRing) {
+    SurfacePtr terrain = makeTerrain(200, 200);
+    fillTerrain(terrain.get(), 0, 0, 200, 200);
+    carveCircle(terrain.get(), 10, 100, 100);
+    for (const auto& [x, y] :
+         std::vector<std::pair<int, int>>{{100, 100}, {110, 100}, {90, 100}, {100, 90}, {105, 105}}) {
+        EXPECT_FALSE(solid(terrain.get(), x, y)) << x << ", " << y;
+    }
+    // On an axis a circle touches its point twice: at 11 px the 50 % circle darkens 150 -> 75 -> 38 (37.5 up
+    // to even 38, then 75 - 38 = 37); at 60 px the 1 % circle turns 100 into 99 and then 98.
+    EXPECT_EQ(colourAt(terrain.get(), 111, 100).g, 37);
+    EXPECT_EQ(colourAt(terrain.get(), 111, 100).a, 255);
+    EXPECT_EQ(colourAt(terrain.get(), 160, 100).b, 98);
+    EXPECT_EQ(colourAt(terrain.get(), 161, 100).b, 100);
+    EXPECT_EQ(colourAt(terrain.get(), 100, 39).b, 100);
+}
+
+TEST(PhysicsData, CarveOfRadiusZeroClearsOnlyTheCentre) {
+    SurfacePtr terrain = makeTerrain(120, 120);
+    fillTerrain(terrain.get(), 0, 0, 120, 120);
+    carveCircle(terrain.get(), 0, 60, 60);
+    EXPECT_FALSE(solid(terrain.get(), 60, 60));
+    EXPECT_TRUE(solid(terrain.get(), 61, 60));
+    EXPECT_EQ(colourAt(terrain.get(), 61, 60).r, 50);   // 200 -> 100 -> 50 by the 50 % circle
+    EXPECT_EQ(colourAt(terrain.get(), 110, 60).r, 196); // 200 -> 198 -> 196 by the 1 % circle
+}
+
+TEST(PhysicsData, SurfaceDirectionFollowsTheGround) {
+    SurfacePtr flat = makeTerrain(100, 100);
+    fillTerrain(flat.get(), 0, 50, 100, 50);
+    TVector direction;
+    for (const TDirection side : {TDirection::DirectionLeft, TDirection::DirectionRight}) {
+        ASSERT_TRUE(surfaceDirection(vector(50, 50), flat.get(), side, 10, direction));
+        EXPECT_EQ(direction, vector(1, 0));
+        // From the air the probe walks down to the ground: a boundary 20 rows below.
+        ASSERT_TRUE(surfaceDirection(vector(50, 30), flat.get(), side, 10, direction));
+        const double h = side == TDirection::DirectionRight ? 19 : -19;
+        EXPECT_NEAR(direction.x, 10 / std::hypot(10, 19), 1e-12);
+        EXPECT_NEAR(direction.y, h / std::hypot(10, 19), 1e-12);
+    }
+
+    // The ground rises by 5 rows at x = 55: up to the right, flat to the left.
+    SurfacePtr step = stepTerrain();
+    ASSERT_TRUE(surfaceDirection(vector(50, 50), step.get(), TDirection::DirectionRight, 10, direction));
+    EXPECT_NEAR(direction.x, 10 / std::hypot(10, 5), 1e-12);
+    EXPECT_NEAR(direction.y, -5 / std::hypot(10, 5), 1e-12);
+    ASSERT_TRUE(surfaceDirection(vector(60, 45), step.get(), TDirection::DirectionLeft, 10, direction));
+    // The last empty row of the probe column is 4 below p: from the lower left up to p.
+    EXPECT_NEAR(direction.x, 10 / std::hypot(10, 4), 1e-12);
+    EXPECT_NEAR(direction.y, -4 / std::hypot(10, 4), 1e-12);
+}
+
+TEST(PhysicsData, SurfaceDirectionWithoutBoundary) {
+    SurfacePtr empty = makeTerrain(100, 100);
+    TVector direction = vector(7, 7);
+    EXPECT_FALSE(surfaceDirection(vector(50, 50), empty.get(), TDirection::DirectionRight, 0, direction));
+    EXPECT_EQ(direction, vector(7, 7));
+    EXPECT_FALSE(surfaceDirection(vector(50, 50), empty.get(), TDirection::DirectionRight, 10, direction));
+    EXPECT_EQ(direction, vector(0, 1));
+
+    // The probe column lies outside the picture.
+    SurfacePtr full = makeTerrain(100, 100);
+    fillTerrain(full.get(), 0, 0, 100, 100);
+    EXPECT_FALSE(surfaceDirection(vector(95, 50), full.get(), TDirection::DirectionRight, 10, direction));
+    EXPECT_EQ(direction, vector(0, 1));
+    // Fully solid: the picture's bottom edge is the first boundary met (row 100 is empty, h = 49).
+    ASSERT_TRUE(surfaceDirection(vector(50, 50), full.get(), TDirection::DirectionRight, 10, direction));
+    EXPECT_NEAR(direction.y, 49 / std::hypot(10, 49), 1e-12);
+}
+
+TEST(PhysicsData, BrokenTerrainReadsAsEmpty) {
+    SurfacePtr broken = createSurface(0, 0, true);
+    EXPECT_FALSE(solid(broken.get(), 0, 0));
+    EXPECT_EQ(getPixel(broken.get(), 0, 0), 0u);
+    setPixel(1, vector(0, 0), broken.get());
+    darkenPixel(broken.get(), vector(0, 0), 10);
+    carveCircle(broken.get(), 20, 0, 0);
+    TVector direction;
+    EXPECT_FALSE(surfaceDirection(vector(0, 0), broken.get(), TDirection::DirectionLeft, 10, direction));
+    EXPECT_FALSE(solid(nullptr, 0, 0));
+}
