@@ -122,6 +122,10 @@ SDL_Surface* TTumbokDisplay::healthPicture(int health) {
     if (kept == nullptr) {
         healthBar->setValue(value);
         kept = copyPicture(healthBar->surface.get());
+        // The bar is drawn as the widget draws it, a plain copy of its pixels.
+        if (kept != nullptr) {
+            SDL_SetAlpha(kept.get(), 0, SDL_ALPHA_OPAQUE);
+        }
     }
     return kept.get();
 }
@@ -190,7 +194,8 @@ TTumbokDisplay::composeFigure(const TTumbok& t, const std::array<const SDL_Surfa
     }
     const TPixelPoint h = at(handsOffsetX - hands->w / 2, handsOffsetY - hands->h / 2);
     composeOver(hands, nullptr, picture, h.x, h.y);
-    SDL_SetAlpha(picture, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    // Mostly transparent and drawn hundreds of times a frame: run-length encoding skips the empty runs.
+    SDL_SetAlpha(picture, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
     if (picture->w <= 0 || picture->h <= 0) {
         figure.picture.reset();
     }
