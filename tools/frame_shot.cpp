@@ -83,9 +83,11 @@ int main(int argc, char** argv) {
             }
             map.tumbokDisplay->changeAim(36);
             if (blast) {
-                map.setWeapon(TWeapon::WeaponBazooka);
-                map.fire(900);
-                for (int i = 0; i < 200 && !blastShowing(physics); ++i) {
+                // A blast a little ahead of the active tumbok, shown once its fireballs have grown.
+                const TTumbok& cur = *physics.teams->currentTumbok();
+                const double ahead = cur.direction == TDirection::DirectionRight ? 120.0 : -120.0;
+                physics.explosions->add({cur.position.x + ahead, cur.position.y + 30.0});
+                for (int i = 0; i < 40 && !blastShowing(physics); ++i) {
                     frame();
                 }
             } else {
