@@ -1,28 +1,30 @@
-// LOCAL STAND-IN for the computer player, until the `ai` branch is merged (delete this file then).
-// Same interface as the real one; it never acts and gives up once 10 s of the turn are spent.
+// The computer player: plays a computer team's turn through the same commands a human uses.
 #pragma once
 
-#include "model/u_data_teams.hpp"
-#include "physics/u_physics_collisions.hpp"
-#include "physics/u_physics_data.hpp"
-#include "physics/u_physics_timer.hpp"
+#include "ai/u_ai_move.hpp"
+#include "ai/u_ai_shoot.hpp"
+
+class TTimer;
 
 class TAi {
 public:
-    static constexpr std::int32_t giveUpRemaining = 30000;
+    // Walk only for the first 3 s of a turn, then also look for a shot; give up after 10 s.
+    static constexpr int aimAfterRemainingMs = 37000;
+    static constexpr int giveUpBelowRemainingMs = 30000;
 
     TAi(TCallback& callback, SDL_Surface* terrain, TTeamsManager& teams, const TTimer& timer,
-        TCollisions& collisions)
-        : callback_(callback), terrain_(terrain), teams_(teams), timer_(timer), collisions_(collisions) {}
+        TCollisions& collisions);
 
-    void startTurn() { callback_.selectWeapon(TWeapon::WeaponBazooka); }
-    // False: the computer gives up.
-    bool step() { return timer_.remaining() >= giveUpRemaining; }
+    void startTurn();
+    // One frame; false once the computer gives up. It then stays idle until its next turn.
+    bool step();
 
-private:
-    TCallback& callback_;
-    SDL_Surface* terrain_;
-    TTeamsManager& teams_;
-    const TTimer& timer_;
-    TCollisions& collisions_;
+    TCallback& callback;
+    TAiMove move;
+    TAiShoot shoot;
+    TTeamsManager& teams;
+    const TTimer& timer;
+    TCollisions& collisions;
+    SDL_Surface* terrain;
+    bool active = true;
 };
