@@ -6,8 +6,12 @@
 
 namespace {
 
-Sint16 toCoordinate(int value) { return static_cast<Sint16>(std::clamp(value, -0x8000, 0x7FFF)); }
-Uint16 toExtent(int value) { return static_cast<Uint16>(std::clamp(value, 0, 0xFFFF)); }
+Sint16 toCoordinate(int value) {
+    return static_cast<Sint16>(std::clamp(value, -0x8000, 0x7FFF));
+}
+Uint16 toExtent(int value) {
+    return static_cast<Uint16>(std::clamp(value, 0, 0xFFFF));
+}
 
 } // namespace
 
@@ -35,7 +39,8 @@ void TWidgetBasic::setPosition(int x, int y) {
     rect.y = toCoordinate(y);
 }
 
-// Only the events that carry a pointer position are touched: the same bytes of a key event hold its scan code.
+// Only the events that carry a pointer position are touched: the same bytes of a key event hold its scan
+// code.
 SDL_Event TWidgetBasic::localEvent(const SDL_Event& event) const {
     SDL_Event local = event;
     const auto shift = [](Uint16& coordinate, Sint16 origin) {
@@ -55,7 +60,9 @@ bool isKeyPress(const SDL_Event& event, SDLKey key) {
     return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
 }
 
-bool isMousePress(const SDL_Event& event) { return event.type == SDL_MOUSEBUTTONDOWN; }
+bool isMousePress(const SDL_Event& event) {
+    return event.type == SDL_MOUSEBUTTONDOWN;
+}
 
 void blitAt(SDL_Surface* source, SDL_Surface* destination, int x, int y) {
     SDL_Rect target = {toCoordinate(x), toCoordinate(y), 0, 0};

@@ -42,7 +42,8 @@ public:
 bool isKeyPress(const SDL_Event& event, SDLKey key);
 bool isMousePress(const SDL_Event& event);
 
-// Blits a whole source at (x, y) without letting SDL clip the caller's rectangle; positions saturate at 16 bits.
+// Blits a whole source at (x, y) without letting SDL clip the caller's rectangle; positions saturate at 16
+// bits.
 void blitAt(SDL_Surface* source, SDL_Surface* destination, int x, int y);
 // Fills a rectangle given in plain integers; empty or negative sizes fill nothing.
 void fillArea(SDL_Surface* destination, int x, int y, int width, int height, Uint32 colour);

@@ -1,5 +1,7 @@
 #include "widgets/u_widgets_basic_menu.hpp"
 
+#include "resources/u_surface_utils.hpp"
+
 #include <algorithm>
 
 namespace {
@@ -32,7 +34,7 @@ void TWidgetBasicMenu::addItem(const std::string& text, std::int32_t value, Surf
     TWidgetBasicMenuItem item;
     item.text = text;
     item.value = value;
-    item.picture = std::move(picture);
+    item.picture = picture ? std::move(picture) : createSurface(0, 0, false);
     item.normalSurface = font.renderText(text, fontSize, backColour);
     SDL_SetAlpha(item.normalSurface.get(), SDL_SRCALPHA, 128);
     item.highlightSurface = font.renderText(text, fontSize, highlightColour);

@@ -34,7 +34,8 @@ public:
     void addItem(const std::string& text, std::int32_t value, SurfacePtr picture);
     void selectByValue(std::int32_t value);
     std::int32_t selectedValue() const;
-    // Return or a click on the highlighted row sets chosenValue and answers false; everything else answers true.
+    // Return or a click on the highlighted row sets chosenValue and answers false; everything else answers
+    // true.
     bool menuEvent(const SDL_Event& event);
 
     TSize fontSize;

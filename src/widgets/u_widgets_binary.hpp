@@ -9,8 +9,8 @@ class TFont;
 
 class TWidgetBinary : public TWidgetBasic {
 public:
-    TWidgetBinary(int width, int height, const std::string& imageName, const std::string& caption, bool* value,
-                  const TFont& font);
+    TWidgetBinary(int width, int height, const std::string& imageName, const std::string& caption,
+                  bool* value, const TFont& font);
 
     void draw() override;
     // Return or a click on the toggle flips the bound boolean.

@@ -22,7 +22,8 @@ TWidgetNumeric::TWidgetNumeric(int width, int height, const std::string& label, 
     : TWidgetBasic(width, height), font(font), labelSurface(font.renderText(label, TSize::SizeSmall, 0)),
       valueSurface(createSurface(0, 0, false)),
       moreButton(std::make_unique<TWidgetButton>(width, buttonHeight, "top.png", "More", font)),
-      lessButton(std::make_unique<TWidgetButton>(width, buttonHeight, "bottom.png", "Less", font)), value(value) {
+      lessButton(std::make_unique<TWidgetButton>(width, buttonHeight, "bottom.png", "Less", font)),
+      value(value) {
     widgetType = TWidgetType::WidgetNumeric;
     lessButton->setPosition(0, height - buttonHeight - 25);
     moreButton->setPosition(0, lessButton->rect.y - buttonHeight);

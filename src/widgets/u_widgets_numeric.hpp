@@ -11,8 +11,8 @@ class TFont;
 
 class TWidgetNumeric : public TWidgetBasic {
 public:
-    TWidgetNumeric(int width, int height, const std::string& label, std::int32_t minValue, std::int32_t maxValue,
-                   std::int32_t* value, const TFont& font);
+    TWidgetNumeric(int width, int height, const std::string& label, std::int32_t minValue,
+                   std::int32_t maxValue, std::int32_t* value, const TFont& font);
 
     void draw() override;
     // Steps of 1, or 10 with a right click or a Control key held; Return is left to the screen.

@@ -1,5 +1,5 @@
-// The packer: child widgets in a grid of equal cells, a keyboard focus moved by Left and Right, nested packers
-// walked through as one row of leaves.
+// The packer: child widgets in a grid of equal cells, a keyboard focus moved by Left and Right, nested
+// packers walked through as one row of leaves.
 #pragma once
 
 #include "widgets/u_widgets_basic.hpp"
@@ -18,7 +18,8 @@ public:
     void draw() override;
     bool handleEvent(const SDL_Event& event) override;
 
-    // Takes the child, centres it in the next free cell and focuses the first child; the child stays reachable.
+    // Takes the child, centres it in the next free cell and focuses the first child; the child stays
+    // reachable.
     template <class TChild> TChild& add(std::unique_ptr<TChild> child) {
         TChild& added = *child;
         place(std::move(child));
@@ -26,7 +27,8 @@ public:
     }
     // Any index, wrapped round the children; nothing happens while there is none.
     void setFocus(int index);
-    // True when the focus moved inside this packer, false when it wrapped round (or there is nothing to focus).
+    // True when the focus moved inside this packer, false when it wrapped round (or there is nothing to
+    // focus).
     bool moveFocus(int direction);
     void focusFirst();
     void focusLast();

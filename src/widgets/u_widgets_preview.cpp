@@ -21,7 +21,9 @@ TWidgetPreview::TWidgetPreview()
     draw();
 }
 
-void TWidgetPreview::setActive(bool state) { active = state; }
+void TWidgetPreview::setActive(bool state) {
+    active = state;
+}
 
 void TWidgetPreview::setMaps(const std::string& terrainName, const std::string& backgroundName) {
     if (terrainName == foreName && backgroundName == backName) {

@@ -23,7 +23,9 @@ void TWidgetProgressBar::addValue(std::int32_t amount) {
     setValue(static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX)));
 }
 
-void TWidgetProgressBar::setMark(bool on) { mark = on ? value : -1; }
+void TWidgetProgressBar::setMark(bool on) {
+    mark = on ? value : -1;
+}
 
 Uint32 TWidgetProgressBar::levelColour() const {
     if (value < maxValue / 4) {

@@ -1,6 +1,6 @@
+#include "widget_test_support.hpp"
 #include "widgets/u_widgets_numeric.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
-#include "widget_test_support.hpp"
 
 #include <climits>
 
@@ -19,7 +19,9 @@ TRgb halfwayToWhite(TRgb colour) {
 }
 
 // The shot-power gauge of the game screen: 500 x 25, margin 2, maximum 2500; inside 496 x 21.
-TWidgetProgressBar powerGauge() { return TWidgetProgressBar(0, 2500, 500, 25, 2, true); }
+TWidgetProgressBar powerGauge() {
+    return TWidgetProgressBar(0, 2500, 500, 25, 2, true);
+}
 
 using GaugeTest = WidgetTest;
 using NumberFieldTest = WidgetTest;
@@ -50,9 +52,9 @@ TEST_F(GaugeTest, ClampsItsValueAndColoursByLevel) {
     const struct {
         int value;
         TRgb colour;
-    } levels[] = {{0, levelRed},       {624, levelRed},     {625, levelOrange}, {1249, levelOrange},
-                  {1250, levelGreen},  {2499, levelGreen},  {2500, levelBlue},  {-5, levelRed},
-                  {3000, levelBlue}};
+    } levels[] = {{0, levelRed},       {624, levelRed},    {625, levelOrange},
+                  {1249, levelOrange}, {1250, levelGreen}, {2499, levelGreen},
+                  {2500, levelBlue},   {-5, levelRed},     {3000, levelBlue}};
     for (const auto& level : levels) {
         gauge.setValue(level.value);
         EXPECT_EQ(gauge.value, std::clamp(level.value, 0, 2500)) << level.value;

@@ -1,6 +1,6 @@
+#include "widget_test_support.hpp"
 #include "widgets/u_widgets_binary.hpp"
 #include "widgets/u_widgets_button.hpp"
-#include "widget_test_support.hpp"
 
 namespace {
 
@@ -19,6 +19,8 @@ protected:
                      [](int, int y) { return y >= 20 && y < 25 ? white : black; });
     }
 };
+
+using ButtonTest = WidgetTest;
 
 } // namespace
 
@@ -106,7 +108,7 @@ TEST_F(ToggleTest, MissingPicturesAndAnOverlongCaptionStillDrawAndFlip) {
     EXPECT_TRUE(fullscreen);
 }
 
-TEST_F(WidgetTest, ButtonCentresPictureAndCaptionAsAGroup) {
+TEST_F(ButtonTest, CentresPictureAndCaptionAsAGroup) {
     writeSolidPicture("ok.png", 30, 20, green);
     TWidgetButton button(200, 48, "ok.png", "Play !", font());
     EXPECT_EQ(button.widgetType, TWidgetType::WidgetButton);
@@ -124,9 +126,15 @@ TEST_F(WidgetTest, ButtonCentresPictureAndCaptionAsAGroup) {
     TWidgetButton arrow(140, 30, "ok.png", "", font());
     EXPECT_EQ(pixelAt(arrow.surface.get(), 50, 5), green); // (140 - 30 - 0 - 10) div 2 = 50
     EXPECT_EQ(pixelAt(arrow.surface.get(), 49, 5), black);
+
+    // Too narrow for "Options": x0 = (30 - 30 - 63 - 10) div 2 = -36, the caption cut at x 4 + 63.
+    TWidgetButton narrow(30, 24, "ok.png", "Options", font());
+    EXPECT_EQ(pixelAt(narrow.surface.get(), 3, 6), black);
+    EXPECT_EQ(pixelAt(narrow.surface.get(), 4, 6), white);
+    EXPECT_EQ(pixelAt(narrow.surface.get(), 29, 17), white);
 }
 
-TEST_F(WidgetTest, ButtonFiresOnAClickInsideOrOnReturnOnly) {
+TEST_F(ButtonTest, FiresOnAClickInsideOrOnReturnOnly) {
     TWidgetButton button(150, 48, "none.png", "Quit", font());
     button.setPosition(150, 500);
     EXPECT_TRUE(button.handleEvent(mouseDown(150, 500)));

@@ -74,7 +74,9 @@ inline SDL_Event mouseMotion(int x, int y) {
 // Holds a Control key down for the modifier state that the number field reads.
 class ScopedControlKey {
 public:
-    ScopedControlKey() : saved_(SDL_GetModState()) { SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL)); }
+    ScopedControlKey() : saved_(SDL_GetModState()) {
+        SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL));
+    }
     ~ScopedControlKey() { SDL_SetModState(saved_); }
     ScopedControlKey(const ScopedControlKey&) = delete;
     ScopedControlKey& operator=(const ScopedControlKey&) = delete;
