@@ -1,10 +1,11 @@
 #include "render/u_particles_display.hpp"
 
+#include "render/u_picture_cache.hpp"
 #include "resources/u_image_loader.hpp"
 
-TParticlesDisplay::TParticlesDisplay(TDisplay& display, TMoves& moves)
-    : TBasicDisplay(display, moves),
-      frames(cutAnimationFrames(loadGameImage("smoke-frames.png").get(), smokeFrameCount)) {
+TParticlesDisplay::TParticlesDisplay(TDisplay& display, TMoves& moves) : TBasicDisplay(display, moves) {
+    const SurfacePtr sheet = loadGameImage("smoke-frames.png");
+    frames = cutFrameSheet(sheet.get(), frameCount);
     for (const SurfacePtr& frame : frames) {
         // Hundreds of puffs a frame, mostly transparent: run-length encoding skips the empty pixels.
         SDL_SetAlpha(frame.get(), SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
@@ -37,5 +38,9 @@ void TParticlesDisplay::drawParticle(const TParticlesFountain& fountain, const T
         }
         return;
     }
-    fillOnScreen(x - particle.size / 2, y - particle.size / 2, particle.size, particle.size, particle.colour);
+    // The colour is a pixel value of the 32-bit display, 0xAARRGGBB.
+    const Uint32 colour =
+        SDL_MapRGB(screen()->format, static_cast<Uint8>(particle.colour >> 16),
+                   static_cast<Uint8>(particle.colour >> 8), static_cast<Uint8>(particle.colour));
+    fillOnScreen(x - particle.size / 2, y - particle.size / 2, particle.size, particle.size, colour);
 }

@@ -74,6 +74,24 @@ SurfacePtr zoomPicture(SDL_Surface* source, double zoom) {
     return inDisplayFormat(zoomSurface(source, zoom, zoom, SMOOTHING_OFF));
 }
 
+std::vector<SurfacePtr> cutFrameSheet(SDL_Surface* sheet, int count) {
+    std::vector<SurfacePtr> frames;
+    const int width = sheet != nullptr ? sheet->w : 0;
+    const int height = sheet != nullptr && count > 0 ? sheet->h / count : 0;
+    for (int i = 0; i < count; ++i) {
+        SurfacePtr frame = createSurface(width, height, true);
+        SDL_FillRect(frame.get(), nullptr, SDL_MapRGBA(frame->format, 0, 0, 0, 0));
+        SDL_Rect part = {0, static_cast<Sint16>(i * height), static_cast<Uint16>(width),
+                         static_cast<Uint16>(height)};
+        SDL_Rect at = {0, 0, 0, 0};
+        blendSurface(sheet, &part, frame.get(), &at);
+        // A new surface does not blend by itself; a frame must, or its transparent corners would show.
+        SDL_SetAlpha(frame.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+        frames.push_back(std::move(frame));
+    }
+    return frames;
+}
+
 SDL_Surface* TPictureCache::find(const SDL_Surface* source, int key) const {
     if (source != source_) {
         return nullptr;

@@ -19,9 +19,9 @@ TRgba frameColour(int i) {
 }
 
 SurfacePtr smokeSheet() {
-    SurfacePtr sheet = render_test::solidPicture(frameSize, frameSize * TParticlesDisplay::smokeFrameCount,
-                                                 render_test::white);
-    for (int i = 0; i < TParticlesDisplay::smokeFrameCount; ++i) {
+    SurfacePtr sheet =
+        render_test::solidPicture(frameSize, frameSize * TParticlesDisplay::frameCount, render_test::white);
+    for (int i = 0; i < TParticlesDisplay::frameCount; ++i) {
         render_test::fillArea(sheet.get(), 0, i * frameSize, frameSize, frameSize, frameColour(i));
     }
     return sheet;
@@ -48,20 +48,27 @@ TParticle particleAt(double x, double y, int imageIndex = 0, int size = 1) {
 } // namespace
 
 TEST(ParticlesDisplay, CutsTheSmokeSheetIntoSixFramesFirstOnTop) {
-    const SurfacePtr sheet = smokeSheet();
-    const TSurfaceFrames frames = cutAnimationFrames(sheet.get(), 6);
-    ASSERT_EQ(frames.size(), 6u);
+    THudScene scene(withSmoke());
+    const TParticlesDisplay display(scene.display, *scene.moves);
+    ASSERT_EQ(display.frames.size(), 6u);
     for (int i = 0; i < 6; ++i) {
-        const SDL_Surface* frame = frames[static_cast<std::size_t>(i)].get();
+        const SDL_Surface* frame = display.frames[static_cast<std::size_t>(i)].get();
         EXPECT_EQ(frame->w, frameSize);
         EXPECT_EQ(frame->h, frameSize);
         EXPECT_EQ(pixelAt(frame, 0, 0), frameColour(i));
         EXPECT_EQ(pixelAt(frame, 15, 15), frameColour(i));
     }
-    const SurfacePtr missing = createSurface(0, 0, true);
-    const TSurfaceFrames none = cutAnimationFrames(missing.get(), 6);
-    ASSERT_EQ(none.size(), 6u) << "a missing sheet still gives every frame, empty";
-    EXPECT_EQ(none[5]->w, 0);
+
+    THudSetup noPictures = withSmoke();
+    noPictures.pictures = nullptr;
+    THudScene bare(noPictures);
+    const TParticlesDisplay missing(bare.display, *bare.moves);
+    ASSERT_EQ(missing.frames.size(), 6u) << "a missing sheet still gives every frame, empty";
+    TFountainsList fountains;
+    fountains.emplace_front(TParticleType::ParticleSmoke, vector(0, 0), nullptr)
+        .particles.push_front(particleAt(100, 100, 3));
+    missing.draw(fountains);
+    EXPECT_EQ(render_test::changedPixels(), 0);
 }
 
 TEST(ParticlesDisplay, DrawsEachSmokeParticleCentredOnItsPositionWithItsFrame) {

@@ -75,3 +75,23 @@ TEST(PictureCache, KeepsCopiesPerSourceAndKeyWithinItsCapacity) {
               nullptr);
     EXPECT_EQ(made, 6);
 }
+
+// Frames are new surfaces, which do not blend by themselves: their transparent parts must not cover what
+// lies under them.
+TEST(PictureTransforms, CutFramesKeepTheirTransparencyWhenDrawn) {
+    SurfacePtr sheet = createSurface(10, 30, true);
+    fillSurface(sheet.get(), {0, 0, 0, 0});
+    fillArea(sheet.get(), 0, 10, 5, 10, green); // left half of the middle frame
+    const std::vector<SurfacePtr> frames = cutFrameSheet(sheet.get(), 3);
+    ASSERT_EQ(frames.size(), 3u);
+    EXPECT_EQ(frames[1]->w, 10);
+    EXPECT_EQ(frames[1]->h, 10);
+    fillSurface(SDL_GetVideoSurface(), backdrop);
+    SDL_BlitSurface(frames[1].get(), nullptr, SDL_GetVideoSurface(), nullptr);
+    EXPECT_EQ(screenPixel(2, 5), green);
+    EXPECT_EQ(screenPixel(7, 5), backdrop);
+
+    const std::vector<SurfacePtr> none = cutFrameSheet(nullptr, 6);
+    ASSERT_EQ(none.size(), 6u);
+    EXPECT_EQ(none[0]->w, 0);
+}
