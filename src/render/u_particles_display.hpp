@@ -2,6 +2,7 @@
 #pragma once
 
 #include "physics/u_physics_particles.hpp"
+#include "render/u_alpha_sprite.hpp"
 #include "render/u_basic_display.hpp"
 #include "resources/u_sdl_handles.hpp"
 
@@ -22,7 +23,14 @@ public:
     TSurfaceFrames frames;
 
 private:
+    // A smoke fountain's puffs composited straight into the locked window; false when the window's format
+    // does not take the prepared frames.
+    bool drawSmokeFast(const TParticlesFountain& fountain) const;
     void drawParticle(const TParticlesFountain& fountain, const TParticle& particle) const;
     // The frame a smoke particle shows; null past the fountain's animation or the frames there are.
     SDL_Surface* frameFor(const TParticlesFountain& fountain, const TParticle& particle) const;
+    // Index of the frame a smoke particle shows, or -1.
+    int frameIndex(const TParticlesFountain& fountain, const TParticle& particle) const;
+
+    std::vector<TAlphaSprite> sprites_;
 };
