@@ -1,0 +1,25 @@
+// Where a body can be put down at the start of a match: every top-left corner in the random range at which
+// it overlaps no terrain and stands on something, found in one pass over the picture.
+#pragma once
+
+#include "model/u_data_objects.hpp"
+#include "resources/u_sdl_handles.hpp"
+
+#include <vector>
+
+class TStandingSpots {
+public:
+    // Corners x in 0 .. max(width - marginX, 1) - 1 and y likewise, as the random draws of the placement
+    // would give them; the probes are the collision tests' (border over the top w + 1 rows, support row
+    // from x - 1 to x + w + 1).
+    TStandingSpots(SDL_Surface* terrain, int bodyWidth, int bodyHeight, int marginX, int marginY);
+
+    bool empty() const { return spots_.empty(); }
+    int count() const { return static_cast<int>(spots_.size()); }
+    // One spot drawn uniformly; the spots must not be empty.
+    TPixelPoint pick() const;
+    const std::vector<TPixelPoint>& spots() const { return spots_; }
+
+private:
+    std::vector<TPixelPoint> spots_;
+};

@@ -1,0 +1,82 @@
+// Plays one whole match without a window or a player and prints one line: the outcome, frames and turns.
+// Usage: headless_match <seed> <teams> <tumboks per team> <frame bound> [boxes] [terrain picture | generated]
+// Exits 0 when the match ended within the bound, 1 when it did not, 2 on a bad command line.
+#include "physics/u_physics_headless.hpp"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+bool parseInt(const char* text, long long low, long long high, long long& value) {
+    const std::string s(text);
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    return error == std::errc() && end == s.data() + s.size() && value >= low && value <= high;
+}
+
+// The game's pictures and sounds live in data/ beside the build's executables, one level above this tool.
+void enterDataDirectory() {
+    std::error_code error;
+    if (std::filesystem::is_directory("data", error)) {
+        return;
+    }
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && std::filesystem::is_directory(self.parent_path().parent_path() / "data", error)) {
+        std::filesystem::current_path(self.parent_path().parent_path(), error);
+    }
+}
+
+// The first terrain picture of the map directory, chosen by the seed; empty when there is none.
+std::string pickMap(std::uint32_t seed) {
+    std::vector<std::string> maps;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("data/maps", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("fore_") && name.ends_with(".png")) {
+            maps.push_back(name);
+        }
+    }
+    std::sort(maps.begin(), maps.end());
+    return maps.empty() ? std::string() : maps[seed % maps.size()];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    long long seed = 0, teams = 0, tumboks = 0, frames = 0, boxes = 10;
+    if (argc < 5 || argc > 7 || !parseInt(argv[1], 0, 0xFFFFFFFFLL, seed) ||
+        !parseInt(argv[2], 2, 4, teams) || !parseInt(argv[3], 1, 300, tumboks) ||
+        !parseInt(argv[4], 1, 100000000, frames) || (argc > 5 && !parseInt(argv[5], 0, 100, boxes))) {
+        std::cerr << "usage: headless_match <seed> <teams 2-4> <tumboks 1-300> <frame bound> [boxes 0-100] "
+                     "[terrain picture | generated]"
+                  << std::endl;
+        return 2;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (SDL_Init(SDL_INIT_VIDEO) != 0 || SDL_SetVideoMode(800, 600, 32, 0) == nullptr) {
+        std::cerr << "cannot open the dummy video mode: " << SDL_GetError() << std::endl;
+        return 2;
+    }
+    enterDataDirectory();
+    THeadlessSettings settings;
+    settings.seed = static_cast<std::uint32_t>(seed);
+    settings.nbTeams = static_cast<int>(teams);
+    settings.nbTumboks = static_cast<int>(tumboks);
+    settings.maxFrames = static_cast<int>(frames);
+    settings.nbExplosifs = static_cast<int>(boxes);
+    const std::string map = argc > 6 ? std::string(argv[6]) : pickMap(settings.seed);
+    settings.mapName = map == "generated" ? std::string() : map;
+    const THeadlessResult result = runHeadlessMatch(settings);
+    std::cout << headlessSummary(result) << std::endl;
+    SDL_Quit();
+    return result.finished ? 0 : 1;
+}
