@@ -1,0 +1,61 @@
+#include "render/u_explosion_display.hpp"
+
+#include "resources/u_image_loader.hpp"
+#include "resources/u_surface_utils.hpp"
+
+namespace {
+
+// Sizes stay below a blast's radius, a few hundred pixels: age and size make one key.
+constexpr int sizeKeys = 1 << 16;
+constexpr std::size_t zoomCacheCapacity = 256;
+
+} // namespace
+
+TExplosionDisplay::TExplosionDisplay(TDisplay& display, TMoves& moves)
+    : TBasicDisplay(display, moves), zoomed_(zoomCacheCapacity) {
+    const SurfacePtr sheet = loadGameImage("explosion-frames.png");
+    cutFrames(sheet.get());
+}
+
+void TExplosionDisplay::cutFrames(SDL_Surface* sheet) {
+    const int width = sheet->w;
+    const int height = sheet->h / frameCount;
+    for (int i = 0; i < frameCount; ++i) {
+        SurfacePtr frame = createSurface(width, height, true);
+        SDL_FillRect(frame.get(), nullptr, SDL_MapRGBA(frame->format, 0, 0, 0, 0));
+        SDL_Rect part = {0, static_cast<Sint16>(i * height), static_cast<Uint16>(width),
+                         static_cast<Uint16>(height)};
+        SDL_Rect at = {0, 0, 0, 0};
+        blendSurface(sheet, &part, frame.get(), &at);
+        frames.push_back(std::move(frame));
+    }
+}
+
+int TExplosionDisplay::nodeSize(int radius, int age) {
+    return radius * age / 6;
+}
+
+void TExplosionDisplay::drawNode(int x, int y, int radius, int age) {
+    if (age < 0 || age >= static_cast<int>(frames.size())) {
+        return;
+    }
+    const int size = nodeSize(radius, age);
+    SDL_Surface* frame = frames[static_cast<std::size_t>(age)].get();
+    // A blast of no size, or a frame of no width, has nothing to show (and nothing to divide by).
+    if (size <= 0 || size >= sizeKeys || frame->w <= 0 || frame->h <= 0) {
+        return;
+    }
+    const double zoom = static_cast<double>(size) / frame->w;
+    const int zoomedHeight = static_cast<int>(frame->h * zoom) + 2;
+    if (!isVisible(screenX(x) - size / 2 - 1, screenY(y) - zoomedHeight / 2 - 1, size + 2,
+                   zoomedHeight + 2)) {
+        return;
+    }
+    // The frames never change, so the first stands for the whole set; the key holds the age as well.
+    const int key = age * sizeKeys + size;
+    SDL_Surface* zoomed = zoomed_.obtain(frames.front().get(), key, [&] { return zoomPicture(frame, zoom); });
+    if (zoomed == nullptr) {
+        return;
+    }
+    blitToScreen(zoomed, nullptr, screenX(x) - zoomed->w / 2, screenY(y) - zoomed->h / 2);
+}

@@ -1,0 +1,180 @@
+#include "render/u_tumbok_display.hpp"
+
+#include "model/u_data_teams.hpp"
+#include "resources/u_image_loader.hpp"
+#include "resources/u_numbers.hpp"
+#include "widgets/u_widgets_progress_bar.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr int bodyToOrigin = 5;
+constexpr int flagOffsetX = -10;
+constexpr int flagOffsetY = -7;
+constexpr int healthOffsetX = -12;
+constexpr int healthOffsetY = -13;
+constexpr int healthWidth = 40;
+constexpr int healthHeight = 6;
+constexpr int legsOffsetY = 50 - TTumbokDisplay::legsHeight;
+constexpr int handsOffsetX = 8;
+constexpr int handsOffsetY = 16;
+constexpr int arrowGap = 60;
+// How far around its 16 x 50 box a tumbok's pictures may reach (health bar, weapon, sight).
+constexpr int drawingReach = 128;
+// Aims are kept per tenth of a degree; a few dozen are ever used, the bound only guards odd callers.
+constexpr int aimKeysPerDegree = 10;
+constexpr std::size_t aimCacheCapacity = 64;
+
+bool isRight(const TTumbok& t) {
+    return t.direction == TDirection::DirectionRight;
+}
+
+} // namespace
+
+TTumbokDisplay::TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams)
+    : TBasicDisplay(display, moves), teams(teams), arrowImage(loadGameImage("big-arrow.png")),
+      legsImage(loadGameImage("tumbok-legs.png")), bodyImage(loadGameImage("tumbok-bellyhead.png")),
+      handsLeft(loadGameImage("weapons-nothing-left.png")),
+      handsRight(loadGameImage("weapons-nothing-right.png")), deadImage(loadGameImage("tumbok-dead.png")),
+      healthBar(
+          std::make_unique<TWidgetProgressBar>(0, TTumbok::fullHealth, healthWidth, healthHeight, 1, true)),
+      aimedLeft_(aimCacheCapacity), aimedRight_(aimCacheCapacity) {
+    setWeapon(TWeapon::WeaponBazooka);
+    healthBar->backColour = SDL_MapRGB(healthBar->surface->format, 0, 0, 0);
+    healthBar->draw();
+}
+
+TTumbokDisplay::~TTumbokDisplay() = default;
+
+void TTumbokDisplay::setWeapon(TWeapon newWeapon) {
+    weapon = newWeapon;
+    // The new pictures may reuse the old ones' addresses: drop every turned copy first.
+    aimedLeft_.clear();
+    aimedRight_.clear();
+    weaponLeft.reset();
+    weaponRight.reset();
+    weaponLeft = weaponImage(newWeapon, false);
+    weaponRight = weaponImage(newWeapon, true);
+}
+
+void TTumbokDisplay::changeAim(double delta) {
+    aimAngle = std::clamp(aimAngle + delta, -aimLimit, aimLimit);
+}
+
+double TTumbokDisplay::firingAngle(const TTumbok& t) const {
+    return isRight(t) ? aimAngle : 180.0 - aimAngle;
+}
+
+TPixelPoint TTumbokDisplay::origin(const TTumbok& t) const {
+    return {screenX(mapPixel(t.position.x - bodyToOrigin)), screenY(mapPixel(t.position.y - bodyToOrigin))};
+}
+
+TPixelPoint TTumbokDisplay::sightOffset(const TTumbok& t) const {
+    const double theta = -firingAngle(t) * std::numbers::pi / 180.0;
+    return {roundHalfEven(sightDistance * std::cos(theta)), roundHalfEven(sightDistance * std::sin(theta))};
+}
+
+void TTumbokDisplay::draw(const TTumbok& t, bool active) {
+    const TPixelPoint o = origin(t);
+    if (!isVisible(o.x - drawingReach, o.y - drawingReach, legsWidth + 2 * drawingReach,
+                   50 + 2 * drawingReach)) {
+        return;
+    }
+    drawFlag(t, o);
+    drawHealth(t, o);
+    drawLegs(t, o);
+    drawBody(t, o);
+    drawArms(t, active, o);
+}
+
+SDL_Surface* TTumbokDisplay::flagOf(const TTumbok& t) const {
+    const TTeam* team = teams.teamAt(t.team);
+    return team != nullptr ? team->flagSmall.get() : nullptr;
+}
+
+void TTumbokDisplay::drawFlag(const TTumbok& t, TPixelPoint o) {
+    SDL_Surface* flag = flagOf(t);
+    if (flag == nullptr || flag->w <= 0 || flag->h <= 0) {
+        return;
+    }
+    const int x = o.x + flagOffsetX;
+    const int y = o.y + flagOffsetY;
+    fillOnScreen(x - 1, y - 1, flag->w + 2, flag->h + 2, SDL_MapRGB(screen()->format, 0, 0, 0));
+    blitToScreen(flag, nullptr, x, y);
+}
+
+void TTumbokDisplay::drawHealth(const TTumbok& t, TPixelPoint o) {
+    // The bar redraws itself on every new value; neighbours often share one (full health), so keep it.
+    if (healthBar->value != std::clamp(t.health, 0, healthBar->maxValue)) {
+        healthBar->setValue(t.health);
+    }
+    healthBar->setPosition(o.x + healthOffsetX, o.y + healthOffsetY);
+    blitToScreen(healthBar->surface.get(), nullptr, o.x + healthOffsetX, o.y + healthOffsetY);
+}
+
+void TTumbokDisplay::drawLegs(const TTumbok& t, TPixelPoint o) {
+    SDL_Surface* legs = legsImage.get();
+    SDL_Rect part = {static_cast<Sint16>(isRight(t) ? legs->w / 2 : 0),
+                     static_cast<Sint16>(t.frame * legsHeight), legsWidth, legsHeight};
+    if (part.x + legsWidth > legs->w || part.y + legsHeight > legs->h || t.frame < 0) {
+        return;
+    }
+    blitToScreen(legs, &part, o.x, o.y + legsOffsetY);
+}
+
+void TTumbokDisplay::drawBody(const TTumbok& t, TPixelPoint o) {
+    SDL_Surface* body = bodyImage.get();
+    const int half = body->w / 2;
+    SDL_Rect part = {static_cast<Sint16>(isRight(t) ? half : 0), 0, static_cast<Uint16>(half),
+                     static_cast<Uint16>(body->h)};
+    if (half <= 0) {
+        return;
+    }
+    blitToScreen(body, &part, o.x, o.y);
+}
+
+SDL_Surface* TTumbokDisplay::aimedWeapon(TDirection facing) {
+    const bool right = facing == TDirection::DirectionRight;
+    SDL_Surface* source = right ? weaponRight.get() : weaponLeft.get();
+    TPictureCache& cache = right ? aimedRight_ : aimedLeft_;
+    const int key = roundHalfEven(aimAngle * aimKeysPerDegree);
+    // SDL_gfx turns counter-clockwise for positive angles: the left picture turns the other way.
+    const double turn = (right ? key : -key) / static_cast<double>(aimKeysPerDegree);
+    return cache.obtain(source, key, [&] { return rotatePicture(source, turn); });
+}
+
+void TTumbokDisplay::drawArms(const TTumbok& t, bool active, TPixelPoint o) {
+    const TPixelPoint hands = {o.x + handsOffsetX, o.y + handsOffsetY};
+    SDL_Surface* picture =
+        active ? aimedWeapon(t.direction) : (isRight(t) ? handsRight.get() : handsLeft.get());
+    if (picture != nullptr) {
+        blitToScreen(picture, nullptr, hands.x - picture->w / 2, hands.y - picture->h / 2);
+    }
+    if (active) {
+        drawSight(t, hands);
+    }
+}
+
+void TTumbokDisplay::drawSight(const TTumbok& t, TPixelPoint hands) {
+    const TPixelPoint offset = sightOffset(t);
+    const int x = hands.x + offset.x;
+    const int y = hands.y + offset.y;
+    fillOnScreen(x - 1, y - 1, 3, 3, SDL_MapRGB(screen()->format, 0, 0, 0));
+    fillOnScreen(x, y, 1, 1, SDL_MapRGB(screen()->format, 255, 255, 255));
+}
+
+void TTumbokDisplay::drawArrow(const TTumbok& t) {
+    const TPixelPoint o = origin(t);
+    SDL_Surface* arrow = arrowImage.get();
+    blitToScreen(arrow, nullptr, o.x + handsOffsetX - arrow->w / 2, o.y + handsOffsetY - arrow->h - arrowGap);
+}
+
+void TTumbokDisplay::stampDead(const TTumbok& t, SDL_Surface* terrain) {
+    const double left = t.position.x - bodyToOrigin;
+    const double top = t.position.y - bodyToOrigin;
+    blendAt(deadImage.get(), terrain, mapPixel(left), mapPixel(top + 7));
+    blendAt(flagOf(t), terrain, mapPixel(left + 11), mapPixel(top + 25 + 7));
+}
