@@ -1,16 +1,25 @@
 // The one place that knows every screen class of the game.
 #include "app/u_screen_stack.hpp"
 
-#include "menus/u_font_sampler_screen.hpp"
-
-#include <iostream>
+#include "game/u_statistics_screen.hpp"
+#include "menus/u_main_menu.hpp"
+#include "menus/u_panel_game.hpp"
+#include "menus/u_panel_settings.hpp"
 
 std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context,
                                                TFont& font, TNoise& noise) {
     switch (type) {
     case TScreenType::ScreenMainMenu:
-        return std::make_unique<TFontSamplerScreen>(display, context, font, noise); // TEMPORARY
-    default:
+        return std::make_unique<TMainMenu>(display, context, font, noise);
+    case TScreenType::ScreenPanelGame:
+        return std::make_unique<TPanelGame>(display, context, font, noise);
+    case TScreenType::ScreenPanelSettings:
+        return std::make_unique<TPanelSettings>(display, context, font, noise);
+    case TScreenType::ScreenStatistics:
+        return std::make_unique<TStatisticsScreen>(display, context, font, noise);
+    case TScreenType::ScreenGame: // the game screen is not built yet: the stack ignores a missing screen
+    case TScreenType::ScreenQuit:
+    case TScreenType::ScreenNone:
         break;
     }
     return nullptr;

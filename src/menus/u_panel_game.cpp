@@ -1,0 +1,229 @@
+#include "menus/u_panel_game.hpp"
+
+#include "app/u_context.hpp"
+#include "app/u_display.hpp"
+#include "app/u_screen_loop.hpp"
+#include "menus/u_data_maps.hpp"
+#include "resources/u_font.hpp"
+#include "resources/u_image_loader.hpp"
+#include "resources/u_surface_utils.hpp"
+#include "widgets/u_widgets_basic_menu.hpp"
+#include "widgets/u_widgets_button.hpp"
+#include "widgets/u_widgets_numeric.hpp"
+#include "widgets/u_widgets_packer.hpp"
+#include "widgets/u_widgets_preview.hpp"
+
+#include <initializer_list>
+
+namespace {
+
+constexpr int panelX = 50;
+constexpr int panelY = 100;
+constexpr int panelWidth = 700;
+constexpr int rowHeight = 200;
+constexpr int mapMenuSize = 200;
+constexpr int fieldWidth = 150;
+constexpr int wideFieldWidth = 200;
+constexpr int fieldHeight = 200;
+constexpr int buttonWidth = 150;
+constexpr int buttonHeight = 48;
+constexpr int buttonsY = 500;
+constexpr int buttonHalfWidth = 350;
+constexpr int noticeY = 556;
+
+} // namespace
+
+TPanelGame::TPanelGame(TDisplay& display, TContext& context, TFont& font, TNoise& noise)
+    : TPrefBase(display, context, font, noise),
+      mainPacker(std::make_unique<TWidgetPacker>(panelWidth, 2 * rowHeight, 1, 2)) {
+    mainPacker->setPosition(panelX, panelY);
+    std::unique_ptr<TWidgetPacker> mapsRow = buildMapsRow();
+    std::unique_ptr<TWidgetPacker> numbersRow = buildNumbersRow();
+    placeButtons();
+    mapsPacker = &mainPacker->add(std::move(mapsRow));
+    numbersPacker = &mainPacker->add(std::move(numbersRow));
+    updateNotice();
+}
+
+TPanelGame::~TPanelGame() = default;
+
+std::unique_ptr<TWidgetPacker> TPanelGame::buildMapsRow() {
+    auto row = std::make_unique<TWidgetPacker>(panelWidth, rowHeight, 3, 1);
+    const TPreferences& preferences = context.preferences;
+    auto previewWidget = std::make_unique<TWidgetPreview>();
+    previewWidget->setMaps(preferences.gameMap, preferences.gameBackground);
+    previewWidget->draw();
+    auto fore = std::make_unique<TWidgetBasicMenu>(mapMenuSize, mapMenuSize, 0, 0, TSize::SizeSmall, font);
+    auto back = std::make_unique<TWidgetBasicMenu>(mapMenuSize, mapMenuSize, 0, 0, TSize::SizeSmall, font);
+    foreMenu = fore.get();
+    backMenu = back.get();
+    fillMapMenus();
+    foreMenu->draw();
+    backMenu->draw();
+    row->add(std::move(back));
+    row->add(std::move(fore));
+    preview = &row->add(std::move(previewWidget));
+    return row;
+}
+
+std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
+    auto row = std::make_unique<TWidgetPacker>(panelWidth, rowHeight, 4, 1);
+    TPreferences& preferences = context.preferences;
+    // Each field clamps its preference at once: the numbers of a first run (all 0) become a valid match.
+    teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin,
+                                                            teamsMax, &preferences.nbTeams, font));
+    tumboksField = &row->add(std::make_unique<TWidgetNumeric>(
+        fieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
+    aiField = &row->add(
+        std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", 0, aiMax, &preferences.nbAi, font));
+    boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(
+        wideFieldWidth, fieldHeight, "BoomBoxes :", 0, boomboxesMax, &preferences.nbExplosifs, font));
+    // Shown valid from the first frame, not only after the first event.
+    keepAiBelowTeams();
+    return row;
+}
+
+void TPanelGame::placeButtons() {
+    quitButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "cancel.png", "Quit", font);
+    playButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "ok.png", "Play !", font);
+    quitButton->setPosition((buttonHalfWidth - quitButton->rect.w) / 2 + panelX, buttonsY);
+    playButton->setPosition((buttonHalfWidth - playButton->rect.w) / 2 + buttonHalfWidth + panelX, buttonsY);
+}
+
+void TPanelGame::fillMapMenus() {
+    catalogue = std::make_unique<TMaps>();
+    const TPreferences& preferences = context.preferences;
+    for (std::size_t i = 0; i < catalogue->list.size(); ++i) {
+        const TMapImg& record = catalogue->list[i];
+        const auto value = static_cast<std::int32_t>(i);
+        if (record.mapType == TMapType::MapBack) {
+            backMenu->addItem(record.name, value, createSurface(0, 0, false));
+            if (record.filename == preferences.gameBackground) {
+                backMenu->selectByValue(value);
+            }
+        } else if (record.mapType == TMapType::MapFore) {
+            foreMenu->addItem(record.name, value, createSurface(0, 0, false));
+            if (record.filename == preferences.gameMap) {
+                foreMenu->selectByValue(value);
+            }
+        }
+    }
+}
+
+void TPanelGame::applyMaps(const std::string& terrain, const std::string& background) {
+    preview->setMaps(terrain, background);
+    context.preferences.gameMap = terrain;
+    context.preferences.gameBackground = background;
+}
+
+bool TPanelGame::hasMaps() const {
+    return !foreMenu->items.empty() && !backMenu->items.empty();
+}
+
+const std::string& TPanelGame::selectedFile(const TWidgetBasicMenu& menu) const {
+    return catalogue->list[static_cast<std::size_t>(menu.selectedValue())].filename;
+}
+
+std::string TPanelGame::startRefusal() const {
+    if (!hasMaps()) {
+        return noMapText;
+    }
+    const SurfacePtr background = loadMapImage(selectedFile(*backMenu), TImageConversion::ConversionOpaque);
+    if (background->w == 0 || background->h == 0) {
+        return "The background " + backMenu->items[backMenu->selected].text + " is missing or broken";
+    }
+    const SurfacePtr terrain = loadMapImage(selectedFile(*foreMenu), TImageConversion::ConversionAlpha);
+    if (terrain->w < terrainMinWidth || terrain->h < terrainMinHeight) {
+        return "The terrain " + foreMenu->items[foreMenu->selected].text + " is missing, broken or too small";
+    }
+    return {};
+}
+
+void TPanelGame::keepAiBelowTeams() {
+    // At least one team is always left to a person.
+    aiField->setRange(0, context.preferences.nbTeams - 1);
+}
+
+bool TPanelGame::startMatch(TScreenType& next) {
+    const std::string refusal = startRefusal();
+    if (!refusal.empty()) {
+        setNotice(refusal);
+        refusedFore_ = foreMenu->selectedValue();
+        refusedBack_ = backMenu->selectedValue();
+        return true;
+    }
+    context.gameType = TGameType::GameLocal;
+    next = finish(TScreenType::ScreenGame);
+    return false;
+}
+
+bool TPanelGame::handleScreenEvent(const SDL_Event& event, TScreenType& next) {
+    mainPacker->handleEvent(event);
+    keepAiBelowTeams();
+    bool stay = true;
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (quitButton->handleEvent(event)) {
+            next = TScreenType::ScreenNone;
+            stay = false;
+        } else if (playButton->handleEvent(event)) {
+            stay = startMatch(next);
+        }
+    } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN) {
+        stay = startMatch(next);
+    }
+    return TPrefBase::handleScreenEvent(event, next) && stay;
+}
+
+void TPanelGame::setNotice(const std::string& text) {
+    if (text == notice_) {
+        return;
+    }
+    notice_ = text;
+    noticeSurface_ = font.renderText(notice_, TSize::SizeSmall, 0);
+}
+
+void TPanelGame::updateNotice() {
+    if (!hasMaps()) {
+        setNotice(noMapText);
+    } else if (foreMenu->selectedValue() != refusedFore_ || backMenu->selectedValue() != refusedBack_) {
+        setNotice({});
+    }
+}
+
+void TPanelGame::drawNotice() {
+    if (notice_.empty()) {
+        return;
+    }
+    blitAt(noticeSurface_.get(), display.screen, (TDisplay::width - noticeSurface_->w) / 2, noticeY);
+}
+
+void TPanelGame::drawScreen() {
+    TPrefBase::drawScreen();
+    // An empty menu has no selection: the preferences keep their maps until a catalogue offers some.
+    if (hasMaps()) {
+        applyMaps(selectedFile(*foreMenu), selectedFile(*backMenu));
+    }
+    updateNotice();
+    preview->draw();
+    foreMenu->draw();
+    backMenu->draw();
+    mainPacker->draw();
+    SDL_Surface* screen = display.screen;
+    for (const TWidgetBasic* widget :
+         std::initializer_list<const TWidgetBasic*>{mainPacker.get(), quitButton.get(), playButton.get()}) {
+        blitAt(widget->surface.get(), screen, widget->rect.x, widget->rect.y);
+    }
+    drawNotice();
+}
+
+TScreenType TPanelGame::run() {
+    setKeyRepeat(false);
+    mainPacker->draw();
+    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+        drawScreen();
+        pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
+            return handleScreenEvent(event, next);
+        });
+        drawScreen();
+    });
+}

@@ -1,0 +1,289 @@
+#include "menus/u_panel_game.hpp"
+
+#include "menus/u_data_maps.hpp"
+#include "support/screen_fixture.hpp"
+#include "widgets/u_widgets_basic_menu.hpp"
+#include "widgets/u_widgets_button.hpp"
+#include "widgets/u_widgets_numeric.hpp"
+#include "widgets/u_widgets_packer.hpp"
+#include "widgets/u_widgets_preview.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace screen_test;
+
+namespace {
+
+class PanelGameTest : public ScreenTest {
+protected:
+    void writeUsualMaps() const {
+        writeMap("back_day.png");
+        writeMap("back_night.png");
+        writeMap("fore_basic.png");
+        writeMap("fore_hills.png", 300, 200);
+    }
+    TPanelGame& makePanel() {
+        panel = std::make_unique<TPanelGame>(display, context, font, noise);
+        return *panel;
+    }
+    bool handle(const SDL_Event& event, TScreenType& next) { return panel->handleScreenEvent(event, next); }
+    bool handle(const SDL_Event& event) {
+        TScreenType next = TScreenType::ScreenPanelGame;
+        return handle(event, next);
+    }
+    void pressRight(int times) {
+        for (int press = 0; press < times; ++press) {
+            handle(keyDown(SDLK_RIGHT));
+        }
+    }
+    // A widget's top-left corner in window coordinates, through the packers that hold it.
+    static SDL_Rect inWindow(const TWidgetBasic& widget, std::initializer_list<const TWidgetBasic*> parents) {
+        SDL_Rect rect = widget.rect;
+        for (const TWidgetBasic* parent : parents) {
+            rect.x = static_cast<Sint16>(rect.x + parent->rect.x);
+            rect.y = static_cast<Sint16>(rect.y + parent->rect.y);
+        }
+        return rect;
+    }
+    SDL_Rect fieldInWindow(const TWidgetNumeric& field) const {
+        return inWindow(field, {panel->numbersPacker, panel->mainPacker.get()});
+    }
+    SDL_Event clickMore(const TWidgetNumeric& field, Uint8 button = SDL_BUTTON_LEFT) const {
+        const SDL_Rect rect = fieldInWindow(field);
+        return mouseDown(rect.x + 5, rect.y + field.moreButton->rect.y + 5, button);
+    }
+    SDL_Event clickLess(const TWidgetNumeric& field, Uint8 button = SDL_BUTTON_LEFT) const {
+        const SDL_Rect rect = fieldInWindow(field);
+        return mouseDown(rect.x + 5, rect.y + field.lessButton->rect.y + 5, button);
+    }
+    static SDL_Event clickOn(const TWidgetButton& button) {
+        return mouseDown(button.rect.x + button.rect.w / 2, button.rect.y + button.rect.h / 2);
+    }
+    // Selects a terrain by its file name, as scrolling to it would.
+    void chooseTerrain(const std::string& file) const {
+        const TMapsList& list = panel->catalogue->list;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].filename == file) {
+                panel->foreMenu->selectByValue(static_cast<std::int32_t>(i));
+            }
+        }
+    }
+    std::string selectedFile(const TWidgetBasicMenu& menu) const {
+        return panel->catalogue->list.at(static_cast<std::size_t>(menu.selectedValue())).filename;
+    }
+
+    std::unique_ptr<TPanelGame> panel;
+};
+
+} // namespace
+
+TEST_F(PanelGameTest, LayoutPlacesMenusPreviewFieldsAndButtons) {
+    writeUsualMaps();
+    TPanelGame& game = makePanel();
+    const TWidgetBasic* maps = game.mapsPacker;
+    const TWidgetBasic* main = game.mainPacker.get();
+    const auto at = [](const SDL_Rect& rect) { return std::make_pair<int, int>(rect.x, rect.y); };
+    EXPECT_EQ(at(inWindow(*game.backMenu, {maps, main})), std::make_pair(66, 100));
+    EXPECT_EQ(at(inWindow(*game.foreMenu, {maps, main})), std::make_pair(299, 100));
+    EXPECT_EQ(at(inWindow(*game.preview, {maps, main})), std::make_pair(532, 125));
+    EXPECT_EQ(at(fieldInWindow(*game.teamsField)), std::make_pair(62, 300));
+    EXPECT_EQ(at(fieldInWindow(*game.tumboksField)), std::make_pair(237, 300));
+    EXPECT_EQ(at(fieldInWindow(*game.aiField)), std::make_pair(412, 300));
+    EXPECT_EQ(at(fieldInWindow(*game.boomboxesField)), std::make_pair(562, 300));
+    EXPECT_EQ(at(game.quitButton->rect), std::make_pair(150, 500));
+    EXPECT_EQ(at(game.playButton->rect), std::make_pair(500, 500));
+    EXPECT_TRUE(game.backMenu->active);
+    EXPECT_FALSE(game.foreMenu->active);
+    EXPECT_FALSE(game.teamsField->active);
+    EXPECT_TRUE(game.notice().empty());
+}
+
+TEST_F(PanelGameTest, FirstRunAndOutOfRangeNumbersOpenAsAValidMatch) {
+    writeUsualMaps();
+    TPreferences& preferences = context.preferences;
+    ASSERT_EQ(preferences.nbTeams, 0); // a first run: no config.txt
+    makePanel();
+    EXPECT_EQ(preferences.nbTeams, 2);
+    EXPECT_EQ(preferences.nbTumboks, 1);
+    EXPECT_EQ(preferences.nbAi, 0);
+    EXPECT_EQ(preferences.nbExplosifs, 0);
+
+    preferences.nbTeams = 9;
+    preferences.nbTumboks = 1000;
+    preferences.nbAi = 7;
+    preferences.nbExplosifs = -5;
+    makePanel();
+    EXPECT_EQ(preferences.nbTeams, 4);
+    EXPECT_EQ(preferences.nbTumboks, 300);
+    EXPECT_EQ(preferences.nbAi, 3);
+    EXPECT_EQ(preferences.nbExplosifs, 0);
+}
+
+TEST_F(PanelGameTest, ComputerTeamsStayBelowTeamsFromTheFirstFrame) {
+    writeUsualMaps();
+    context.preferences.nbTeams = 2;
+    context.preferences.nbAi = 3;
+    makePanel();
+    EXPECT_EQ(context.preferences.nbAi, 1) << "at least one team is left to a person before any event";
+}
+
+TEST_F(PanelGameTest, FieldsKeepTheirLimitsAndLoweringTeamsLowersComputerTeams) {
+    writeUsualMaps();
+    TPreferences& preferences = context.preferences;
+    preferences.nbTeams = 3;
+    preferences.nbAi = 2;
+    preferences.nbTumboks = 15;
+    TPanelGame& game = makePanel();
+
+    pressRight(3);
+    ASSERT_TRUE(game.teamsField->active);
+    handle(keyDown(SDLK_DOWN));
+    EXPECT_EQ(preferences.nbTeams, 2);
+    EXPECT_EQ(preferences.nbAi, 1) << "in the same event";
+    handle(keyDown(SDLK_DOWN));
+    EXPECT_EQ(preferences.nbTeams, 2);
+    for (int press = 0; press < 3; ++press) {
+        handle(clickMore(*game.teamsField));
+    }
+    EXPECT_EQ(preferences.nbTeams, 4);
+
+    handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
+    EXPECT_EQ(preferences.nbTumboks, 5) << "a right click steps by 10";
+    for (int press = 0; press < 2; ++press) {
+        handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
+    }
+    EXPECT_EQ(preferences.nbTumboks, 1);
+    for (int press = 0; press < 31; ++press) {
+        handle(clickMore(*game.tumboksField, SDL_BUTTON_RIGHT));
+    }
+    EXPECT_EQ(preferences.nbTumboks, 300);
+
+    for (int press = 0; press < 5; ++press) {
+        handle(clickMore(*game.aiField));
+    }
+    EXPECT_EQ(preferences.nbAi, 3);
+    for (int press = 0; press < 12; ++press) {
+        handle(clickMore(*game.boomboxesField, SDL_BUTTON_RIGHT));
+    }
+    EXPECT_EQ(preferences.nbExplosifs, 100);
+    EXPECT_TRUE(game.boomboxesField->active) << "a click focuses the field";
+}
+
+TEST_F(PanelGameTest, ThePreviewAndThePreferenceFollowTheTerrainMenu) {
+    writeUsualMaps();
+    context.preferences.gameBackground = "back_night.png";
+    TPanelGame& game = makePanel();
+    EXPECT_EQ(game.backMenu->items[static_cast<std::size_t>(game.backMenu->selected)].text, "night");
+
+    game.drawScreen();
+    const std::string first = selectedFile(*game.foreMenu);
+    EXPECT_EQ(first, "fore_basic.png");
+    EXPECT_EQ(game.preview->foreName, first);
+    EXPECT_EQ(game.preview->backName, "back_night.png");
+
+    pressRight(1);
+    ASSERT_TRUE(game.foreMenu->active);
+    handle(keyDown(SDLK_DOWN));
+    game.drawScreen();
+    EXPECT_EQ(selectedFile(*game.foreMenu), "fore_hills.png");
+    EXPECT_EQ(context.preferences.gameMap, "fore_hills.png");
+    EXPECT_EQ(game.preview->foreName, "fore_hills.png");
+    EXPECT_GT(game.preview->foreThumb->w, 0);
+}
+
+TEST_F(PanelGameTest, AMissingPreferredMapGivesWayToTheFirstEntry) {
+    writeUsualMaps();
+    context.preferences.gameMap = "fore_gone.png";
+    TPanelGame& game = makePanel();
+    game.drawScreen();
+    EXPECT_EQ(context.preferences.gameMap, selectedFile(*game.foreMenu));
+    EXPECT_EQ(game.foreMenu->selected, 0);
+}
+
+TEST_F(PanelGameTest, ReturnStartsTheMatchWhateverHasTheFocus) {
+    writeUsualMaps();
+    TPanelGame& game = makePanel();
+    pressRight(4);
+    ASSERT_TRUE(game.tumboksField->active);
+    const int tumboks = context.preferences.nbTumboks;
+    pushEvents({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)});
+    EXPECT_EQ(game.run(), TScreenType::ScreenGame);
+    EXPECT_TRUE(game.finished);
+    EXPECT_EQ(context.gameType, TGameType::GameLocal);
+    EXPECT_EQ(context.preferences.nbTumboks, tumboks);
+}
+
+TEST_F(PanelGameTest, PlayStartsAndQuitLeavesKeepingTheChanges) {
+    writeUsualMaps();
+    TPanelGame& game = makePanel();
+    pushEvents({clickOn(*game.playButton)});
+    EXPECT_EQ(game.run(), TScreenType::ScreenGame);
+    EXPECT_TRUE(game.finished);
+
+    TPanelGame& other = makePanel();
+    pushEvents({clickMore(*other.teamsField), clickOn(*other.quitButton)});
+    EXPECT_EQ(other.run(), TScreenType::ScreenNone);
+    EXPECT_FALSE(other.finished);
+    EXPECT_EQ(context.preferences.nbTeams, 3);
+}
+
+TEST_F(PanelGameTest, WithoutBackgroundOrTerrainThePanelSaysSoAndCannotStart) {
+    for (const bool withBackground : {false, true}) {
+        if (withBackground) {
+            writeMap("back_day.png");
+        }
+        TPanelGame& game = makePanel();
+        EXPECT_EQ(game.notice(), TPanelGame::noMapText);
+        EXPECT_FALSE(game.hasMaps());
+        game.drawScreen();
+        TScreenType next = TScreenType::ScreenPanelGame;
+        EXPECT_TRUE(handle(keyDown(SDLK_RETURN), next));
+        EXPECT_TRUE(handle(clickOn(*game.playButton), next));
+        handle(keyDown(SDLK_DOWN)); // an empty menu scrolls nowhere
+        EXPECT_EQ(next, TScreenType::ScreenPanelGame);
+        EXPECT_FALSE(game.finished);
+
+        pushEvents({keyDown(SDLK_RETURN), clickOn(*game.playButton), keyDown(SDLK_ESCAPE)});
+        EXPECT_EQ(game.run(), TScreenType::ScreenNone);
+        EXPECT_FALSE(game.finished);
+        EXPECT_EQ(context.preferences.gameMap, "fore_basic.png") << "the preferences keep their maps";
+        EXPECT_EQ(context.preferences.gameBackground, "back_day.png");
+    }
+}
+
+TEST_F(PanelGameTest, UnusablePicturesAreRefusedWhenTheMatchStarts) {
+    writeUsualMaps();
+    writeMap("fore_narrow.png", 15, 200);
+    writeMap("fore_flat.png", 400, 49);
+    std::ofstream(dir / "data" / "maps" / "back_broken.png") << "not a picture";
+
+    context.preferences.gameBackground = "back_broken.png";
+    TPanelGame& game = makePanel();
+    EXPECT_TRUE(game.notice().empty());
+    EXPECT_TRUE(handle(keyDown(SDLK_RETURN)));
+    EXPECT_FALSE(game.finished);
+    EXPECT_NE(game.notice().find("broken"), std::string::npos) << game.notice();
+
+    for (const char* terrain : {"fore_narrow.png", "fore_flat.png"}) {
+        context.preferences.gameBackground = "back_day.png";
+        context.preferences.gameMap = terrain;
+        TPanelGame& small = makePanel();
+        small.drawScreen();
+        EXPECT_TRUE(handle(clickOn(*small.playButton))) << terrain;
+        EXPECT_FALSE(small.finished);
+        EXPECT_NE(small.notice().find("too small"), std::string::npos) << small.notice();
+        small.drawScreen();
+        EXPECT_FALSE(small.notice().empty()) << "the notice stays while the same maps are chosen";
+
+        // Choosing a usable terrain withdraws the notice, and the match can start.
+        chooseTerrain("fore_basic.png");
+        small.drawScreen();
+        ASSERT_EQ(context.preferences.gameMap, "fore_basic.png");
+        EXPECT_TRUE(small.notice().empty());
+        TScreenType next = TScreenType::ScreenPanelGame;
+        EXPECT_FALSE(handle(keyDown(SDLK_RETURN), next));
+        EXPECT_EQ(next, TScreenType::ScreenGame);
+    }
+}
