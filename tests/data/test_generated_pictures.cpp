@@ -1,0 +1,276 @@
+// Checks the generated pictures under build/data through the game's own loader: present, decodable,
+// with the sizes and layouts the displays cut them by.
+#include "resources/u_image_loader.hpp"
+#include "resources/u_resource_paths.hpp"
+
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+struct TExpected {
+    std::string category;
+    std::string name;
+    TImageConversion conversion;
+};
+
+std::vector<TExpected> expectedPictures() {
+    using enum TImageConversion;
+    std::vector<TExpected> all = {
+        {"fonts", "font_big.png", ConversionAlpha},
+        {"fonts", "font_medium.png", ConversionAlpha},
+        {"fonts", "font_small.png", ConversionAlpha},
+        {"other-images", "icon.png", ConversionAlpha},
+        {"other-images", "loading.png", ConversionOpaque},
+        {"other-images", "mainmenu-bg.png", ConversionOpaque},
+        {"other-images", "morvatek.small.png", ConversionAlpha},
+        {"other-images", "mainmenu-items-quick_match.png", ConversionAlpha},
+        {"other-images", "mainmenu-items-network_match.png", ConversionAlpha},
+        {"other-images", "mainmenu-items-options.png", ConversionAlpha},
+        {"other-images", "mainmenu-items-quit.png", ConversionAlpha},
+        {"other-images", "options-bg.png", ConversionOpaque},
+        {"other-images", "widgets-cross.png", ConversionOpaque},
+        {"other-images", "top.png", ConversionOpaque},
+        {"other-images", "bottom.png", ConversionOpaque},
+        {"other-images", "options-mini.png", ConversionOpaque},
+        {"other-images", "quit-mini.png", ConversionOpaque},
+        {"other-images", "options-items-music.png", ConversionOpaque},
+        {"other-images", "options-items-sounds.png", ConversionOpaque},
+        {"other-images", "options-items-fullscreen.png", ConversionOpaque},
+        {"other-images", "options-items-scrolling.png", ConversionOpaque},
+        {"other-images", "ok.png", ConversionOpaque},
+        {"other-images", "cancel.png", ConversionOpaque},
+        {"maps", "back_day.png", ConversionOpaque},
+        {"maps", "fore_basic.png", ConversionAlpha},
+    };
+    for (const char* name :
+         {"smoke-frames.png", "wind_sock-left.png", "wind_sock-right.png", "big-arrow.png", "tumbok-legs.png",
+          "tumbok-bellyhead.png", "weapons-nothing-left.png", "weapons-nothing-right.png", "tumbok-dead.png",
+          "explosion-frames.png", "explosif.png", "esc-menu-bg.png"}) {
+        all.push_back({"game-images", name, ConversionAlpha});
+    }
+    for (const char* weapon : {"bow", "bazooka", "grenade"}) {
+        for (const char* side : {"left", "right"}) {
+            all.push_back(
+                {"game-images", std::string("weapons-") + weapon + "-" + side + ".png", ConversionAlpha});
+        }
+        all.push_back({"game-images", std::string("projectiles-") + weapon + ".png", ConversionAlpha});
+    }
+    for (int team = 0; team < 4; ++team) {
+        for (const TFlagSize size : {TFlagSize::FlagSizeBig, TFlagSize::FlagSizeSmall}) {
+            all.push_back({"game-images", flagFileName(team, size), ConversionAlpha});
+        }
+    }
+    return all;
+}
+
+Uint8 alphaAt(SDL_Surface* surface, int x, int y) {
+    const SurfaceLock lock(surface);
+    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
+    Uint8 r = 0, g = 0, b = 0, a = 0;
+    SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
+    return a;
+}
+
+Uint32 pixelAt(SDL_Surface* surface, int x, int y) {
+    const SurfaceLock lock(surface);
+    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
+    return pixel;
+}
+
+// Pixels with at least the given alpha inside a rectangle; 128 is what the terrain rule calls solid.
+int pixelsAbove(SDL_Surface* surface, int x0, int y0, int w, int h, Uint8 minAlpha) {
+    int count = 0;
+    for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+            count += alphaAt(surface, x, y) >= minAlpha ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+int solidPixels(SDL_Surface* surface, int x0, int y0, int w, int h) {
+    return pixelsAbove(surface, x0, y0, w, h, 128);
+}
+
+bool mirrorsEachOther(SDL_Surface* a, int ax, SDL_Surface* b, int bx, int w, int h) {
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (pixelAt(a, ax + x, y) != pixelAt(b, bx + w - 1 - x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+} // namespace
+
+TEST(GeneratedPictures, EveryPictureIsPresentAndDecodesWithItsConversion) {
+    for (const TExpected& expected : expectedPictures()) {
+        const std::string path = dataPath(expected.category, expected.name);
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+        const SurfacePtr image = loadImage(path, expected.conversion);
+        EXPECT_GT(image->w, 0) << path;
+        EXPECT_GT(image->h, 0) << path;
+        // Something must be visible in every picture.
+        EXPECT_GT(solidPixels(image.get(), 0, 0, image->w, image->h), 0) << path;
+    }
+}
+
+TEST(GeneratedPictures, FontStripsHoldNinetyFiveCellsWithGlyphsInPlace) {
+    for (const char* name : {"font_big.png", "font_medium.png", "font_small.png"}) {
+        const SurfacePtr strip = loadFontImage(name);
+        const int cell = static_cast<int>(3.0 * strip->h / 4.0);
+        ASSERT_GE(strip->w, 95 * cell) << name;
+        EXPECT_EQ(solidPixels(strip.get(), 0, 0, cell, strip->h), 0) << name << ": the blank must be empty";
+        for (int code = 33; code <= 126; ++code) {
+            EXPECT_GT(solidPixels(strip.get(), (code - 32) * cell, 0, cell, strip->h), 0)
+                << name << " has no glyph for code " << code;
+        }
+    }
+    EXPECT_GT(loadFontImage("font_big.png")->h, loadFontImage("font_medium.png")->h);
+    EXPECT_GT(loadFontImage("font_medium.png")->h, loadFontImage("font_small.png")->h);
+}
+
+TEST(GeneratedPictures, TumbokSheetsHaveTheirLayoutAndFeetOnTheGround) {
+    const SurfacePtr legs = loadGameImage("tumbok-legs.png");
+    ASSERT_EQ(legs->w, 2 * 16);
+    ASSERT_EQ(legs->h, 8 * 24);
+    for (int step = 0; step < 8; ++step) {
+        for (const int column : {0, 16}) {
+            EXPECT_GT(solidPixels(legs.get(), column, step * 24, 16, 24), 0) << "step " << step;
+            // The body's box ends 19 rows into the leg frame: nothing solid may hang below the ground line.
+            EXPECT_EQ(solidPixels(legs.get(), column, step * 24 + 20, 16, 4), 0) << "step " << step;
+        }
+        EXPECT_TRUE(mirrorsEachOther(legs.get(), 0, legs.get(), 16, 16, 24)) << "step " << step;
+    }
+    // The standing pose has both feet down.
+    EXPECT_GT(solidPixels(legs.get(), 16, 19, 16, 1), 4);
+
+    const SurfacePtr body = loadGameImage("tumbok-bellyhead.png");
+    ASSERT_EQ(body->w % 2, 0);
+    EXPECT_EQ(body->w / 2, 16);
+    EXPECT_TRUE(mirrorsEachOther(body.get(), 0, body.get(), body->w / 2, body->w / 2, body->h));
+}
+
+TEST(GeneratedPictures, LeftPicturesMirrorTheRightOnes) {
+    for (const std::string stem :
+         {"weapons-bow", "weapons-bazooka", "weapons-grenade", "weapons-nothing", "wind_sock"}) {
+        const SurfacePtr left = loadGameImage(stem + "-left.png");
+        const SurfacePtr right = loadGameImage(stem + "-right.png");
+        ASSERT_EQ(left->w, right->w) << stem;
+        ASSERT_EQ(left->h, right->h) << stem;
+        EXPECT_TRUE(mirrorsEachOther(left.get(), 0, right.get(), 0, left->w, left->h)) << stem;
+    }
+}
+
+TEST(GeneratedPictures, AnimationSheetsStackSixSquareFrames) {
+    for (const char* name : {"explosion-frames.png", "smoke-frames.png"}) {
+        const SurfacePtr sheet = loadGameImage(name);
+        ASSERT_EQ(sheet->h % 6, 0) << name;
+        const int frame = sheet->h / 6;
+        EXPECT_EQ(frame, sheet->w) << name;
+        for (int i = 0; i < 6; ++i) {
+            // Smoke thins out in its last frames, but every frame still shows something.
+            EXPECT_GT(pixelsAbove(sheet.get(), 0, i * frame, sheet->w, frame, 40), 0)
+                << name << " frame " << i;
+        }
+    }
+}
+
+TEST(GeneratedPictures, FourTeamsHaveDistinctFlagsInBothSizes) {
+    std::vector<SurfacePtr> big;
+    for (int team = 0; team < 4; ++team) {
+        SurfacePtr large = loadFlag(team, TFlagSize::FlagSizeBig);
+        const SurfacePtr small = loadFlag(team, TFlagSize::FlagSizeSmall);
+        EXPECT_GT(large->w, small->w) << team;
+        EXPECT_GT(large->h, small->h) << team;
+        // Flags are drawn over a black frame of their own rectangle: they must fill it.
+        EXPECT_EQ(solidPixels(small.get(), 0, 0, small->w, small->h), small->w * small->h) << team;
+        big.push_back(std::move(large));
+    }
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(pixelAt(big[a].get(), 2, 2), pixelAt(big[b].get(), 2, 2)) << a << " and " << b;
+        }
+    }
+}
+
+TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
+    int terrains = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("fore_", 0) != 0) {
+            continue;
+        }
+        ++terrains;
+        const SurfacePtr terrain = loadMapImage(name, TImageConversion::ConversionAlpha);
+        EXPECT_GT(terrain->w, 800) << name;
+        EXPECT_GT(terrain->h, 600) << name;
+        const double share = static_cast<double>(solidPixels(terrain.get(), 0, 0, terrain->w, terrain->h)) /
+                             (static_cast<double>(terrain->w) * terrain->h);
+        EXPECT_GT(share, 0.28) << name;
+        EXPECT_LT(share, 0.58) << name;
+        // Places where a 6 x 40 body stands: free box, solid pixel right under it.
+        int spots = 0;
+        for (int x = 1; x + 7 < terrain->w; x += 2) {
+            int freeAbove = 0;
+            for (int y = 0; y < terrain->h; ++y) {
+                const bool solid =
+                    alphaAt(terrain.get(), x, y) >= 128 || alphaAt(terrain.get(), x + 6, y) >= 128;
+                if (solid && freeAbove > 41) {
+                    ++spots;
+                }
+                freeAbove = solid ? 0 : freeAbove + 1;
+            }
+        }
+        EXPECT_GT(spots, 600) << name;
+    }
+    EXPECT_GE(terrains, 4);
+}
+
+TEST(GeneratedPictures, BackgroundsAreOpaqueAndLargerThanTheWindow) {
+    int backgrounds = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("back_", 0) != 0) {
+            continue;
+        }
+        ++backgrounds;
+        const SurfacePtr decoded = loadMapImage(name, TImageConversion::ConversionNone);
+        EXPECT_EQ(decoded->format->Amask, 0U) << name << " must have no alpha channel";
+        EXPECT_GT(decoded->w, 800) << name;
+        EXPECT_GT(decoded->h, 600) << name;
+    }
+    EXPECT_GE(backgrounds, 3);
+    for (const char* name : {"loading.png", "mainmenu-bg.png", "options-bg.png"}) {
+        EXPECT_EQ(loadOtherImage(name, TImageConversion::ConversionNone)->format->Amask, 0U) << name;
+    }
+    EXPECT_EQ(loadOtherImage("mainmenu-bg.png", TImageConversion::ConversionOpaque)->w, 800);
+    EXPECT_EQ(loadOtherImage("options-bg.png", TImageConversion::ConversionOpaque)->h, 600);
+}
+
+TEST(GeneratedPictures, ToggleImagesMatchTheCrossTheyAreCentredBy) {
+    const SurfacePtr cross = loadOtherImage("widgets-cross.png", TImageConversion::ConversionOpaque);
+    for (const char* name : {"options-items-music.png", "options-items-sounds.png",
+                             "options-items-fullscreen.png", "options-items-scrolling.png"}) {
+        const SurfacePtr item = loadOtherImage(name, TImageConversion::ConversionOpaque);
+        EXPECT_EQ(item->w, cross->w) << name;
+        EXPECT_EQ(item->h, cross->h) << name;
+    }
+    // Picture, gap and caption must fit the 150 x 160 toggle.
+    EXPECT_LE(cross->w, 150);
+    EXPECT_LE(cross->h + 10 + 16, 160);
+    // The cross is keyed on black: its corner is black, its centre is not.
+    EXPECT_EQ(pixelAt(cross.get(), 0, 0) & 0xFFFFFFU, 0U);
+    EXPECT_NE(pixelAt(cross.get(), cross->w / 2, cross->h / 2) & 0xFFFFFFU, 0U);
+}

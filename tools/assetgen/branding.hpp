@@ -1,0 +1,7 @@
+// The game's own face: logo, window icon, loading picture, main-menu background and menu pictures.
+#pragma once
+
+#include "picture_set.hpp"
+
+TImage logoPicture(int pixelSize);
+void addBrandingPictures(TPictureSet& set);

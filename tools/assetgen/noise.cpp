@@ -1,0 +1,91 @@
+#include "noise.hpp"
+
+#include <cmath>
+
+namespace {
+std::uint32_t hash(std::int32_t x, std::int32_t y, std::uint32_t seed) {
+    std::uint32_t h = seed * 0x9E3779B1U;
+    h ^= static_cast<std::uint32_t>(x) * 0x85EBCA77U;
+    h = (h << 13U) | (h >> 19U);
+    h ^= static_cast<std::uint32_t>(y) * 0xC2B2AE3DU;
+    h *= 0x27D4EB2FU;
+    h ^= h >> 15U;
+    h *= 0x165667B1U;
+    h ^= h >> 16U;
+    return h;
+}
+
+float lattice(std::int32_t x, std::int32_t y, std::uint32_t seed) {
+    return static_cast<float>(hash(x, y, seed) & 0xFFFFFFU) / static_cast<float>(0xFFFFFF);
+}
+
+float smooth(float t) {
+    return t * t * t * (t * (t * 6.0F - 15.0F) + 10.0F);
+}
+} // namespace
+
+float valueNoise1(float x, std::uint32_t seed) {
+    const float fx = std::floor(x);
+    const auto ix = static_cast<std::int32_t>(fx);
+    const float t = smooth(x - fx);
+    return lattice(ix, 0, seed) + (lattice(ix + 1, 0, seed) - lattice(ix, 0, seed)) * t;
+}
+
+float valueNoise2(float x, float y, std::uint32_t seed) {
+    const float fx = std::floor(x);
+    const float fy = std::floor(y);
+    const auto ix = static_cast<std::int32_t>(fx);
+    const auto iy = static_cast<std::int32_t>(fy);
+    const float tx = smooth(x - fx);
+    const float ty = smooth(y - fy);
+    const float a = lattice(ix, iy, seed);
+    const float b = lattice(ix + 1, iy, seed);
+    const float c = lattice(ix, iy + 1, seed);
+    const float d = lattice(ix + 1, iy + 1, seed);
+    const float top = a + (b - a) * tx;
+    const float bottom = c + (d - c) * tx;
+    return top + (bottom - top) * ty;
+}
+
+float fractalNoise1(float x, int octaves, std::uint32_t seed) {
+    float sum = 0.0F;
+    float weight = 1.0F;
+    float total = 0.0F;
+    for (int i = 0; i < octaves; ++i) {
+        sum += valueNoise1(x, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
+        total += weight;
+        weight *= 0.5F;
+        x *= 2.0F;
+    }
+    return sum / total;
+}
+
+float fractalNoise2(float x, float y, int octaves, std::uint32_t seed) {
+    float sum = 0.0F;
+    float weight = 1.0F;
+    float total = 0.0F;
+    for (int i = 0; i < octaves; ++i) {
+        sum += valueNoise2(x, y, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
+        total += weight;
+        weight *= 0.5F;
+        x *= 2.0F;
+        y *= 2.0F;
+    }
+    return sum / total;
+}
+
+std::uint64_t TRng::next() {
+    state_ += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27U)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31U);
+}
+
+float TRng::unit() {
+    return static_cast<float>(next() >> 40U) / static_cast<float>(1ULL << 24U);
+}
+
+int TRng::below(int n) {
+    return n <= 0 ? 0 : static_cast<int>(next() % static_cast<std::uint64_t>(n));
+}
