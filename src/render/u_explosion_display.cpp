@@ -1,7 +1,7 @@
 #include "render/u_explosion_display.hpp"
 
+#include "physics/u_data_explosion.hpp"
 #include "resources/u_image_loader.hpp"
-#include "resources/u_surface_utils.hpp"
 
 namespace {
 
@@ -18,16 +18,12 @@ TExplosionDisplay::TExplosionDisplay(TDisplay& display, TMoves& moves)
 }
 
 void TExplosionDisplay::cutFrames(SDL_Surface* sheet) {
-    const int width = sheet->w;
-    const int height = sheet->h / frameCount;
-    for (int i = 0; i < frameCount; ++i) {
-        SurfacePtr frame = createSurface(width, height, true);
-        SDL_FillRect(frame.get(), nullptr, SDL_MapRGBA(frame->format, 0, 0, 0, 0));
-        SDL_Rect part = {0, static_cast<Sint16>(i * height), static_cast<Uint16>(width),
-                         static_cast<Uint16>(height)};
-        SDL_Rect at = {0, 0, 0, 0};
-        blendSurface(sheet, &part, frame.get(), &at);
-        frames.push_back(std::move(frame));
+    frames = cutFrameSheet(sheet, frameCount);
+}
+
+void TExplosionDisplay::draw(const TExplosion& explosion) {
+    for (const TExplosionNode& node : explosion.nodes()) {
+        drawNode(node.x, node.y, node.radius, node.age);
     }
 }
 

@@ -7,12 +7,16 @@
 
 #include <vector>
 
+class TExplosion;
+
 class TExplosionDisplay : public TBasicDisplay {
 public:
     static constexpr int frameCount = 6;
 
     TExplosionDisplay(TDisplay& display, TMoves& moves);
 
+    // Every blast of the explosion, in creation order; drawing does not age them.
+    void draw(const TExplosion& explosion);
     // One blast centred on map point (x, y); a negative age (still waiting) or an age past the frames
     // draws nothing.
     void drawNode(int x, int y, int radius, int age);

@@ -1,6 +1,10 @@
 #include "render/u_picture_cache.hpp"
 
+#include "resources/u_surface_utils.hpp"
+
 #include <SDL_rotozoom.h>
+
+#include <cstring>
 
 namespace {
 
@@ -8,18 +12,45 @@ bool isEmpty(const SDL_Surface* surface) {
     return surface == nullptr || surface->w <= 0 || surface->h <= 0;
 }
 
-// The transforms give a plain RGBA surface; in the display format every later blit is a straight copy.
+// Pixel by pixel, colour and alpha as they are: a blit would blend, or need the source's flags changed.
+void copyPixels(SDL_Surface* source, int width, int height, SDL_Surface* target, int left, int top) {
+    const SurfaceLock sourceLock(source);
+    const SurfaceLock targetLock(target);
+    const int sourceBytes = source->format->BytesPerPixel;
+    for (int y = 0; y < height; ++y) {
+        const auto* from = static_cast<const Uint8*>(source->pixels) + y * source->pitch;
+        auto* to = static_cast<Uint8*>(target->pixels) + (y + top) * target->pitch + left * 4;
+        for (int x = 0; x < width; ++x) {
+            Uint32 value = 0;
+            std::memcpy(&value, from + x * sourceBytes, static_cast<std::size_t>(sourceBytes));
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(value, source->format, &r, &g, &b, &a);
+            const Uint32 pixel = SDL_MapRGBA(target->format, r, g, b, a);
+            std::memcpy(to + x * 4, &pixel, sizeof pixel);
+        }
+    }
+}
+
+// A new picture of the given size in the display format with alpha, the source copied in at (left, top).
+SurfacePtr copyInto(SDL_Surface* source, int width, int height, int left, int top) {
+    SurfacePtr copy = createSurface(width, height, true);
+    if (copy->w != width || copy->h != height || copy->format->BytesPerPixel != 4) {
+        return nullptr;
+    }
+    SDL_FillRect(copy.get(), nullptr, SDL_MapRGBA(copy->format, 0, 0, 0, 0));
+    copyPixels(source, source->w, source->h, copy.get(), left, top);
+    SDL_SetAlpha(copy.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    return copy;
+}
+
+// The transforms give a plain RGBA surface with guard rows below its height, which a format conversion
+// would keep; an exact copy in the display format also makes every later blit a plain one.
 SurfacePtr inDisplayFormat(SDL_Surface* raw) {
-    SurfacePtr result(raw);
+    const SurfacePtr result(raw);
     if (result == nullptr || result->w <= 0 || result->h <= 0) {
         return nullptr;
     }
-    if (SDL_GetVideoSurface() != nullptr) {
-        if (SDL_Surface* converted = SDL_DisplayFormatAlpha(result.get())) {
-            result.reset(converted);
-        }
-    }
-    return result;
+    return copyInto(result.get(), result->w, result->h, 0, 0);
 }
 
 } // namespace
@@ -28,7 +59,12 @@ SurfacePtr rotatePicture(SDL_Surface* source, double angle) {
     if (isEmpty(source)) {
         return nullptr;
     }
-    return inDisplayFormat(rotozoomSurface(source, angle, 1.0, SMOOTHING_ON));
+    // A transparent pixel all round, so that the smoothed turn fades the edges instead of cutting them.
+    const SurfacePtr framed = copyInto(source, source->w + 2, source->h + 2, 1, 1);
+    if (framed == nullptr) {
+        return nullptr;
+    }
+    return inDisplayFormat(rotozoomSurface(framed.get(), angle, 1.0, SMOOTHING_ON));
 }
 
 SurfacePtr zoomPicture(SDL_Surface* source, double zoom) {
@@ -36,6 +72,24 @@ SurfacePtr zoomPicture(SDL_Surface* source, double zoom) {
         return nullptr;
     }
     return inDisplayFormat(zoomSurface(source, zoom, zoom, SMOOTHING_OFF));
+}
+
+std::vector<SurfacePtr> cutFrameSheet(SDL_Surface* sheet, int count) {
+    std::vector<SurfacePtr> frames;
+    const int width = sheet != nullptr ? sheet->w : 0;
+    const int height = sheet != nullptr && count > 0 ? sheet->h / count : 0;
+    for (int i = 0; i < count; ++i) {
+        SurfacePtr frame = createSurface(width, height, true);
+        SDL_FillRect(frame.get(), nullptr, SDL_MapRGBA(frame->format, 0, 0, 0, 0));
+        SDL_Rect part = {0, static_cast<Sint16>(i * height), static_cast<Uint16>(width),
+                         static_cast<Uint16>(height)};
+        SDL_Rect at = {0, 0, 0, 0};
+        blendSurface(sheet, &part, frame.get(), &at);
+        // A new surface does not blend by itself; a frame must, or its transparent corners would show.
+        SDL_SetAlpha(frame.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+        frames.push_back(std::move(frame));
+    }
+    return frames;
 }
 
 SDL_Surface* TPictureCache::find(const SDL_Surface* source, int key) const {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <unordered_map>
+#include <vector>
 
 // A copy of the source turned counter-clockwise by angle degrees (smoothed), in the display format; null
 // when the source is missing, 0 x 0, or the turn fails.
@@ -12,6 +13,10 @@ SurfacePtr rotatePicture(SDL_Surface* source, double angle);
 // A copy scaled by zoom on both axes (not smoothed); null in the same cases and for a zoom that is not
 // positive.
 SurfacePtr zoomPicture(SDL_Surface* source, double zoom);
+
+// A sheet of `count` frames stacked top to bottom cut into pictures of its width and height / count, each
+// blended onto a transparent surface; a missing sheet gives empty frames.
+std::vector<SurfacePtr> cutFrameSheet(SDL_Surface* sheet, int count);
 
 // Copies made from one source, by an integer key the owner derives from the angle or size. The source is
 // remembered: when another one is asked for, the old copies are dropped.

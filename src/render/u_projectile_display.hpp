@@ -3,13 +3,14 @@
 #pragma once
 
 #include "model/u_data_objects.hpp"
+#include "physics/u_physics_stamps.hpp"
 #include "render/u_basic_display.hpp"
 #include "render/u_picture_cache.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <array>
 
-class TProjectileDisplay : public TBasicDisplay {
+class TProjectileDisplay : public TBasicDisplay, public TProjectileStamper {
 public:
     // Bow, bazooka, grenade; the fragmentation bomb has no picture of its own.
     static constexpr std::size_t pictureCount = 3;
@@ -21,7 +22,7 @@ public:
     // Updates the projectile's flight angle from its speed, as the rotation needs.
     void draw(TProjectile& p);
     // Blends the projectile, turned to its flight, into the surface at its map position.
-    void stamp(TProjectile& p, SDL_Surface* surface);
+    void stamp(TProjectile& p, SDL_Surface* surface) override;
 
     std::array<SurfacePtr, pictureCount> pictures;
 

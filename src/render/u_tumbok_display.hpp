@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/u_data_objects.hpp"
+#include "physics/u_physics_stamps.hpp"
 #include "render/u_basic_display.hpp"
 #include "render/u_picture_cache.hpp"
 #include "resources/u_sdl_handles.hpp"
@@ -12,7 +13,7 @@
 class TTeamsManager;
 class TWidgetProgressBar;
 
-class TTumbokDisplay : public TBasicDisplay {
+class TTumbokDisplay : public TBasicDisplay, public TDeadTumbokStamper {
 public:
     static constexpr double aimStep = 6.0;
     static constexpr double aimLimit = 90.0;
@@ -21,7 +22,7 @@ public:
     static constexpr int legsHeight = 24;
 
     TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams);
-    ~TTumbokDisplay();
+    ~TTumbokDisplay() override;
     TTumbokDisplay(const TTumbokDisplay&) = delete;
     TTumbokDisplay& operator=(const TTumbokDisplay&) = delete;
 
@@ -34,7 +35,7 @@ public:
     void draw(const TTumbok& t, bool active);
     void drawArrow(const TTumbok& t);
     // Blends the grave and the team's small flag into the terrain, in map coordinates.
-    void stampDead(const TTumbok& t, SDL_Surface* terrain);
+    void stampDead(const TTumbok& t, SDL_Surface* terrain) override;
 
     // The drawing origin of a tumbok on the screen.
     TPixelPoint origin(const TTumbok& t) const;
