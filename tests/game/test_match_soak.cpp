@@ -10,6 +10,7 @@
 #include "physics/u_physics_generated_terrain.hpp"
 #include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
+#include "physics/u_physics_particles.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
@@ -71,6 +72,7 @@ protected:
         testing::internal::CaptureStdout(); // placement reports tumboks that found no room
         TPhysics physics(terrain(), noise, messages, context, nbTeams, nbTumboks, nbTeams, clock);
         testing::internal::GetCapturedStdout();
+        physics.particles->reseed = nullptr; // smoke would re-seed from the clock
         const double width = physics.terrain->w;
         const double height = physics.terrain->h;
         int turnStart = 0;
