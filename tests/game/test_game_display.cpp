@@ -327,3 +327,9 @@ TEST(KeyTracker, FreshPressesAreToldFromRepeats) {
     EXPECT_FALSE(keys.held(SDLK_TAB)) << "a release lost with the focus does not block the key";
     EXPECT_TRUE(keys.observe(keyDown(SDLK_TAB)));
 }
+
+TEST_F(GameScreenTest, AMatchWithoutTeamsEndsAtOnceWithoutACrash) {
+    build(0, 0, 0);
+    EXPECT_FALSE(frame({keyDown(SDLK_RETURN), keyDown(SDLK_TAB), mouseDown(400, 300)}));
+    EXPECT_EQ(screen->nextScreen(), TScreenType::ScreenStatistics);
+}
