@@ -1,5 +1,6 @@
 // Plays one whole match without a window or a player and prints one line: the outcome, frames and turns.
 // Usage: headless_match <seed> <teams> <tumboks per team> <frame bound> [boxes] [terrain picture | generated]
+//        [computer teams]
 // Exits 0 when the match ended within the bound, 1 when it did not, 2 on a bad command line.
 #include "physics/u_physics_headless.hpp"
 
@@ -51,12 +52,13 @@ std::string pickMap(std::uint32_t seed) {
 } // namespace
 
 int main(int argc, char** argv) {
-    long long seed = 0, teams = 0, tumboks = 0, frames = 0, boxes = 10;
-    if (argc < 5 || argc > 7 || !parseInt(argv[1], 0, 0xFFFFFFFFLL, seed) ||
+    long long seed = 0, teams = 0, tumboks = 0, frames = 0, boxes = 10, computers = 0;
+    if (argc < 5 || argc > 8 || !parseInt(argv[1], 0, 0xFFFFFFFFLL, seed) ||
         !parseInt(argv[2], 2, 4, teams) || !parseInt(argv[3], 1, 300, tumboks) ||
-        !parseInt(argv[4], 1, 100000000, frames) || (argc > 5 && !parseInt(argv[5], 0, 100, boxes))) {
+        !parseInt(argv[4], 1, 100000000, frames) || (argc > 5 && !parseInt(argv[5], 0, 100, boxes)) ||
+        (argc > 7 && !parseInt(argv[7], 0, teams - 1, computers))) {
         std::cerr << "usage: headless_match <seed> <teams 2-4> <tumboks 1-300> <frame bound> [boxes 0-100] "
-                     "[terrain picture | generated]"
+                     "[terrain picture | generated] [computer teams 0-(teams-1)]"
                   << std::endl;
         return 2;
     }
@@ -73,6 +75,7 @@ int main(int argc, char** argv) {
     settings.nbTumboks = static_cast<int>(tumboks);
     settings.maxFrames = static_cast<int>(frames);
     settings.nbExplosifs = static_cast<int>(boxes);
+    settings.nbAi = static_cast<int>(computers);
     const std::string map = argc > 6 ? std::string(argv[6]) : pickMap(settings.seed);
     settings.mapName = map == "generated" ? std::string() : map;
     const THeadlessResult result = runHeadlessMatch(settings);

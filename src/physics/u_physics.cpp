@@ -96,7 +96,10 @@ TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messa
     deadAtRest = false;
 }
 
-TPhysics::~TPhysics() = default;
+TPhysics::~TPhysics() {
+    // The stack goes with the match; its records are released here, not reported as left over.
+    gameStates->clear();
+}
 
 bool TPhysics::step() {
     explosions->step();

@@ -5,42 +5,54 @@
 #include "physics/u_physics_messages.hpp"
 #include "resources/u_numbers.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
+
+// The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
+// rounding to even could split them) they are named by the rounded corner alone.
+bool probesFollowCorner(TVector position, TPixelPoint& corner) {
+    const auto offHalf = [](double v, int& index) {
+        return toPixelIndex(v, index) && std::fabs(v - index) < 0.5 - 1e-6;
+    };
+    return offHalf(position.x, corner.x) && offHalf(position.y, corner.y);
+}
 
 bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
     const double x = body.position.x;
     const double y = body.position.y;
     const int w = body.width;
     const int h = body.height;
-    const auto probe = [&](double px, double py) {
-        if (!reader.solidAt(vector(px, py))) {
-            return false;
+    TPixelPoint corner;
+    const bool onGrid = probesFollowCorner(body.position, corner);
+    // The probe at whole offsets (i, j) from the corner; on the grid it needs no rounding of its own.
+    const auto probe = [&](int i, int j) {
+        const bool solid =
+            onGrid ? reader.solidAt(corner.x + i, corner.y + j) : reader.solidAt(vector(x + i, y + j));
+        if (solid && contact != nullptr) {
+            *contact = vector(x + i, y + j);
         }
-        if (contact != nullptr) {
-            *contact = vector(px, py);
-        }
-        return true;
+        return solid;
     };
     // Bottom, top, then the sides over the top w + 1 rows only.
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + i, y + h)) {
+        if (probe(i, h)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + i, y)) {
+        if (probe(i, 0)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x, y + i)) {
+        if (probe(0, i)) {
             return true;
         }
     }
     for (int i = 0; i <= w; ++i) {
-        if (probe(x + w, y + i)) {
+        if (probe(w, i)) {
             return true;
         }
     }
@@ -50,6 +62,17 @@ bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* cont
 // A zero, infinite or undefined speed has no direction to sweep or back out along.
 bool hasDirection(double length) {
     return length > 0.0 && std::isfinite(length);
+}
+
+// Outside the picture nothing is solid: a path that stays clear of it, with a pixel of slack for rounding
+// and the last sub-step, touches nothing.
+bool pathMissesPicture(const TTerrainReader& reader, const TObject& body, TVector from, TVector to) {
+    constexpr double slack = 2.0;
+    const double left = std::min(from.x, to.x) - slack;
+    const double right = std::max(from.x, to.x) + body.width + slack;
+    const double top = std::min(from.y, to.y) - slack;
+    const double bottom = std::max(from.y, to.y) + body.height + slack;
+    return right < 0.0 || bottom < 0.0 || left >= reader.width() || top >= reader.height();
 }
 
 } // namespace
@@ -87,17 +110,32 @@ bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
     const TVector reached = body.position;
     body.position = add(body.position, scale(body.speed, -integrationStep));
     const TVector unit = scale(body.speed, 1.0 / length);
+    if (pathMissesPicture(reader, body, body.position, reached)) {
+        body.position = reached;
+        return false;
+    }
+    const TVector fineStep = scale(unit, integrationStep);
     TVector step = unit;
+    TPixelPoint clearCorner;
+    bool knownClear = false;
     // One sub-step per pixel of speed: ends after ceil(length) rounds at most.
     for (double k = 1.0;; k += 1.0) {
-        body.position = add(body.position, step);
+        body.position.x += step.x;
+        body.position.y += step.y;
         if (!(length > k)) {
             break;
         }
-        if (overlapsOn(reader, body, &contact)) {
-            return true; // the body stays where it first touched
+        // Sub-steps are 1/20 pixel apart: most probe exactly the pixels the one before found clear.
+        TPixelPoint corner;
+        const bool keyed = probesFollowCorner(body.position, corner);
+        if (!(keyed && knownClear && corner == clearCorner)) {
+            if (overlapsOn(reader, body, &contact)) {
+                return true; // the body stays where it first touched
+            }
+            knownClear = keyed;
+            clearCorner = corner;
         }
-        step = scale(unit, integrationStep);
+        step = fineStep;
     }
     body.position = reached;
     return false;

@@ -1,0 +1,135 @@
+// The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
+// a quiet step, and the worst step while all 100 boxes go off in one chain.
+#include "bench/bench_support.hpp"
+
+#include "app/u_context.hpp"
+#include "physics/u_physics.hpp"
+#include "physics/u_physics_explosion.hpp"
+#include "physics/u_physics_headless.hpp"
+#include "physics/u_physics_messages.hpp"
+#include "physics/u_physics_particles.hpp"
+#include "resources/u_random.hpp"
+#include "resources/u_surface_utils.hpp"
+#include "sound/u_sound.hpp"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+constexpr int teamCount = 4;
+constexpr int tumboksPerTeam = 300;
+constexpr int boxCount = 100;
+constexpr int settlingFrames = 40;
+
+class TSilentMessages final : public TMessageSink {
+public:
+    void add(const std::string&) override {}
+};
+
+SurfacePtr copyOf(SDL_Surface* terrain) {
+    SurfacePtr copy = createSurface(terrain->w, terrain->h, true);
+    SDL_SetAlpha(terrain, 0, 255); // a raw copy, alpha included
+    SDL_BlitSurface(terrain, nullptr, copy.get(), nullptr);
+    SDL_SetAlpha(terrain, SDL_SRCALPHA, 255);
+    return copy;
+}
+
+// A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
+class TBattlefield {
+public:
+    explicit TBattlefield(SDL_Surface* terrain) {
+        seedRandom(42);
+        std::string pattern = (std::filesystem::temp_directory_path() / "morvatek-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()) != nullptr) {
+            directory_ = pattern;
+        }
+        // Without a scratch directory the settings are written nowhere useful, but nowhere harmful either.
+        const std::string config =
+            directory_.empty() ? std::string("/dev/null/config.txt") : (directory_ / "config.txt").string();
+        context_ = std::make_unique<TContext>(config);
+        context_->preferences.activeSounds = false;
+        context_->preferences.nbExplosifs = boxCount;
+        noise_ = std::make_unique<TNoise>(context_->preferences);
+        std::ostringstream quiet; // flag pictures may be missing here
+        std::streambuf* previous = std::cout.rdbuf(quiet.rdbuf());
+        physics = std::make_unique<TPhysics>(copyOf(terrain), *noise_, messages_, *context_, teamCount,
+                                             tumboksPerTeam, 0, clock_);
+        std::cout.rdbuf(previous);
+        physics->particles->reseed = nullptr;
+        physics->takeNewTurn();
+        for (int i = 0; i < settlingFrames; ++i) {
+            physics->step();
+        }
+    }
+    ~TBattlefield() {
+        physics.reset();
+        noise_.reset();
+        context_.reset();
+        if (!directory_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(directory_, ignored);
+        }
+    }
+    TBattlefield(const TBattlefield&) = delete;
+    TBattlefield& operator=(const TBattlefield&) = delete;
+
+    std::unique_ptr<TPhysics> physics;
+
+private:
+    std::filesystem::path directory_;
+    std::unique_ptr<TContext> context_;
+    std::unique_ptr<TNoise> noise_;
+    TSilentMessages messages_;
+    TFrameClock clock_;
+};
+
+} // namespace
+
+static void BM_PhysicsQuietStep(benchmark::State& state) {
+    TFloorScene scene;
+    TBattlefield field(scene.terrain.get());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(field.physics->step());
+    }
+}
+BENCHMARK(BM_PhysicsQuietStep);
+
+// Each iteration sets off the middle box of a fresh battlefield and times every step until the last
+// explosion has ended; the iteration's time is the slowest of those steps.
+static void BM_ChainExplosionWorstStep(benchmark::State& state) {
+    TFloorScene scene;
+    int steps = 0;
+    for (auto _ : state) {
+        TBattlefield field(scene.terrain.get());
+        TPhysics& physics = *field.physics;
+        TExplosifsManager& boxes = *physics.explosifs;
+        int middle = 0;
+        for (int i = 0; i < boxes.count(); ++i) {
+            if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
+                middle = i;
+            }
+        }
+        boxes.explode(middle);
+        double worst = 0.0;
+        steps = 0;
+        while (!physics.explosions->allFinished() && steps < 5000) {
+            const auto start = std::chrono::steady_clock::now();
+            physics.step();
+            const auto end = std::chrono::steady_clock::now();
+            worst = std::max(worst, std::chrono::duration<double>(end - start).count());
+            ++steps;
+        }
+        state.SetIterationTime(worst);
+        state.counters["boxesLeft"] = boxes.count();
+    }
+    state.counters["steps"] = steps;
+}
+BENCHMARK(BM_ChainExplosionWorstStep)->UseManualTime()->Iterations(3);
