@@ -4,6 +4,7 @@
 
 #include <SDL_rotozoom.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -54,6 +55,52 @@ SurfacePtr inDisplayFormat(SDL_Surface* raw) {
 }
 
 } // namespace
+
+SurfacePtr copyPicture(SDL_Surface* source) {
+    if (isEmpty(source)) {
+        return nullptr;
+    }
+    return copyInto(source, source->w, source->h, 0, 0);
+}
+
+void composeOver(SDL_Surface* source, const SDL_Rect* part, SDL_Surface* target, int x, int y) {
+    if (isEmpty(source) || isEmpty(target) || target->format->BytesPerPixel != 4) {
+        return;
+    }
+    const int sx = part != nullptr ? part->x : 0;
+    const int sy = part != nullptr ? part->y : 0;
+    const int width = part != nullptr ? std::min<int>(part->w, source->w - sx) : source->w;
+    const int height = part != nullptr ? std::min<int>(part->h, source->h - sy) : source->h;
+    const SurfaceLock sourceLock(source);
+    const SurfaceLock targetLock(target);
+    const int sourceBytes = source->format->BytesPerPixel;
+    for (int j = std::max(0, -y); j < height && y + j < target->h; ++j) {
+        const auto* from = static_cast<const Uint8*>(source->pixels) + (sy + j) * source->pitch;
+        auto* to = static_cast<Uint8*>(target->pixels) + (y + j) * target->pitch;
+        for (int i = std::max(0, -x); i < width && x + i < target->w; ++i) {
+            Uint32 value = 0;
+            std::memcpy(&value, from + (sx + i) * sourceBytes, static_cast<std::size_t>(sourceBytes));
+            Uint8 sr, sg, sb, sa;
+            SDL_GetRGBA(value, source->format, &sr, &sg, &sb, &sa);
+            if (sa == 0) {
+                continue;
+            }
+            Uint32 under = 0;
+            std::memcpy(&under, to + (x + i) * 4, sizeof under);
+            Uint8 dr, dg, db, da;
+            SDL_GetRGBA(under, target->format, &dr, &dg, &db, &da);
+            // Straight (not premultiplied) colours: out = source over target.
+            const int behind = da * (255 - sa) / 255;
+            const int alpha = sa + behind;
+            const auto mix = [&](Uint8 s, Uint8 d) {
+                return static_cast<Uint8>((s * sa + d * behind) / alpha);
+            };
+            const Uint32 pixel =
+                SDL_MapRGBA(target->format, mix(sr, dr), mix(sg, dg), mix(sb, db), static_cast<Uint8>(alpha));
+            std::memcpy(to + (x + i) * 4, &pixel, sizeof pixel);
+        }
+    }
+}
 
 SurfacePtr rotatePicture(SDL_Surface* source, double angle) {
     if (isEmpty(source)) {

@@ -14,6 +14,12 @@ SurfacePtr rotatePicture(SDL_Surface* source, double angle);
 // positive.
 SurfacePtr zoomPicture(SDL_Surface* source, double zoom);
 
+// A copy of a whole picture in the display format with alpha; null for a missing or 0 x 0 one.
+SurfacePtr copyPicture(SDL_Surface* source);
+// Lays a picture (or a part of it) over a target with alpha at (x, y), clipped: the target then shows what
+// blitting it and then the picture would show, and its own alpha grows to cover both.
+void composeOver(SDL_Surface* source, const SDL_Rect* part, SDL_Surface* target, int x, int y);
+
 // A sheet of `count` frames stacked top to bottom cut into pictures of its width and height / count, each
 // blended onto a transparent surface; a missing sheet gives empty frames.
 std::vector<SurfacePtr> cutFrameSheet(SDL_Surface* sheet, int count);

@@ -3,6 +3,7 @@
 #include "model/u_data_teams.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_numbers.hpp"
+#include "resources/u_surface_utils.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
 #include <algorithm>
@@ -83,6 +84,15 @@ void TTumbokDisplay::draw(const TTumbok& t, bool active) {
                    50 + 2 * drawingReach)) {
         return;
     }
+    if (!active) {
+        if (const TFigure* figure = figureOf(t)) {
+            // The bar only meets the flag's frame on the frame's top row, where both are black: drawing the
+            // bar first shows the same picture as drawing it between the flag and the legs.
+            drawHealth(t, o);
+            blitToScreen(figure->picture.get(), nullptr, o.x + figure->offset.x, o.y + figure->offset.y);
+            return;
+        }
+    }
     drawFlag(t, o);
     drawHealth(t, o);
     drawLegs(t, o);
@@ -106,13 +116,90 @@ void TTumbokDisplay::drawFlag(const TTumbok& t, TPixelPoint o) {
     blitToScreen(flag, nullptr, x, y);
 }
 
-void TTumbokDisplay::drawHealth(const TTumbok& t, TPixelPoint o) {
-    // The bar redraws itself on every new value; neighbours often share one (full health), so keep it.
-    if (healthBar->value != std::clamp(t.health, 0, healthBar->maxValue)) {
-        healthBar->setValue(t.health);
+SDL_Surface* TTumbokDisplay::healthPicture(int health) {
+    const int value = std::clamp(health, 0, TTumbok::fullHealth);
+    SurfacePtr& kept = healthBars_[static_cast<std::size_t>(value)];
+    if (kept == nullptr) {
+        healthBar->setValue(value);
+        kept = copyPicture(healthBar->surface.get());
+        // The bar is drawn as the widget draws it, a plain copy of its pixels.
+        if (kept != nullptr) {
+            SDL_SetAlpha(kept.get(), 0, SDL_ALPHA_OPAQUE);
+        }
     }
-    healthBar->setPosition(o.x + healthOffsetX, o.y + healthOffsetY);
-    blitToScreen(healthBar->surface.get(), nullptr, o.x + healthOffsetX, o.y + healthOffsetY);
+    return kept.get();
+}
+
+void TTumbokDisplay::drawHealth(const TTumbok& t, TPixelPoint o) {
+    blitToScreen(healthPicture(t.health), nullptr, o.x + healthOffsetX, o.y + healthOffsetY);
+}
+
+const TTumbokDisplay::TFigure* TTumbokDisplay::figureOf(const TTumbok& t) {
+    if (t.frame < 0 || t.frame >= TTumbok::walkFrames || t.team < 0) {
+        return nullptr;
+    }
+    const std::array<const SDL_Surface*, 4> sources = {
+        legsImage.get(), bodyImage.get(), isRight(t) ? handsRight.get() : handsLeft.get(), flagOf(t)};
+    const int key = (t.team * 2 + (isRight(t) ? 1 : 0)) * TTumbok::walkFrames + t.frame;
+    TFigure& figure = figures_[key];
+    // Pictures replaced since (a new match set, tests) make the figure again.
+    if (figure.picture == nullptr || figure.sources != sources) {
+        figure = composeFigure(t, sources);
+    }
+    return figure.picture != nullptr ? &figure : nullptr;
+}
+
+TTumbokDisplay::TFigure
+TTumbokDisplay::composeFigure(const TTumbok& t, const std::array<const SDL_Surface*, 4>& sources) const {
+    SDL_Surface* flag = flagOf(t);
+    SDL_Surface* hands = isRight(t) ? handsRight.get() : handsLeft.get();
+    const bool hasFlag = flag != nullptr && flag->w > 0 && flag->h > 0;
+    const int bodyHalf = bodyImage->w / 2;
+    // Everything relative to the origin O; the flag's frame reaches one pixel further.
+    const int left =
+        std::min({0, hands->w > 0 ? handsOffsetX - hands->w / 2 : 0, hasFlag ? flagOffsetX - 1 : 0});
+    const int top =
+        std::min({0, hands->h > 0 ? handsOffsetY - hands->h / 2 : 0, hasFlag ? flagOffsetY - 1 : 0});
+    const int right = std::max({legsWidth, bodyHalf, handsOffsetX - hands->w / 2 + hands->w,
+                                hasFlag ? flagOffsetX + flag->w + 1 : 0});
+    const int bottom =
+        std::max({legsOffsetY + legsHeight, bodyImage->h, handsOffsetY - hands->h / 2 + hands->h,
+                  hasFlag ? flagOffsetY + flag->h + 1 : 0});
+    TFigure figure;
+    figure.sources = sources;
+    figure.offset = {left, top};
+    figure.picture = createSurface(right - left, bottom - top, true);
+    SDL_Surface* picture = figure.picture.get();
+    SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, 0, 0, 0, 0));
+    const auto at = [&](int x, int y) { return TPixelPoint{x - left, y - top}; };
+    if (hasFlag) {
+        const TPixelPoint f = at(flagOffsetX, flagOffsetY);
+        SDL_Rect frame = {static_cast<Sint16>(f.x - 1), static_cast<Sint16>(f.y - 1),
+                          static_cast<Uint16>(flag->w + 2), static_cast<Uint16>(flag->h + 2)};
+        SDL_FillRect(picture, &frame, SDL_MapRGBA(picture->format, 0, 0, 0, 255));
+        composeOver(flag, nullptr, picture, f.x, f.y);
+    }
+    SDL_Surface* legs = legsImage.get();
+    SDL_Rect legsPart = {static_cast<Sint16>(isRight(t) ? legs->w / 2 : 0),
+                         static_cast<Sint16>(t.frame * legsHeight), legsWidth, legsHeight};
+    if (legsPart.x + legsWidth <= legs->w && legsPart.y + legsHeight <= legs->h) {
+        const TPixelPoint l = at(0, legsOffsetY);
+        composeOver(legs, &legsPart, picture, l.x, l.y);
+    }
+    if (bodyHalf > 0) {
+        SDL_Rect bodyPart = {static_cast<Sint16>(isRight(t) ? bodyHalf : 0), 0, static_cast<Uint16>(bodyHalf),
+                             static_cast<Uint16>(bodyImage->h)};
+        const TPixelPoint b = at(0, 0);
+        composeOver(bodyImage.get(), &bodyPart, picture, b.x, b.y);
+    }
+    const TPixelPoint h = at(handsOffsetX - hands->w / 2, handsOffsetY - hands->h / 2);
+    composeOver(hands, nullptr, picture, h.x, h.y);
+    // Mostly transparent and drawn hundreds of times a frame: run-length encoding skips the empty runs.
+    SDL_SetAlpha(picture, SDL_SRCALPHA | SDL_RLEACCEL, SDL_ALPHA_OPAQUE);
+    if (picture->w <= 0 || picture->h <= 0) {
+        figure.picture.reset();
+    }
+    return figure;
 }
 
 void TTumbokDisplay::drawLegs(const TTumbok& t, TPixelPoint o) {

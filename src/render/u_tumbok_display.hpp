@@ -8,7 +8,9 @@
 #include "render/u_picture_cache.hpp"
 #include "resources/u_sdl_handles.hpp"
 
+#include <array>
 #include <memory>
+#include <unordered_map>
 
 class TTeamsManager;
 class TWidgetProgressBar;
@@ -66,6 +68,20 @@ private:
     SDL_Surface* aimedWeapon(TDirection facing);
     SDL_Surface* flagOf(const TTumbok& t) const;
 
+    // A tumbok that is not active looks the same for a given team, facing and step: its flag, legs, body
+    // and hands are composed once into one picture, drawn with one blit.
+    struct TFigure {
+        std::array<const SDL_Surface*, 4> sources{};
+        SurfacePtr picture;
+        TPixelPoint offset; // of the picture's top-left from the origin O
+    };
+    const TFigure* figureOf(const TTumbok& t);
+    TFigure composeFigure(const TTumbok& t, const std::array<const SDL_Surface*, 4>& sources) const;
+    SDL_Surface* healthPicture(int health);
+
     TPictureCache aimedLeft_;
     TPictureCache aimedRight_;
+    std::unordered_map<int, TFigure> figures_;
+    // The bar drawn once for every health value.
+    std::array<SurfacePtr, TTumbok::fullHealth + 1> healthBars_;
 };

@@ -2,6 +2,7 @@
 #include "render/render_scene.hpp"
 #include "render/u_explosifs_display.hpp"
 #include "render/u_explosion_display.hpp"
+#include "render/u_particles_display.hpp"
 #include "render/u_projectile_display.hpp"
 #include "render/u_tumbok_display.hpp"
 
@@ -186,4 +187,36 @@ TEST(ObjectDisplays, ObjectsFarOutsideTheViewDrawNothing) {
     explosions.drawNode(100000, 100000, 60, 3);
     explosions.drawNode(-65536 + 300, 300, 60, 3);
     EXPECT_EQ(changedPixels(), 0);
+}
+
+TEST(ParticlesDisplay, SmokeShowsItsFrameAndOtherParticlesASquareOfTheirColour) {
+    TRenderScene scene;
+    TParticlesDisplay display(scene.display, *scene.moves);
+    ASSERT_EQ(display.frames.size(), 6u);
+    display.frames[2] = solidPicture(9, 9, blue);
+    scene.moves->setView(false, 100, 100);
+    TFountainsList fountains;
+    TParticlesFountain& smoke = fountains.emplace_front(TParticleType::ParticleSmoke, TVector{0, 0}, [] {});
+    TParticle puff;
+    puff.position = {300, 300};
+    puff.imageIndex = 2;
+    smoke.particles.push_front(puff);
+    puff.position = {500, 300};
+    puff.imageIndex = 6; // past the animation: nothing
+    smoke.particles.push_front(puff);
+    TParticlesFountain& sparks = fountains.emplace_front(TParticleType::ParticleNoImage, TVector{0, 0}, [] {});
+    TParticle spark;
+    spark.position = {400.5, 250.5};
+    spark.size = 3;
+    sparks.particles.push_front(spark);
+    display.draw(fountains);
+    EXPECT_EQ(screenPixel(196, 196), blue);
+    EXPECT_EQ(screenPixel(204, 204), blue);
+    EXPECT_EQ(screenPixel(205, 204), backdrop);
+    EXPECT_EQ(screenPixel(400, 200), backdrop);
+    // (400, 250) rounded, 3 x 3 from (299, 149) on the screen, colour 0xFFCC3300.
+    EXPECT_EQ(screenPixel(299, 149), (TRgba{0xCC, 0x33, 0x00, 255}));
+    EXPECT_EQ(screenPixel(301, 151), (TRgba{0xCC, 0x33, 0x00, 255}));
+    EXPECT_EQ(screenPixel(302, 151), backdrop);
+    EXPECT_EQ(changedPixels(), 81 + 9);
 }

@@ -4,7 +4,9 @@
 #include "render/render_scene.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 using namespace render_test;
 
@@ -225,4 +227,53 @@ TEST(TumbokDisplay, DeadTumbokIsStampedIntoTheTerrain) {
     t.position = {NAN, 0};
     scene.tumboks.stampDead(t, scene.terrain.get());
     scene.tumboks.stampDead(t, nullptr);
+}
+
+// A tumbok that is not active is drawn from one composed picture: it must look as its parts blitted one by
+// one in their order, half-transparent pixels included.
+TEST(TumbokDisplay, InactiveTumbokLooksLikeItsPartsDrawnInOrder) {
+    TTumbokScene scene;
+    TTumbokDisplay& d = scene.tumboks;
+    const auto halfSeen = [](SDL_Surface* picture, TRgba colour, int x, int y, int w, int h) {
+        fillArea(picture, x, y, w, h, colour);
+        SDL_SetAlpha(picture, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    };
+    halfSeen(d.bodyImage.get(), {0, 0, 250, 128}, 16, 10, 16, 10);
+    d.handsRight = solidPicture(12, 12, {250, 0, 0, 90});
+    halfSeen(d.handsRight.get(), {0, 0, 0, 0}, 0, 0, 3, 12);
+    halfSeen(d.legsImage.get(), {0, 0, 0, 0}, 16, 48, 8, 24);
+    SDL_SetAlpha(d.legsImage.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    SDL_SetAlpha(scene.teams.teams[0].flagSmall.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    TTumbok& t = scene.tumbok(305, 305, TDirection::DirectionRight, 2); // O = (300, 300)
+    t.health = 55;
+    d.draw(t, false);
+    SurfacePtr composed = createSurface(800, 600, false);
+    SDL_BlitSurface(scene.display.screen, nullptr, composed.get(), nullptr);
+
+    scene.clearScreen();
+    SDL_Surface* screen = scene.display.screen;
+    const auto blit = [&](SDL_Surface* picture, SDL_Rect part, int x, int y) {
+        SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+        SDL_BlitSurface(picture, &part, screen, &at);
+    };
+    SDL_Surface* flag = scene.teams.teams[0].flagSmall.get();
+    fillArea(screen, 289, 292, flag->w + 2, flag->h + 2, black);
+    blit(flag, {0, 0, 12, 8}, 290, 293);
+    d.healthBar->setValue(55);
+    blit(d.healthBar->surface.get(), {0, 0, 40, 6}, 288, 287);
+    blit(d.legsImage.get(), {16, 48, 16, 24}, 300, 326);
+    blit(d.bodyImage.get(), {16, 0, 16, 26}, 300, 300);
+    blit(d.handsRight.get(), {0, 0, 12, 12}, 302, 310);
+
+    int worst = 0;
+    const SurfaceLock lockComposed(composed.get());
+    const SurfaceLock lockScreen(screen);
+    for (int y = 270; y < 370; ++y) {
+        for (int x = 270; x < 350; ++x) {
+            const TRgba a = pixelAt(composed.get(), x, y);
+            const TRgba b = pixelAt(screen, x, y);
+            worst = std::max({worst, std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+        }
+    }
+    EXPECT_LE(worst, 3);
 }
