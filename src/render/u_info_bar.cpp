@@ -28,6 +28,10 @@ void fillPanel(SDL_Surface* panel) {
 } // namespace
 
 TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
+                   TMapDisplay& mapDisplay)
+    : TInfoBar(display, font, gameStates, physics, minimapSourcesOf(mapDisplay)) {}
+
+TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
                    const TMinimapSources& mapSources)
     : display(display), font(font), physics(physics),
       gameStates(gameStates), teamsOrigin{static_cast<std::int16_t>(

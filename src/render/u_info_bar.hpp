@@ -16,6 +16,7 @@
 class TDisplay;
 class TFont;
 class TGameStateStack;
+class TMapDisplay;
 class TPhysics;
 
 struct TPair16 {
@@ -32,6 +33,9 @@ public:
     static constexpr Uint8 panelAlpha = 64;
     static constexpr Uint32 flagFrame = 0xFF000000u;
 
+    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
+             TMapDisplay& mapDisplay);
+    // The minimap's pictures and camera given directly (tests, tools).
     TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
              const TMinimapSources& mapSources);
     TInfoBar(const TInfoBar&) = delete;

@@ -4,6 +4,7 @@
 #include "model/u_data_teams.hpp"
 #include "physics/u_physics.hpp"
 #include "render/u_alpha_blit.hpp"
+#include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
 #include "resources/u_numbers.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -39,6 +40,15 @@ bool inTerrain(const TVector& position, const SDL_Surface* terrain) {
 }
 
 } // namespace
+
+TMinimapSources minimapSourcesOf(TMapDisplay& mapDisplay) {
+    return {mapDisplay.background.get(), mapDisplay.terrain, *mapDisplay.moves, mapDisplay.freeView};
+}
+
+TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, TMapDisplay& mapDisplay,
+                   TPhysics& physics, int screenWidth, int screenHeight)
+    : TMinimap(display, x, y, maxWidth, maxHeight, minimapSourcesOf(mapDisplay), physics, screenWidth,
+               screenHeight) {}
 
 TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight,
                    const TMinimapSources& sources, TPhysics& physics, int screenWidth, int screenHeight)

@@ -9,6 +9,7 @@
 #include <optional>
 
 class TDisplay;
+class TMapDisplay;
 class TMoves;
 class TPhysics;
 
@@ -20,6 +21,8 @@ struct TMinimapSources {
     // Set by a click so that the camera stays where it was sent.
     bool& freeView;
 };
+
+TMinimapSources minimapSourcesOf(TMapDisplay& mapDisplay);
 
 struct TMapPoint {
     int x;
@@ -35,6 +38,8 @@ public:
     // The outline is kept this close to the minimap, whatever the camera's window is.
     static constexpr int outlineReach = 3;
 
+    TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, TMapDisplay& mapDisplay,
+             TPhysics& physics, int screenWidth, int screenHeight);
     TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, const TMinimapSources& sources,
              TPhysics& physics, int screenWidth, int screenHeight);
     TMinimap(const TMinimap&) = delete;

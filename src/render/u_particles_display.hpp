@@ -1,19 +1,21 @@
-// Drawing the particles of every fountain: frames of the smoke animation, or small filled squares.
+// Drawing the particles of every fountain: frames of the smoke animation, or small squares.
 #pragma once
 
 #include "physics/u_physics_particles.hpp"
-#include "render/u_animation_frames.hpp"
+#include "render/u_alpha_sprite.hpp"
 #include "render/u_basic_display.hpp"
+#include "resources/u_sdl_handles.hpp"
+
+#include <vector>
+
+using TSurfaceFrames = std::vector<SurfacePtr>;
 
 class TParticlesDisplay : public TBasicDisplay {
 public:
-    static constexpr int smokeFrameCount = 6;
+    static constexpr int frameCount = 6;
 
     // Loads "smoke-frames.png" and cuts it into the six frames.
     TParticlesDisplay(TDisplay& display, TMoves& moves);
-    ~TParticlesDisplay() = default;
-    TParticlesDisplay(const TParticlesDisplay&) = delete;
-    TParticlesDisplay& operator=(const TParticlesDisplay&) = delete;
 
     // Every particle of every fountain, in list order; a fountain whose projectile is gone draws the same.
     void draw(const TFountainsList& fountains) const;
@@ -21,7 +23,14 @@ public:
     TSurfaceFrames frames;
 
 private:
+    // A smoke fountain's puffs composited straight into the locked window; false when the window's format
+    // does not take the prepared frames.
+    bool drawSmokeFast(const TParticlesFountain& fountain) const;
     void drawParticle(const TParticlesFountain& fountain, const TParticle& particle) const;
-    // The frame of the animation a smoke particle shows; null past the fountain's frames.
+    // The frame a smoke particle shows; null past the fountain's animation or the frames there are.
     SDL_Surface* frameFor(const TParticlesFountain& fountain, const TParticle& particle) const;
+    // Index of the frame a smoke particle shows, or -1.
+    int frameIndex(const TParticlesFountain& fountain, const TParticle& particle) const;
+
+    std::vector<TAlphaSprite> sprites_;
 };
