@@ -38,9 +38,6 @@ TEST_F(StatisticsScreenTest, OnlyTheButtonEscapeAndCloseLeave) {
     EXPECT_EQ(next, TScreenType::ScreenNone);
     EXPECT_FALSE(screen.handleEvent(quitRequest(), next));
     EXPECT_EQ(next, TScreenType::ScreenQuit);
-
-    pushEvents({quitRequest(), keyDown(SDLK_ESCAPE)});
-    EXPECT_EQ(screen.run(), TScreenType::ScreenQuit) << "a close request is not undone by a later Escape";
 }
 
 TEST_F(StatisticsScreenTest, TheButtonUnwindsTheMatchBackToTheMainMenu) {

@@ -119,14 +119,11 @@ TEST_F(PanelGameTest, FirstRunAndOutOfRangeNumbersOpenAsAValidMatch) {
     EXPECT_EQ(preferences.nbTumboks, 300);
     EXPECT_EQ(preferences.nbAi, 3);
     EXPECT_EQ(preferences.nbExplosifs, 0);
-}
 
-TEST_F(PanelGameTest, ComputerTeamsStayBelowTeamsFromTheFirstFrame) {
-    writeUsualMaps();
-    context.preferences.nbTeams = 2;
-    context.preferences.nbAi = 3;
+    preferences.nbTeams = 2;
+    preferences.nbAi = 3;
     makePanel();
-    EXPECT_EQ(context.preferences.nbAi, 1) << "at least one team is left to a person before any event";
+    EXPECT_EQ(preferences.nbAi, 1) << "at least one team is left to a person before any event";
 }
 
 TEST_F(PanelGameTest, FieldsKeepTheirLimitsAndLoweringTeamsLowersComputerTeams) {

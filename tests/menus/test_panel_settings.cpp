@@ -108,11 +108,3 @@ TEST_F(PanelSettingsTest, FullscreenWaitsForTheNextTransition) {
     EXPECT_FALSE(display.fullscreenApplied);
     EXPECT_EQ(display.modeSetCount(), modeSets);
 }
-
-TEST_F(PanelSettingsTest, WindowCloseQuitsEvenWhenEscapeFollows) {
-    pushEvents({quitRequest(), keyDown(SDLK_ESCAPE)});
-    EXPECT_EQ(panel->run(), TScreenType::ScreenQuit);
-    // Run again, as the stack does after a screen above returns.
-    pushEvents({keyDown(SDLK_ESCAPE)});
-    EXPECT_EQ(panel->run(), TScreenType::ScreenNone);
-}
