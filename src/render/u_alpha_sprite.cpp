@@ -69,7 +69,7 @@ bool TAlphaSprite::suits(const SDL_PixelFormat* format) {
            format->Gmask != format->Bmask && format->Rmask != format->Bmask;
 }
 
-TAlphaSprite::TAlphaSprite(SDL_Surface* picture, const SDL_PixelFormat* target) {
+TAlphaSprite::TAlphaSprite(SDL_Surface* picture, const SDL_PixelFormat* target) : source_(picture) {
     if (picture == nullptr || !suits(target) || picture->format->BytesPerPixel != 4) {
         return;
     }

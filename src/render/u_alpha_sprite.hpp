@@ -21,6 +21,9 @@ public:
     // holds the target locked.
     void drawOnto(SDL_Surface* target, int x, int y) const;
 
+    bool usable() const { return usable_; }
+    // Whether it was prepared from this very picture.
+    bool madeFrom(const SDL_Surface* picture) const { return picture == source_; }
     int width() const { return width_; }
     int height() const { return height_; }
 
@@ -30,6 +33,7 @@ private:
         int end = 0; // one past the last pixel with any alpha
     };
 
+    const SDL_Surface* source_ = nullptr;
     int width_ = 0;
     int height_ = 0;
     bool usable_ = false;

@@ -7,10 +7,6 @@
 TParticlesDisplay::TParticlesDisplay(TDisplay& display, TMoves& moves) : TBasicDisplay(display, moves) {
     const SurfacePtr sheet = loadGameImage("smoke-frames.png");
     frames = cutFrameSheet(sheet.get(), frameCount);
-    // Hundreds of puffs a frame: composited directly, they cost a fraction of as many blits.
-    for (const SurfacePtr& frame : frames) {
-        sprites_.emplace_back(frame.get(), display.screen != nullptr ? display.screen->format : nullptr);
-    }
 }
 
 void TParticlesDisplay::draw(const TFountainsList& fountains) const {
@@ -24,9 +20,30 @@ void TParticlesDisplay::draw(const TFountainsList& fountains) const {
     }
 }
 
+bool TParticlesDisplay::spritesReady(const SDL_PixelFormat* format) const {
+    if (sprites_.size() != frames.size()) {
+        sprites_.clear();
+        for (const SurfacePtr& frame : frames) {
+            sprites_.emplace_back(frame.get(), format);
+        }
+    }
+    bool ready = true;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        TAlphaSprite& sprite = sprites_[i];
+        SDL_Surface* frame = frames[i].get();
+        // A frame replaced, or a window of another format: prepared again once, not at every puff.
+        if (!sprite.madeFrom(frame) || (sprite.usable() && !sprite.fits(format))) {
+            sprite = TAlphaSprite(frame, format);
+        }
+        ready = ready && sprite.fits(format);
+    }
+    return ready;
+}
+
+// Hundreds of puffs a frame: composited directly, they cost a fraction of as many blits.
 bool TParticlesDisplay::drawSmokeFast(const TParticlesFountain& fountain) const {
     SDL_Surface* target = screen();
-    if (target == nullptr || sprites_.empty() || !sprites_.front().fits(target->format)) {
+    if (target == nullptr || !spritesReady(target->format)) {
         return false;
     }
     const SurfaceLock lock(target);

@@ -32,5 +32,9 @@ private:
     // Index of the frame a smoke particle shows, or -1.
     int frameIndex(const TParticlesFountain& fountain, const TParticle& particle) const;
 
-    std::vector<TAlphaSprite> sprites_;
+    // Prepares the copies of the frames for the window's format, again when a frame or the format changed;
+    // false when some frame cannot be composited directly (the puffs are then blitted).
+    bool spritesReady(const SDL_PixelFormat* format) const;
+
+    mutable std::vector<TAlphaSprite> sprites_;
 };

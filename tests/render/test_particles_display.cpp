@@ -133,6 +133,7 @@ TEST(ParticlesDisplay, AFountainThatOutlivesItsProjectileIsDrawnUntilItsLastPuff
     seedRandom(3);
     TParticlesFountain& smoke = particles.addFountain(TParticleType::ParticleSmoke, vector(400, 300));
     smoke.acceleration = vector(0, -200);
+    const int lifetime = smoke.lifetime; // the fountain is freed once it is done
     for (int frame = 0; frame < 10; ++frame) {
         particles.step();
     }
@@ -157,7 +158,7 @@ TEST(ParticlesDisplay, AFountainThatOutlivesItsProjectileIsDrawnUntilItsLastPuff
         ++frames;
     }
     EXPECT_TRUE(particles.fountains.empty());
-    EXPECT_LE(frames, smoke.lifetime + 1) << "gone once its last particle died";
+    EXPECT_LE(frames, lifetime + 1) << "gone once its last particle died";
     scene.clearScreen();
     display.draw(particles.fountains);
     EXPECT_EQ(render_test::changedPixels(), 0);
