@@ -112,7 +112,10 @@ void TInfoBar::drawFramedFlag(SDL_Surface* flag, int x, int y) const {
                       static_cast<Uint16>(flag->h)};
     inflateRect(frame, 1);
     fillArea(expandedSurface.get(), frame.x, frame.y, frame.w, frame.h, flagFrame);
-    blitAt(flag, expandedSurface.get(), x, y);
+    // Composed, not blitted: a blit between two surfaces with alpha keeps an unreliable destination alpha
+    // here, and the flag would show the battlefield through it.
+    SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+    blendSurface(flag, nullptr, expandedSurface.get(), &at);
 }
 
 void TInfoBar::composePanel() {
