@@ -10,6 +10,7 @@
 #include "render/u_map_moves.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
+#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
 
@@ -43,32 +44,10 @@ SurfacePtr benchTerrain() {
     return terrain;
 }
 
-// Where the match's config.txt goes and is removed again with the scene.
-class TScratchDirectory {
-public:
-    TScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvatek-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TScratchDirectory(const TScratchDirectory&) = delete;
-    TScratchDirectory& operator=(const TScratchDirectory&) = delete;
-
-    std::string config() const { return (path_ / "config.txt").string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 class TFrameScene {
 public:
     TFrameScene(int tumboks, int boxes)
-        : context(scratch.config()), display(context.preferences), noise(context.preferences) {
+        : context(scratch.file("config.txt")), display(context.preferences), noise(context.preferences) {
         context.preferences.gameBackground = "back_day.png";
         context.preferences.nbExplosifs = boxes;
         seedRandom(11);

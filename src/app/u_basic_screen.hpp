@@ -36,6 +36,9 @@ public:
 // Fast repeat while a match is played, slow in menus.
 void setKeyRepeat(bool fast);
 bool pointInRect(int x, int y, int margin, const SDL_Rect& rect);
+// The two ways out every screen obeys: the window's close request quits, Escape goes back.
+// True, with next set, when the event is one of them.
+bool isQuitOrEscape(const SDL_Event& event, TScreenType& next);
 
 // One frame's wait, the same in every screen.
 constexpr Uint32 frameDelayMs = 50;

@@ -17,12 +17,7 @@ TStatisticsScreen::TStatisticsScreen(TDisplay& display, TContext& context, TFont
 TStatisticsScreen::~TStatisticsScreen() = default;
 
 bool TStatisticsScreen::handleEvent(const SDL_Event& event, TScreenType& next) const {
-    if (event.type == SDL_QUIT) {
-        next = TScreenType::ScreenQuit;
-        return false;
-    }
-    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
-        next = TScreenType::ScreenNone;
+    if (isQuitOrEscape(event, next)) {
         return false;
     }
     if (event.type == SDL_MOUSEBUTTONDOWN && returnButton->handleEvent(event)) {

@@ -58,12 +58,7 @@ int TMainMenu::logoCentreX() const {
 }
 
 bool TMainMenu::handleScreenEvent(const SDL_Event& event, TScreenType& next) const {
-    if (event.type == SDL_QUIT) {
-        next = TScreenType::ScreenQuit;
-        return false;
-    }
-    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
-        next = TScreenType::ScreenNone;
+    if (isQuitOrEscape(event, next)) {
         return false;
     }
     switch (static_cast<TMainMenuCommand>(menu->chosenValue)) {

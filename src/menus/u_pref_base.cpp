@@ -14,12 +14,7 @@ TPrefBase::TPrefBase(TDisplay& display, TContext& context, TFont& font, TNoise& 
 }
 
 bool TPrefBase::handleScreenEvent(const SDL_Event& event, TScreenType& next) {
-    if (event.type == SDL_QUIT) {
-        next = TScreenType::ScreenQuit;
-        return false;
-    }
-    if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE) {
-        next = TScreenType::ScreenNone;
+    if (isQuitOrEscape(event, next)) {
         return false;
     }
     return true;

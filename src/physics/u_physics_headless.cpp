@@ -1,4 +1,5 @@
 #include "physics/u_physics_headless.hpp"
+#include "resources/u_scratch_directory.hpp"
 
 #include "app/u_context.hpp"
 #include "model/u_data_teams.hpp"
@@ -32,28 +33,6 @@ constexpr int aimSpread = 60;
 class TSilentMessages final : public TMessageSink {
 public:
     void add(const std::string&) override {}
-};
-
-// Where the match's context keeps its config.txt, gone with everything in it afterwards.
-class TScratchDirectory {
-public:
-    TScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvatek-headless-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~TScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TScratchDirectory(const TScratchDirectory&) = delete;
-    TScratchDirectory& operator=(const TScratchDirectory&) = delete;
-
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
 };
 
 TWeapon randomWeapon() {
