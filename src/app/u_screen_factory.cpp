@@ -1,6 +1,7 @@
 // The one place that knows every screen class of the game.
 #include "app/u_screen_stack.hpp"
 
+#include "game/u_game_display.hpp"
 #include "game/u_statistics_screen.hpp"
 #include "menus/u_main_menu.hpp"
 #include "menus/u_panel_game.hpp"
@@ -17,7 +18,8 @@ std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& displ
         return std::make_unique<TPanelSettings>(display, context, font, noise);
     case TScreenType::ScreenStatistics:
         return std::make_unique<TStatisticsScreen>(display, context, font, noise);
-    case TScreenType::ScreenGame: // the game screen is not built yet: the stack ignores a missing screen
+    case TScreenType::ScreenGame:
+        return std::make_unique<TGameDisplay>(display, context, font, noise);
     case TScreenType::ScreenQuit:
     case TScreenType::ScreenNone:
         break;

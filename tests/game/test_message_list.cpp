@@ -4,7 +4,7 @@
 #include "app/u_preferences.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
-#include "support/scoped_temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ protected:
         return x;
     }
 
-    ScopedTempDir directory;
+    TTempDir directory;
     TPreferences preferences;
     std::unique_ptr<TDisplay> display;
     std::unique_ptr<TFont> font;

@@ -1,7 +1,7 @@
 #include "menus/u_data_maps.hpp"
 
 #include "resources/u_surface_utils.hpp"
-#include "support/scoped_temp_dir.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST(DataMaps, ClassifiesByExactCaseSensitivePrefix) {
 }
 
 TEST(DataMaps, CataloguesUsableFilesInListingOrder) {
-    const ScopedTempDir directory;
+    const TTempDir directory;
     for (const char* name : {"back_day.png", "fore_basic.png", "readme.png", "fore_.png", "BACK_x.png",
                              "back_x.PNG", "a.png", "fore_notes.txt"}) {
         directory.touch(name);
@@ -91,7 +91,7 @@ TEST(DataMaps, CataloguesUsableFilesInListingOrder) {
 }
 
 TEST(DataMaps, MissingOrEmptyDirectoryGivesTheErrorLineAndAnEmptyCatalogue) {
-    const ScopedTempDir directory;
+    const TTempDir directory;
     directory.touch("notes.txt");
     for (const std::string& path : {directory.path().string(), (directory.path() / "missing").string()}) {
         testing::internal::CaptureStdout();
@@ -106,7 +106,7 @@ TEST(DataMaps, MissingOrEmptyDirectoryGivesTheErrorLineAndAnEmptyCatalogue) {
 }
 
 TEST(DataMaps, OnlyUnusablePicturesSayWhichKindIsMissing) {
-    const ScopedTempDir directory;
+    const TTempDir directory;
     directory.touch("readme.png");
     const std::string path = directory.path().string();
     TMaps maps(path);
@@ -123,7 +123,7 @@ TEST(DataMaps, OnlyUnusablePicturesSayWhichKindIsMissing) {
 }
 
 TEST(DataMaps, SkipsNamesWithControlCharacters) {
-    const ScopedTempDir directory;
+    const TTempDir directory;
     directory.touch("fore_evil\nnbAi:9.png");
     directory.touch("back_tab\t.png");
     directory.touch("fore_ok.png");
@@ -167,7 +167,7 @@ TEST(DataMaps, BrokenPicturesGiveEmptyThumbnails) {
 }
 
 TEST(DataMaps, DefaultCatalogueReadsDataMapsUnderTheWorkingDirectory) {
-    const ScopedTempDir directory;
+    const TTempDir directory;
     std::filesystem::create_directories(directory.path() / "data" / "maps");
     directory.touch("data/maps/back_day.png");
     directory.touch("fore_elsewhere.png");

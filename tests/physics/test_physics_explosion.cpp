@@ -4,7 +4,7 @@
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
 #include "support/match_fixture.hpp"
-#include "support/scoped_temp_dir.hpp"
+#include "support/temp_dir.hpp"
 #include "support/terrain_builder.hpp"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ protected:
         return frames;
     }
 
-    ScopedTempDir scratch;
+    TTempDir scratch;
     std::unique_ptr<TContext> context;
     std::unique_ptr<TNoise> noise;
     std::unique_ptr<TExplosifsManager> explosifs;

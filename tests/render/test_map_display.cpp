@@ -1,6 +1,7 @@
 #include "physics/u_physics_projectile_manager.hpp"
 #include "render/map_scene.hpp"
 #include "render/u_explosion_display.hpp"
+#include "support/sdl_events.hpp"
 
 #include "resources/u_numbers.hpp"
 
@@ -20,22 +21,6 @@ SDL_Rect centredView(TVector point) {
     const int x = std::clamp(roundHalfEven(point.x - 400), 0, 800);
     const int y = std::clamp(roundHalfEven(point.y - 300), 0, 600);
     return {static_cast<Sint16>(x), static_cast<Sint16>(y), 800, 600};
-}
-
-SDL_Event keyDown(SDLKey key) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-SDL_Event keyUp(SDLKey key) {
-    SDL_Event event = keyDown(key);
-    event.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    return event;
 }
 
 void holdControl(bool held) {

@@ -14,7 +14,7 @@
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
 #include "support/match_fixture.hpp"
-#include "support/scoped_temp_dir.hpp"
+#include "support/temp_dir.hpp"
 #include "support/terrain_builder.hpp"
 
 #include <gtest/gtest.h>
@@ -103,7 +103,7 @@ protected:
         return condition();
     }
 
-    ScopedTempDir scratch;
+    TTempDir scratch;
     std::unique_ptr<TContext> context;
     std::unique_ptr<TNoise> noise;
     TRecordedMessages messages;

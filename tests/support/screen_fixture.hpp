@@ -7,6 +7,7 @@
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/sdl_events.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -20,39 +21,10 @@
 
 namespace screen_test {
 
-inline SDL_Event keyDown(SDLKey key) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-inline SDL_Event keyUp(SDLKey key) {
-    SDL_Event event = keyDown(key);
-    event.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    return event;
-}
-
-inline SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
-
-inline SDL_Event quitRequest() {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_QUIT;
-    return event;
-}
+using ::keyDown;
+using ::keyUp;
+using ::mouseDown;
+using ::quitRequest;
 
 // Queues events for the next run of a screen, as the window would.
 inline void pushEvents(std::initializer_list<SDL_Event> events) {

@@ -15,6 +15,8 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
     void write(const std::string& name, const std::string& content) const;
+    // A one-byte file, for tests where only the name matters.
+    void touch(const std::string& name) const { write(name, std::string(1, '\0')); }
     std::string read(const std::string& name) const;
 
 private:

@@ -4,7 +4,8 @@
 
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
-#include "support/scoped_temp_dir.hpp"
+#include "support/sdl_events.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,42 +34,6 @@ inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
     Uint8 red, green, blue;
     SDL_GetRGB(value, surface->format, &red, &green, &blue);
     return {red, green, blue};
-}
-
-inline SDL_Event keyDown(SDLKey key) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    return event;
-}
-
-inline SDL_Event keyUp(SDLKey key) {
-    SDL_Event event = keyDown(key);
-    event.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    return event;
-}
-
-inline SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = button;
-    event.button.state = SDL_PRESSED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
-
-inline SDL_Event mouseMotion(int x, int y) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    return event;
 }
 
 // Holds a Control key down for the modifier state that the number field reads.
@@ -140,7 +105,7 @@ protected:
     const TFont& font() const { return *font_; }
 
 private:
-    ScopedTempDir directory_;
+    TTempDir directory_;
     std::filesystem::path previous_;
     std::unique_ptr<TFont> font_;
 };

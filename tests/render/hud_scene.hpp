@@ -1,0 +1,120 @@
+// A match as the information bar, minimap and particles display see it: the display, a physics driver on a
+// terrain made in the test (silent, on a clock the test moves), a camera, and a font of known cell sizes.
+#pragma once
+
+#include "app/u_context.hpp"
+#include "app/u_display.hpp"
+#include "model/u_data_teams.hpp"
+#include "model/u_game_states.hpp"
+#include "physics/u_physics.hpp"
+#include "physics/u_physics_external_forces.hpp"
+#include "physics/u_physics_particles.hpp"
+#include "render/render_scene.hpp"
+#include "render/u_map_moves.hpp"
+#include "render/u_minimap.hpp"
+#include "resources/u_font.hpp"
+#include "sound/u_sound.hpp"
+#include "support/manual_clock.hpp"
+#include "support/match_fixture.hpp"
+
+#include <functional>
+#include <memory>
+
+namespace hud_test {
+
+// Glyph cells: 12 x 16 in the medium size, 6 x 8 in the small one.
+inline constexpr int mediumCell = 12;
+inline constexpr int smallCell = 6;
+inline constexpr TRgba sky{95, 168, 255, 255};
+
+inline SurfacePtr fontStrip(int height) {
+    const int cell = 3 * height / 4;
+    return render_test::solidPicture(cell * 95, height, render_test::white);
+}
+
+inline TFont testFont() {
+    return TFont(fontStrip(32), fontStrip(16), fontStrip(8));
+}
+
+struct THudSetup {
+    int terrainWidth = 1600;
+    int terrainHeight = 1200;
+    int backWidth = 1000;
+    int backHeight = 700;
+    int nbTeams = 2;
+    int nbTumboks = 3;
+    // Writes pictures into the scene's data directory before anything loads them.
+    std::function<void(const std::filesystem::path& root)> pictures;
+};
+
+class THudScene {
+public:
+    explicit THudScene(const THudSetup& setup = {})
+        : pictures_(dir_.path(), setup), workingDirectory_(dir_.path()),
+          preferences_((dir_ / "config.txt").string()), display(preferences_),
+          context((dir_ / "config.txt").string()), noise(silent(context)), font(testFont()) {
+        SurfacePtr terrain = createSurface(setup.terrainWidth, setup.terrainHeight, true);
+        SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
+        physics = std::make_unique<TPhysics>(std::move(terrain), noise, messages, context, setup.nbTeams,
+                                             setup.nbTumboks, 0, clock);
+        testing::internal::GetCapturedStdout();
+        physics->particles->reseed = nullptr;
+        background = createSurface(setup.backWidth, setup.backHeight, false);
+        fillSurface(background.get(), sky);
+        moves = std::make_unique<TMoves>(display.screen, physics->terrainSurface(), background.get());
+        clearScreen();
+    }
+
+    // The driver leaves its states on the stack; a match that ends clears them.
+    ~THudScene() { physics->gameStateStack().clear(); }
+
+    TMinimapSources sources() { return {background.get(), physics->terrainSurface(), *moves, freeView}; }
+    TTeamsManager& teams() { return *physics->teams; }
+    TTumbok& tumbok(int team, int number) { return physics->teams->teams.at(team).tumboks.at(number); }
+    void clearScreen() { fillSurface(display.screen, render_test::backdrop); }
+    const std::filesystem::path& root() const { return dir_.path(); }
+
+private:
+    struct TPictures {
+        TPictures(const std::filesystem::path& root, const THudSetup& setup) {
+            testing::internal::CaptureStdout(); // pictures the test did not make are missing
+            if (setup.pictures) {
+                setup.pictures(root);
+            }
+        }
+    };
+    static const TPreferences& silent(TContext& context) {
+        context.preferences.activeSounds = false;
+        context.preferences.activeMusic = false;
+        return context.preferences;
+    }
+
+    TTempDir dir_;
+    TPictures pictures_;
+    TWorkingDirectory workingDirectory_;
+    TPreferences preferences_;
+
+public:
+    TDisplay display;
+    TContext context;
+    TNoise noise;
+    TRecordedMessages messages;
+    TManualClock clock;
+    TFont font;
+    std::unique_ptr<TPhysics> physics;
+    SurfacePtr background;
+    std::unique_ptr<TMoves> moves;
+    bool freeView = false;
+};
+
+inline SDL_Event mousePress(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEBUTTONDOWN;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = SDL_PRESSED;
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    return event;
+}
+
+} // namespace hud_test
