@@ -26,7 +26,7 @@ test: build
 
 bench:
 	@$(MAKE) --no-print-directory build BUILD=build-release CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
-	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json
+	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json .
 
 sanitize: export ASAN_OPTIONS = abort_on_error=0:detect_leaks=1
 sanitize: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0
