@@ -87,8 +87,9 @@ void TPreferences::load() {
     if (!std::filesystem::exists(filePath_, status)) {
         return;
     }
+    // Only a regular file is opened: a pipe would block the start until some writer came along.
     std::ifstream file;
-    if (!std::filesystem::is_directory(filePath_, status)) {
+    if (std::filesystem::is_regular_file(filePath_, status)) {
         file.open(filePath_, std::ios::binary);
     }
     if (!file.is_open()) {

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 namespace {
 
 TPreferences loadFrom(const TTempDir& dir, const std::string& content) {
@@ -176,6 +178,21 @@ TEST(PreferencesSave, UnreadableFileIsReportedAndNeverOverwritten) {
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_NE(output.find("Cannot read"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "config.txt"));
+}
+
+// Opening a pipe for reading blocks until a writer comes: without the check, this test hangs until its
+// timeout.
+TEST(PreferencesSave, APipeIsNotWaitedForAndNeverReplaced) {
+    TTempDir dir;
+    ASSERT_EQ(mkfifo((dir / "config.txt").c_str(), 0600), 0);
+    testing::internal::CaptureStdout();
+    {
+        TContext context((dir / "config.txt").string());
+        EXPECT_FALSE(context.preferences.mayOverwriteFile());
+        EXPECT_TRUE(context.preferences.activeMusic);
+    }
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot read"), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(dir / "config.txt").type(), std::filesystem::file_type::fifo);
 }
 
 TEST(PreferencesSave, FailedWriteIsReportedAndLeavesNoTemporaryFile) {
