@@ -84,6 +84,15 @@ TSignal finished(TSignal signal, const TFinish& finish) {
 
 } // namespace
 
+// A voice of the given shape under an attack and release envelope ending at `end` seconds.
+TSignal shapedVoice(const TVoiceShape& shape, double attack, double release, double end) {
+    TSignal out = synthesiseVoice(kRate, shape);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] *= attackRelease(timeOf(i), attack, release, end);
+    }
+    return out;
+}
+
 TSignal makeJump() {
     constexpr double length = 0.22;
     TPhase phase(kRate);
@@ -230,10 +239,7 @@ TSignal makeVoiceOuch() {
                       0.04,
                       0.1,
                       71};
-    TSignal out = synthesiseVoice(kRate, shape);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] *= attackRelease(timeOf(i), 0.015, 0.15, 0.4);
-    }
+    TSignal out = shapedVoice(shape, 0.015, 0.15, 0.4);
     // The closing "ch".
     mixInto(out,
             bandNoise(
@@ -255,10 +261,7 @@ TSignal makeVoiceAie() {
                       0.05,
                       0.05,
                       81};
-    TSignal out = synthesiseVoice(kRate, shape);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] *= attackRelease(timeOf(i), 0.012, 0.14, length);
-    }
+    TSignal out = shapedVoice(shape, 0.012, 0.14, length);
     return finished(std::move(out), {0.01, 0.04, -3.0});
 }
 
@@ -274,10 +277,7 @@ TSignal makeEffortGrunt() {
                       0.08,
                       0.45,
                       91};
-    TSignal out = synthesiseVoice(kRate, shape);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] *= attackRelease(timeOf(i), 0.03, 0.18, length);
-    }
+    TSignal out = shapedVoice(shape, 0.03, 0.18, length);
     // The breath pushed out before the voice catches.
     mixInto(out,
             bandNoise(
