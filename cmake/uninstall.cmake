@@ -27,16 +27,17 @@ foreach(relative IN LISTS installed)
   endif()
 endforeach()
 
-# Folders of the game folder that are now empty go too, deepest first; the game folder itself stays while
-# it holds the player's settings.
-set(game_dir "${root}/${MORVATEK_GAME_DIR}")
-file(GLOB_RECURSE entries LIST_DIRECTORIES true "${game_dir}/*")
-list(SORT entries ORDER DESCENDING)
-foreach(entry IN LISTS entries ITEMS "${game_dir}")
-  if(IS_DIRECTORY "${entry}" AND NOT IS_SYMLINK "${entry}")
-    file(GLOB content "${entry}/*")
-    if(NOT content)
-      file(REMOVE_RECURSE "${entry}")
+# The game's own folders (lib/morvatek, share/doc/morvatek and those inside them) go too once empty; shared
+# ones such as bin/ or share/applications/ stay. The game folder stays while it holds the player's settings.
+list(SORT installed ORDER DESCENDING)
+foreach(relative IN LISTS installed)
+  get_filename_component(folder "${relative}" DIRECTORY)
+  while(folder MATCHES "(^|/)morvatek(/|$)" AND IS_DIRECTORY "${root}/${folder}")
+    file(GLOB content "${root}/${folder}/*")
+    if(content)
+      break()
     endif()
-  endif()
+    file(REMOVE_RECURSE "${root}/${folder}")
+    get_filename_component(folder "${folder}" DIRECTORY)
+  endwhile()
 endforeach()
