@@ -1,7 +1,7 @@
 # The portable archive (make dist): one folder holding the game folder as in the build tree, the README and
 # the licences. Its rules belong to a component of their own, left out of make install.
 morvatek_install_game_folder(. Archive EXCLUDE_FROM_ALL)
-install(FILES README.md LICENSE LICENSE.DejaVu DESTINATION . COMPONENT Archive EXCLUDE_FROM_ALL)
+install(FILES ${MORVATEK_DOCUMENTS} DESTINATION . COMPONENT Archive EXCLUDE_FROM_ALL)
 
 string(TOLOWER ${CMAKE_SYSTEM_NAME} system_name)
 set(CPACK_PACKAGE_NAME morvatek)

@@ -7,6 +7,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/layout.cmake)
 # names under ".invalid" can never belong to anyone else.
 set(MORVATEK_APP_ID invalid.morvatek.Morvatek)
 set(MORVATEK_WEB_URL https://morvatek.invalid)
+# What a player reads: the README and the licences of the code and of the font.
+set(MORVATEK_DOCUMENTS README.md LICENSE LICENSE.DejaVu)
 
 # The executable and its data in one folder, the layout the game expects wherever that folder lies.
 function(morvatek_install_game_folder destination component)
@@ -53,7 +55,7 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.metainfo.xml DEST
         COMPONENT Game)
 
 install(FILES docs/morvatek.6 DESTINATION share/man/man6 COMPONENT Game)
-install(FILES README.md LICENSE LICENSE.DejaVu DESTINATION share/doc/morvatek COMPONENT Game)
+install(FILES ${MORVATEK_DOCUMENTS} DESTINATION share/doc/morvatek COMPONENT Game)
 
 # Last of all, the list of what was installed, for make uninstall; deferred so that it follows every install
 # rule, wherever one is added. CMake records installed files without DESTDIR, so the list is the same
