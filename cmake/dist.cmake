@@ -3,6 +3,9 @@
 morvatek_install_game_folder(. Archive EXCLUDE_FROM_ALL)
 install(FILES ${MORVATEK_DOCUMENTS} DESTINATION . COMPONENT Archive EXCLUDE_FROM_ALL)
 
+# CPack would otherwise build every target first, the tests too; make dist builds the game before packing.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 string(TOLOWER ${CMAKE_SYSTEM_NAME} system_name)
 set(CPACK_PACKAGE_NAME morvatek)
 set(CPACK_PACKAGE_VENDOR "the Morvatek developers")
