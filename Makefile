@@ -2,30 +2,47 @@
 BUILD      ?= build
 JOBS       ?= 2
 CMAKE_ARGS ?=
+PREFIX     ?= $(HOME)/.local
+DESTDIR    ?=
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(basename $(notdir $(filter-out fuzz/fuzz_support.cpp,$(wildcard fuzz/fuzz_*.cpp))))
 
-.PHONY: all deps configure build run test bench sanitize fuzz format clean
+# A player's set-up is the default: the game's own packages and targets. The developer targets below widen
+# both: PROFILE picks what scripts/install-deps installs, OPTIONS what CMake builds.
+PROFILE = run
+OPTIONS =
+DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON
+GAME_TARGETS = morvatek gamedata
+
+.PHONY: all deps configure build game run test bench sanitize fuzz install uninstall dist format clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(PROFILE)
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(OPTIONS) $(CMAKE_ARGS) >/dev/null
 
+# Every target of the configuration: for a player's, the game and its data.
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The game and its data only, even in a build configured for development.
+game: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target $(GAME_TARGETS)
+
+run: game
 	@cd $(BUILD) && ./morvatek
 
+test: PROFILE = test
+test: OPTIONS = $(DEVELOPER_OPTIONS)
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench:
-	@$(MAKE) --no-print-directory build BUILD=build-release CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
+	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test OPTIONS=-DMORVATEK_BENCH=ON \
+		CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
 	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json .
 
 sanitize: export ASAN_OPTIONS = abort_on_error=0:detect_leaks=1
@@ -34,9 +51,20 @@ sanitize: export UBSAN_OPTIONS = print_stacktrace=1:halt_on_error=1
 sanitize:
 	@$(MAKE) --no-print-directory test BUILD=build-asan CMAKE_ARGS="-DMORVATEK_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
+fuzz: PROFILE = test
 fuzz: deps
 	@scripts/fuzz build build-fuzz
 	@for target in $(FUZZ_TARGETS); do scripts/fuzz run build-fuzz $$target $(FUZZ_SECONDS) || exit 1; done
+
+# The prefix is made absolute here, so that a relative PREFIX means the same to install and uninstall.
+install: game
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$$(realpath -ms "$(PREFIX)")" --strip
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" cmake -D PREFIX="$$(realpath -ms "$(PREFIX)")" -P cmake/uninstall.cmake
+
+dist: game
+	@cd $(BUILD) && cpack
 
 format:
 	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i

@@ -26,6 +26,7 @@ std::vector<TExpected> expectedPictures() {
         {"fonts", "font_medium.png", ConversionAlpha},
         {"fonts", "font_small.png", ConversionAlpha},
         {"other-images", "icon.png", ConversionAlpha},
+        {"other-images", "icon-256.png", ConversionAlpha},
         {"other-images", "loading.png", ConversionOpaque},
         {"other-images", "mainmenu-bg.png", ConversionOpaque},
         {"other-images", "morvatek.small.png", ConversionAlpha},

@@ -53,10 +53,16 @@ close_and_expect_clean_exit() {
 # loaded and unloaded by SDL at run time, and what it keeps cannot be traced to a library by then.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
+# Starts the given executable from the given working directory.
+start_program_in() {
+  local directory=$1 program=$2
+  (cd "$directory" && exec env SDL_AUDIODRIVER=dummy "$program" >"$WORK_DIR/stdout" 2>&1) &
+  GAME_PID=$!
+}
+
 # Starts the game from another working directory, so it must find its own folder.
 start_game() {
-  (cd / && exec env SDL_AUDIODRIVER=dummy "$WORK_DIR/morvatek" >"$WORK_DIR/stdout" 2>&1) &
-  GAME_PID=$!
+  start_program_in / "$WORK_DIR/morvatek"
 }
 
 # Waits for a window with exactly the game's title; prints its id.

@@ -69,9 +69,11 @@ TImage loadingPicture() {
     return image;
 }
 
-TImage windowIcon() {
-    TImage image(32, 32);
-    drawTumbokBody(image, 1.0F, 1.0F, 1.85F);
+// The window icon at 32 pixels, and the same picture larger for desktop menus.
+TImage iconPicture(int size) {
+    const float unit = static_cast<float>(size) / 32.0F;
+    TImage image(size, size);
+    drawTumbokBody(image, unit, unit, 1.85F * unit);
     return image;
 }
 } // namespace
@@ -82,7 +84,8 @@ TImage logoPicture(int pixelSize) {
 }
 
 void addBrandingPictures(TPictureSet& set) {
-    set.push_back({"other-images", "icon.png", windowIcon(), TPngKind::PngAlpha});
+    set.push_back({"other-images", "icon.png", iconPicture(32), TPngKind::PngAlpha});
+    set.push_back({"other-images", "icon-256.png", iconPicture(256), TPngKind::PngAlpha});
     set.push_back({"other-images", "loading.png", loadingPicture(), TPngKind::PngOpaque});
     set.push_back({"other-images", "mainmenu-bg.png", mainMenuBackground(), TPngKind::PngOpaque});
     set.push_back({"other-images", "morvatek.small.png", logoPicture(104), TPngKind::PngAlpha});
