@@ -21,9 +21,7 @@
 
 namespace {
 
-// Margins of the random placement ranges (the right and bottom of the picture are never drawn).
-constexpr int tumbokMarginX = 16;
-constexpr int tumbokMarginY = 50;
+// Margin of the boxes' random placement range (the right and bottom of the picture are never drawn).
 constexpr int explosifMargin = 28;
 
 bool isStill(const TObject& body) {

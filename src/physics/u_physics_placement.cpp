@@ -17,9 +17,10 @@ public:
         height_ = reader.height();
         rows_.assign(static_cast<std::size_t>(width_ + 1) * static_cast<std::size_t>(height_), 0);
         columns_.assign(static_cast<std::size_t>(height_ + 1) * static_cast<std::size_t>(width_), 0);
+        // Both tables are filled row after row, in memory order: a large terrain is counted in one sweep.
         for (int y = 0; y < height_; ++y) {
             for (int x = 0; x < width_; ++x) {
-                const int solid = reader.solidAt(x, y) ? 1 : 0;
+                const int solid = solidPixel(reader, x, y) ? 1 : 0;
                 rowAt(y, x + 1) = rowAt(y, x) + solid;
                 columnAt(x, y + 1) = columnAt(x, y) + solid;
             }
@@ -57,13 +58,20 @@ private:
         return rows_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_ + 1) +
                      static_cast<std::size_t>(x)];
     }
+    // Count of solid pixels of column x above row y, stored row by row.
     int& columnAt(int x, int y) {
-        return columns_[static_cast<std::size_t>(x) * static_cast<std::size_t>(height_ + 1) +
-                        static_cast<std::size_t>(y)];
+        return columns_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                        static_cast<std::size_t>(x)];
     }
     int columnAt(int x, int y) const {
-        return columns_[static_cast<std::size_t>(x) * static_cast<std::size_t>(height_ + 1) +
-                        static_cast<std::size_t>(y)];
+        return columns_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                        static_cast<std::size_t>(x)];
+    }
+
+    // The reader's own rule, reading 32-bit pictures (the display format) directly.
+    static bool solidPixel(const TTerrainReader& reader, int x, int y) {
+        return reader.bytesPerPixel() == 4 ? reader.isSolidPixel(*reader.pixel32(x, y))
+                                           : reader.solidAt(x, y);
     }
 
     int width_ = 0;
@@ -78,11 +86,11 @@ bool standsAt(const TSolidCounts& solid, int x, int y, int w, int h) {
            solid.anyInRow(y + h + 1, x - 1, x + w + 1);
 }
 
-} // namespace
-
-TStandingSpots::TStandingSpots(SDL_Surface* terrain, int bodyWidth, int bodyHeight, int marginX,
-                               int marginY) {
-    const TSolidCounts solid(terrain);
+// Calls found(x, y) for every corner in the placement range where the body stands, row by row, until it
+// returns false.
+template <typename Found>
+void visitStandingSpots(const TSolidCounts& solid, int bodyWidth, int bodyHeight, int marginX, int marginY,
+                        Found found) {
     const int rangeX = std::max(solid.width() - marginX, 1);
     const int rangeY = std::max(solid.height() - marginY, 1);
     for (int y = 0; y < rangeY; ++y) {
@@ -91,11 +99,31 @@ TStandingSpots::TStandingSpots(SDL_Surface* terrain, int bodyWidth, int bodyHeig
             continue;
         }
         for (int x = 0; x < rangeX; ++x) {
-            if (standsAt(solid, x, y, bodyWidth, bodyHeight)) {
-                spots_.push_back(TPixelPoint{x, y});
+            if (standsAt(solid, x, y, bodyWidth, bodyHeight) && !found(x, y)) {
+                return;
             }
         }
     }
+}
+
+} // namespace
+
+TStandingSpots::TStandingSpots(SDL_Surface* terrain, int bodyWidth, int bodyHeight, int marginX,
+                               int marginY) {
+    visitStandingSpots(TSolidCounts(terrain), bodyWidth, bodyHeight, marginX, marginY, [this](int x, int y) {
+        spots_.push_back(TPixelPoint{x, y});
+        return true;
+    });
+}
+
+bool tumbokCanStand(SDL_Surface* terrain) {
+    bool found = false;
+    visitStandingSpots(TSolidCounts(terrain), TTumbok::tumbokWidth, TTumbok::tumbokHeight, tumbokMarginX,
+                       tumbokMarginY, [&found](int, int) {
+                           found = true;
+                           return false;
+                       });
+    return found;
 }
 
 TPixelPoint TStandingSpots::pick() const {
