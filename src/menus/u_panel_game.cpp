@@ -36,15 +36,15 @@ constexpr int buttonsY = 500;
 constexpr int buttonHalfWidth = 350;
 constexpr int noticeY = 556;
 
-// Why the terrain picture cannot hold a match, naming the file; empty when it can. The size is read from the
-// header first, so that a huge picture is refused without being decoded.
-std::string terrainRefusal(const std::string& file) {
+// Why the terrain picture cannot hold a match, naming the file; empty when it can, with the picture loaded.
+// The size is read from the header first, so that a huge picture is refused without being decoded.
+std::string terrainRefusal(const std::string& file, SurfacePtr& terrain) {
     const std::optional<TPictureSize> declared = pngSize(dataPath("maps", file));
     if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
         return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
                std::to_string(mapMaxHeight) + ")";
     }
-    const SurfacePtr terrain = loadMapImage(file, TImageConversion::ConversionAlpha);
+    terrain = loadMapImage(file, TImageConversion::ConversionAlpha);
     if (terrain->w == 0 || terrain->h == 0) {
         return file + " cannot be read as a picture";
     }
@@ -152,6 +152,11 @@ const std::string& TPanelGame::selectedFile(const TWidgetBasicMenu& menu) const 
 }
 
 std::string TPanelGame::startRefusal() const {
+    SurfacePtr terrain;
+    return checkMaps(terrain);
+}
+
+std::string TPanelGame::checkMaps(SurfacePtr& terrain) const {
     if (!hasMaps()) {
         return noMapText;
     }
@@ -160,7 +165,7 @@ std::string TPanelGame::startRefusal() const {
     if (background->w == 0 || background->h == 0) {
         return backgroundFile + " cannot be read as a picture";
     }
-    return terrainRefusal(selectedFile(*foreMenu));
+    return terrainRefusal(selectedFile(*foreMenu), terrain);
 }
 
 void TPanelGame::keepAiBelowTeams() {
@@ -169,7 +174,8 @@ void TPanelGame::keepAiBelowTeams() {
 }
 
 bool TPanelGame::startMatch(TScreenType& next) {
-    const std::string refusal = startRefusal();
+    SurfacePtr terrain;
+    const std::string refusal = checkMaps(terrain);
     if (!refusal.empty()) {
         std::cout << refusal << std::endl;
         setNotice(refusal);
@@ -177,6 +183,8 @@ bool TPanelGame::startMatch(TScreenType& next) {
         refusedBack_ = backMenu->selectedValue();
         return true;
     }
+    context.checkedTerrain = std::move(terrain);
+    context.checkedTerrainName = selectedFile(*foreMenu);
     context.gameType = TGameType::GameLocal;
     next = finish(TScreenType::ScreenGame);
     return false;

@@ -28,6 +28,15 @@ bool isStill(const TObject& body) {
     return body.speed.x == 0.0 && body.speed.y == 0.0;
 }
 
+// The terrain the setup panel checked when it is the chosen one, else the chosen one from its file.
+SurfacePtr takeTerrain(TContext& context) {
+    if (context.checkedTerrain && context.checkedTerrainName == context.preferences.gameMap) {
+        context.checkedTerrainName.clear();
+        return std::move(context.checkedTerrain);
+    }
+    return loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha);
+}
+
 void reportUnplaced(int unplaced, int total, const char* what) {
     if (unplaced > 0) {
         std::cout << "Could not place " << unplaced << " of " << total << " " << what << "." << std::endl;
@@ -62,8 +71,7 @@ void TCallBackPhy::selectWeapon(TWeapon weapon) {
 
 TPhysics::TPhysics(TNoise& noise, TMessageSink& messages, TContext& context, int nbTeams, int nbTumboks,
                    int nbAi, const TClock& clock)
-    : TPhysics(loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha), noise, messages,
-               context, nbTeams, nbTumboks, nbAi, clock) {}
+    : TPhysics(takeTerrain(context), noise, messages, context, nbTeams, nbTumboks, nbAi, clock) {}
 
 TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messages, TContext& context,
                    int nbTeams, int nbTumboks, int nbAi, const TClock& clock)
