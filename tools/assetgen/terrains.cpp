@@ -409,6 +409,12 @@ int featureCount(const TFrame& f, float perShippedPicture, float shippedArea, in
     return std::max(minimum, static_cast<int>(std::lround(perShippedPicture * area / shippedArea)));
 }
 
+// How many features fit across the picture when each takes the given width (grown with the relief).
+int spacedCount(const TFrame& f, float spacing, int minimum) {
+    return std::max(minimum,
+                    static_cast<int>(std::lround(static_cast<float>(f.width) / (spacing * f.relief))));
+}
+
 // Evenly spread centres across the width, each moved a little to the side.
 std::vector<float> spreadCentres(TRng& rng, int count, int width) {
     const float spacing = static_cast<float>(width) / static_cast<float>(count);
@@ -435,8 +441,7 @@ std::vector<TWorm> randomWorms(TRng& rng, const TFrame& f, int count, float top,
 
 void randomMesas(TRng& rng, TLayout& layout) {
     const TFrame& f = layout.frame;
-    const int count =
-        std::max(3, static_cast<int>(std::lround(static_cast<float>(f.width) / (400.0F * f.relief))));
+    const int count = spacedCount(f, 400.0F, 3);
     for (const float cx : spreadCentres(rng, count, f.width)) {
         layout.mesas.push_back(
             {cx, rng.range(110.0F, 170.0F) * f.relief, rng.range(260.0F, 470.0F) * f.relief});
@@ -452,11 +457,12 @@ void randomMesas(TRng& rng, TLayout& layout) {
 void randomIslands(TRng& rng, TLayout& layout) {
     const TFrame& f = layout.frame;
     const auto h = static_cast<float>(f.height);
-    const int count =
-        std::max(3, static_cast<int>(std::lround(static_cast<float>(f.width) / (400.0F * f.relief))));
+    const int count = spacedCount(f, 400.0F, 3);
     const std::vector<float> centres = spreadCentres(rng, count, f.width);
+    // Narrow enough that neighbours keep a gap of sky between them.
+    const float widest = 0.48F * static_cast<float>(f.width) / static_cast<float>(count);
     for (std::size_t i = 0; i < centres.size(); ++i) {
-        const float halfWidth = rng.range(190.0F, 260.0F) * f.relief;
+        const float halfWidth = std::min(rng.range(190.0F, 260.0F) * f.relief, widest);
         const float depth = rng.range(300.0F, 420.0F) * f.relief;
         layout.islands.push_back({centres[i], rng.range(0.28F, 0.55F) * h, halfWidth, depth});
         // A lower island under every other one, as in the shipped map.
@@ -466,13 +472,12 @@ void randomIslands(TRng& rng, TLayout& layout) {
                                       rng.range(200.0F, 240.0F) * f.relief});
         }
     }
-    // A bridge from the first island to its neighbour at the height of the first one's shoulder.
-    const TIsland& first = layout.islands.front();
-    const TIsland& next = layout.islands[layout.islands.size() > 2 && centres.size() > 1 ? 1 : 0];
-    if (&first != &next) {
-        layout.decks.push_back({first.cx + 0.75F * first.halfWidth, next.cx - 0.75F * next.halfWidth,
-                                first.top - 10.0F * f.relief});
-    }
+    // A bridge from the first island to its neighbour (the second upper one: the first has none below it),
+    // at the height of the first one's shoulder.
+    const TIsland& first = layout.islands[0];
+    const TIsland& next = layout.islands[1];
+    layout.decks.push_back(
+        {first.cx + 0.75F * first.halfWidth, next.cx - 0.75F * next.halfWidth, first.top - 10.0F * f.relief});
 }
 
 TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int height) {
@@ -485,13 +490,10 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
     const auto shippedArea =
         static_cast<float>(recipe.shippedWidth) * static_cast<float>(recipe.shippedHeight);
     switch (kind) {
-    case TTerrainKind::Hills: {
-        const int valleys =
-            std::max(1, static_cast<int>(std::lround(static_cast<float>(width) / (2000.0F * f.relief))));
-        layout.valleys = spreadCentres(rng, valleys, width);
+    case TTerrainKind::Hills:
+        layout.valleys = spreadCentres(rng, spacedCount(f, 2000.0F, 1), width);
         layout.worms = randomWorms(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.65F, 0.85F, 40);
         break;
-    }
     case TTerrainKind::Peaks:
         layout.worms = randomWorms(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.72F, 0.85F, 50);
         break;
