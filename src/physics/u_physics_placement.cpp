@@ -19,7 +19,7 @@ public:
         solid_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
         rowHasSolid_.resize(static_cast<std::size_t>(height_));
         // On 32-bit pictures the reader's rule (alpha of 128 or more, opaque without alpha) is one comparison
-        // of the masked pixel; this loop reads every pixel of the largest maps, twice per match start.
+        // of the masked pixel; this loop reads every pixel of the largest maps, three times per match start.
         const bool direct = reader.bytesPerPixel() == 4;
         const Uint32 alphaMask = direct ? reader.format()->Amask : 0;
         const Uint32 solidFrom =

@@ -15,6 +15,7 @@
 #include <stdexcept>
 
 namespace {
+// From the window's size to the largest terrain the game loads.
 constexpr int minWidth = 800;
 constexpr int minHeight = 600;
 constexpr int maxWidth = 8192;
@@ -62,7 +63,9 @@ void parseSize(const std::string& text, TMapRequest& request) {
         cross == std::string::npos ? std::nullopt : parseNumber(text.substr(cross + 1));
     if (!width || !height || *width < minWidth || *width > maxWidth || *height < minHeight ||
         *height > maxHeight) {
-        throw TArgumentError("the size must be WIDTHxHEIGHT from 800x600 to 8192x4096, not \"" + text + "\"");
+        throw TArgumentError("the size must be WIDTHxHEIGHT from " + std::to_string(minWidth) + "x" +
+                             std::to_string(minHeight) + " to " + std::to_string(maxWidth) + "x" +
+                             std::to_string(maxHeight) + ", not \"" + text + "\"");
     }
     request.width = static_cast<int>(*width);
     request.height = static_cast<int>(*height);
