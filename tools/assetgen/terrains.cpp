@@ -162,18 +162,23 @@ TField hillsField(const TLayout& layout) {
     const TFrame& f = layout.frame;
     TField field(f.width, f.height);
     const float period = static_cast<float>(f.width);
+    const auto hillLine = [&](float at) {
+        return 560.0F * f.levels -
+               230.0F * f.relief * (heightNoise(at, 420.0F * f.relief, 4, f.seed(21U)) - 0.5F) * 2.0F -
+               60.0F * f.relief * std::sin(at / period * 3.14159F * 2.0F);
+    };
+    // The line over every pixel's centre, worked out once per column.
+    std::vector<float> columnLines(static_cast<std::size_t>(f.width));
+    for (int column = 0; column < f.width; ++column) {
+        columnLines[static_cast<std::size_t>(column)] = hillLine(static_cast<float>(column) + 0.5F);
+    }
     fillField(field, [&](float x, float y) {
-        const auto hillLine = [&](float at) {
-            return 560.0F * f.levels -
-                   230.0F * f.relief * (heightNoise(at, 420.0F * f.relief, 4, f.seed(21U)) - 0.5F) * 2.0F -
-                   60.0F * f.relief * std::sin(at / period * 3.14159F * 2.0F);
-        };
+        const float line = columnLines[static_cast<std::size_t>(x)];
         // Overhangs: the ground near the surface is also taken from a sideways-warped copy of the hills.
         const float warp =
             (fractalNoise2(x / (140.0F * f.relief), y / (90.0F * f.relief), 2, f.seed(31U)) - 0.5F) * 70.0F *
             f.relief;
-        float v =
-            std::max(y - hillLine(x), std::min(y - hillLine(x) - 14.0F, y - hillLine(x + warp) - 20.0F));
+        float v = std::max(y - line, std::min(y - line - 14.0F, y - hillLine(x + warp) - 20.0F));
         // Valley gaps that the bridges span, with a floor deep down.
         float gap = -1e9F;
         for (const float valley : layout.valleys) {
