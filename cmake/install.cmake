@@ -31,10 +31,10 @@ function(morvatek_install_link link target)
 endfunction()
 
 # Programs. The game is started through bin/morvatek and finds its folder through /proc/self/exe, which
-# follows the link. A program that needs no data of its own goes straight into bin/, for example:
-#   install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION bin RENAME morvatek-mapgen COMPONENT Game)
+# follows the link. The map generator needs no data of its own and goes straight into bin/.
 morvatek_install_game_folder(${MORVATEK_GAME_DIR} Game)
 morvatek_install_link(bin/morvatek ${MORVATEK_GAME_DIR}/morvatek)
+install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION bin RENAME morvatek-mapgen COMPONENT Game)
 
 # The desktop entry starts the game by its full path, known only once the prefix is.
 install(CODE "

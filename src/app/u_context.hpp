@@ -3,8 +3,10 @@
 
 #include "app/u_preferences.hpp"
 #include "model/u_statistics.hpp"
+#include "resources/u_sdl_handles.hpp"
 
 #include <cstdint>
+#include <string>
 
 enum class TGameType : std::uint8_t { GameLocal = 0, GameNetwork = 1 };
 
@@ -21,4 +23,8 @@ public:
     TStatistics statistics;
     TGameType gameType = TGameType::GameLocal;
     int networkTeam = 0;
+    // The terrain picture the setup panel has just checked, handed to the match it starts so that a large
+    // picture is not decoded twice; empty otherwise.
+    SurfacePtr checkedTerrain;
+    std::string checkedTerrainName;
 };

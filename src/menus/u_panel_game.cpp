@@ -4,6 +4,7 @@
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
 #include "menus/u_data_maps.hpp"
+#include "physics/u_physics_placement.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -14,6 +15,8 @@
 #include "widgets/u_widgets_preview.hpp"
 
 #include <initializer_list>
+#include <iostream>
+#include <optional>
 
 namespace {
 
@@ -23,6 +26,8 @@ constexpr int panelWidth = 700;
 constexpr int rowHeight = 200;
 constexpr int mapMenuSize = 200;
 constexpr int fieldWidth = 150;
+// "Tumboks : 300" takes 154 px in the small font; still inside its quarter of the row.
+constexpr int tumboksFieldWidth = 160;
 constexpr int wideFieldWidth = 200;
 constexpr int fieldHeight = 200;
 constexpr int buttonWidth = 150;
@@ -30,6 +35,28 @@ constexpr int buttonHeight = 48;
 constexpr int buttonsY = 500;
 constexpr int buttonHalfWidth = 350;
 constexpr int noticeY = 556;
+
+// Why the terrain picture cannot hold a match, naming the file; empty when it can, with the picture loaded.
+// The size is read from the header first, so that a huge picture is refused without being decoded.
+std::string terrainRefusal(const std::string& file, SurfacePtr& terrain) {
+    const std::optional<TPictureSize> declared = pngSize(dataPath("maps", file));
+    if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
+        return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
+               std::to_string(mapMaxHeight) + ")";
+    }
+    terrain = loadMapImage(file, TImageConversion::ConversionAlpha);
+    if (terrain->w == 0 || terrain->h == 0) {
+        return file + " cannot be read as a picture";
+    }
+    if (terrain->w < TPanelGame::terrainMinWidth || terrain->h < TPanelGame::terrainMinHeight) {
+        return file + " is too small (at least " + std::to_string(TPanelGame::terrainMinWidth) + " x " +
+               std::to_string(TPanelGame::terrainMinHeight) + ")";
+    }
+    if (!tumbokCanStand(terrain.get())) {
+        return file + " has no place where a tumbok can stand";
+    }
+    return {};
+}
 
 } // namespace
 
@@ -73,7 +100,7 @@ std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
     teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin,
                                                             teamsMax, &preferences.nbTeams, font));
     tumboksField = &row->add(std::make_unique<TWidgetNumeric>(
-        fieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
+        tumboksFieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
     aiField = &row->add(
         std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", 0, aiMax, &preferences.nbAi, font));
     boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(
@@ -125,18 +152,20 @@ const std::string& TPanelGame::selectedFile(const TWidgetBasicMenu& menu) const 
 }
 
 std::string TPanelGame::startRefusal() const {
+    SurfacePtr terrain;
+    return checkMaps(terrain);
+}
+
+std::string TPanelGame::checkMaps(SurfacePtr& terrain) const {
     if (!hasMaps()) {
         return noMapText;
     }
-    const SurfacePtr background = loadMapImage(selectedFile(*backMenu), TImageConversion::ConversionOpaque);
+    const std::string& backgroundFile = selectedFile(*backMenu);
+    const SurfacePtr background = loadMapImage(backgroundFile, TImageConversion::ConversionOpaque);
     if (background->w == 0 || background->h == 0) {
-        return "The background " + backMenu->items[backMenu->selected].text + " is missing or broken";
+        return backgroundFile + " cannot be read as a picture";
     }
-    const SurfacePtr terrain = loadMapImage(selectedFile(*foreMenu), TImageConversion::ConversionAlpha);
-    if (terrain->w < terrainMinWidth || terrain->h < terrainMinHeight) {
-        return "The terrain " + foreMenu->items[foreMenu->selected].text + " is missing, broken or too small";
-    }
-    return {};
+    return terrainRefusal(selectedFile(*foreMenu), terrain);
 }
 
 void TPanelGame::keepAiBelowTeams() {
@@ -145,13 +174,17 @@ void TPanelGame::keepAiBelowTeams() {
 }
 
 bool TPanelGame::startMatch(TScreenType& next) {
-    const std::string refusal = startRefusal();
+    SurfacePtr terrain;
+    const std::string refusal = checkMaps(terrain);
     if (!refusal.empty()) {
+        std::cout << refusal << std::endl;
         setNotice(refusal);
         refusedFore_ = foreMenu->selectedValue();
         refusedBack_ = backMenu->selectedValue();
         return true;
     }
+    context.checkedTerrain = std::move(terrain);
+    context.checkedTerrainName = selectedFile(*foreMenu);
     context.gameType = TGameType::GameLocal;
     next = finish(TScreenType::ScreenGame);
     return false;

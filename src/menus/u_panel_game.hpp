@@ -66,6 +66,8 @@ private:
     void placeButtons();
     // Leaves for the game screen, or stays and says why not.
     bool startMatch(TScreenType& next);
+    // startRefusal, keeping the terrain picture it loaded when the maps can be played.
+    std::string checkMaps(SurfacePtr& terrain) const;
     const std::string& selectedFile(const TWidgetBasicMenu& menu) const;
     void keepAiBelowTeams();
     void setNotice(const std::string& text);

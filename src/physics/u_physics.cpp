@@ -21,13 +21,20 @@
 
 namespace {
 
-// Margins of the random placement ranges (the right and bottom of the picture are never drawn).
-constexpr int tumbokMarginX = 16;
-constexpr int tumbokMarginY = 50;
+// Margin of the boxes' random placement range (the right and bottom of the picture are never drawn).
 constexpr int explosifMargin = 28;
 
 bool isStill(const TObject& body) {
     return body.speed.x == 0.0 && body.speed.y == 0.0;
+}
+
+// The terrain the setup panel checked when it is the chosen one, else the chosen one from its file.
+SurfacePtr takeTerrain(TContext& context) {
+    if (context.checkedTerrain && context.checkedTerrainName == context.preferences.gameMap) {
+        context.checkedTerrainName.clear();
+        return std::move(context.checkedTerrain);
+    }
+    return loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha);
 }
 
 void reportUnplaced(int unplaced, int total, const char* what) {
@@ -64,8 +71,7 @@ void TCallBackPhy::selectWeapon(TWeapon weapon) {
 
 TPhysics::TPhysics(TNoise& noise, TMessageSink& messages, TContext& context, int nbTeams, int nbTumboks,
                    int nbAi, const TClock& clock)
-    : TPhysics(loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha), noise, messages,
-               context, nbTeams, nbTumboks, nbAi, clock) {}
+    : TPhysics(takeTerrain(context), noise, messages, context, nbTeams, nbTumboks, nbAi, clock) {}
 
 TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messages, TContext& context,
                    int nbTeams, int nbTumboks, int nbAi, const TClock& clock)

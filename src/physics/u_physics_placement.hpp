@@ -7,6 +7,10 @@
 
 #include <vector>
 
+// Margins of the tumboks' random placement range (the right and bottom of the picture are never drawn).
+constexpr int tumbokMarginX = 16;
+constexpr int tumbokMarginY = 50;
+
 class TStandingSpots {
 public:
     // Corners x in 0 .. max(width - marginX, 1) - 1 and y likewise, as the random draws of the placement
@@ -23,3 +27,6 @@ public:
 private:
     std::vector<TPixelPoint> spots_;
 };
+
+// True when a tumbok can be put down somewhere on the terrain; stops at the first place found.
+bool tumbokCanStand(SDL_Surface* terrain);

@@ -4,6 +4,9 @@
 
 #include <SDL_image.h>
 
+#include <algorithm>
+#include <array>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -23,7 +26,28 @@ SurfacePtr failed(const std::string& path) {
     return createSurface(0, 0, false);
 }
 
+// Bytes 0-7 are the signature; the first chunk is the header, with width and height at bytes 16-23.
+constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+constexpr std::size_t pngHeaderLength = 24;
+
+int bigEndianAt(const std::array<unsigned char, pngHeaderLength>& bytes, std::size_t at) {
+    const std::uint32_t value = (std::uint32_t{bytes[at]} << 24U) | (std::uint32_t{bytes[at + 1]} << 16U) |
+                                (std::uint32_t{bytes[at + 2]} << 8U) | std::uint32_t{bytes[at + 3]};
+    // The format allows up to 2^31 - 1; anything above is a broken header, read as too large.
+    return value > 0x7FFFFFFFU ? 0x7FFFFFFF : static_cast<int>(value);
+}
+
 } // namespace
+
+std::optional<TPictureSize> pngSize(const std::string& path) {
+    std::array<unsigned char, pngHeaderLength> header{};
+    std::ifstream in(path, std::ios::binary);
+    if (!in.read(reinterpret_cast<char*>(header.data()), header.size()) ||
+        !std::equal(pngSignature.begin(), pngSignature.end(), header.begin())) {
+        return std::nullopt;
+    }
+    return TPictureSize{bigEndianAt(header, 16), bigEndianAt(header, 20)};
+}
 
 SurfacePtr loadImage(const std::string& path, TImageConversion conversion) {
     SDL_Surface* decoded = IMG_Load(path.c_str());
@@ -53,7 +77,12 @@ SurfacePtr loadFlag(int flagNumber, TFlagSize size) {
 }
 
 SurfacePtr loadMapImage(const std::string& name, TImageConversion conversion) {
-    return loadImage(dataPath("maps", name), conversion);
+    const std::string path = dataPath("maps", name);
+    const std::optional<TPictureSize> size = pngSize(path);
+    if (size && (size->width > mapMaxWidth || size->height > mapMaxHeight)) {
+        return failed(path);
+    }
+    return loadImage(path, conversion);
 }
 
 SurfacePtr loadOtherImage(const std::string& name, TImageConversion conversion) {

@@ -1,5 +1,10 @@
 // Runs the data generator itself: the same bytes on every run, and a clear failure when it cannot write.
+#include "data/map_standard.hpp"
+#include "resources/u_image_loader.hpp"
+
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +13,7 @@
 #include <map>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 namespace fs = std::filesystem;
@@ -39,6 +45,23 @@ public:
 private:
     fs::path path_;
 };
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs "assetgen --KIND STYLE --seed SEED --size SIZE FILE" with its errors into log; gives the exit status.
+int generateMap(const std::string& kind, const std::string& style, const std::string& seed,
+                const std::string& size, const fs::path& file, const fs::path& log) {
+    const std::string command = "./assetgen --" + kind + " '" + style + "' --seed '" + seed + "' --size '" +
+                                size + "' '" + file.string() + "' 2> '" + log.string() + "'";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Two seeds at two sizes: one large enough to count the places to stand, and the smallest allowed.
+constexpr std::pair<const char*, const char*> seedsAndSizes[] = {{"1", "1600x1000"}, {"2", "800x600"}};
 } // namespace
 
 TEST(AssetgenRuns, TwoRunsWriteIdenticalBytesForEveryFile) {
@@ -68,4 +91,70 @@ TEST(AssetgenRuns, AnUnwritableTargetFailsNamingTheFile) {
     std::ifstream in(log);
     const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_NE(message.find(blocker.string()), std::string::npos) << message;
+}
+
+TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
+    const TScratch scratch("morvatek-assetgen-maps-" + std::to_string(::getpid()));
+    const fs::path log = scratch.path() / "stderr.txt";
+    for (const char* style : {"hills", "peaks", "mesas", "islands", "caves"}) {
+        for (const auto& [seed, size] : seedsAndSizes) {
+            const fs::path file = scratch.path() / (std::string("fore_") + style + seed + ".png");
+            ASSERT_EQ(generateMap("terrain", style, seed, size, file, log), 0) << readFile(log);
+            const SurfacePtr terrain = loadImage(file.string(), TImageConversion::ConversionAlpha);
+            EXPECT_EQ(std::to_string(terrain->w) + "x" + std::to_string(terrain->h), size) << file;
+            expectTerrainStandard(terrain.get(), file.string());
+        }
+    }
+    for (const char* style : {"day", "sunset", "night"}) {
+        for (const auto& [seed, size] : seedsAndSizes) {
+            const fs::path file = scratch.path() / (std::string("back_") + style + seed + ".png");
+            ASSERT_EQ(generateMap("sky", style, seed, size, file, log), 0) << readFile(log);
+            const SurfacePtr sky = loadImage(file.string(), TImageConversion::ConversionNone);
+            EXPECT_EQ(std::to_string(sky->w) + "x" + std::to_string(sky->h), size) << file;
+            EXPECT_EQ(sky->format->Amask, 0U) << file << " must be opaque";
+        }
+    }
+}
+
+TEST(AssetgenRuns, PlayerMapsFollowTheSeedAndBadArgumentsLeaveNoFile) {
+    const TScratch scratch("morvatek-assetgen-seeds-" + std::to_string(::getpid()));
+    const fs::path log = scratch.path() / "stderr.txt";
+    const fs::path first = scratch.path() / "first.png";
+    const fs::path again = scratch.path() / "again.png";
+    const fs::path other = scratch.path() / "other.png";
+    ASSERT_EQ(generateMap("terrain", "mesas", "7", "800x600", first, log), 0);
+    ASSERT_EQ(generateMap("terrain", "mesas", "7", "800x600", again, log), 0);
+    ASSERT_EQ(generateMap("terrain", "mesas", "8", "800x600", other, log), 0);
+    EXPECT_TRUE(readFile(first) == readFile(again)) << "the same seed must give the same bytes";
+    EXPECT_FALSE(readFile(first) == readFile(other)) << "another seed must give another map";
+
+    struct TBadRun {
+        const char* kind;
+        const char* style;
+        const char* seed;
+        const char* size;
+        fs::path file;
+    };
+    const fs::path target = scratch.path() / "bad.png";
+    const TBadRun badRuns[] = {
+        {"terrain", "volcano", "1", "800x600", target},
+        {"sky", "dawn", "1", "800x600", target},
+        {"terrain", "hills", "-1", "800x600", target},
+        {"terrain", "hills", "1", "799x600", target},
+        {"terrain", "hills", "1", "8193x600", target},
+        {"terrain", "hills", "1", "800x4097", target},
+        {"sky", "day", "1", "800 by 600", target},
+        {"terrain", "hills", "1", "800x600", scratch.path() / "no" / "x.png"},
+        {"terrain", "hills", "1", "800x600", scratch.path()},
+    };
+    for (const TBadRun& bad : badRuns) {
+        const std::string what = std::string(bad.kind) + " " + bad.style + " " + bad.seed + " " + bad.size +
+                                 " " + bad.file.string();
+        EXPECT_EQ(generateMap(bad.kind, bad.style, bad.seed, bad.size, bad.file, log), 2) << what;
+        const std::string message = readFile(log);
+        EXPECT_EQ(message.find('\n'), message.size() - 1) << what << " must say one line: " << message;
+        EXPECT_FALSE(fs::exists(target)) << what;
+        EXPECT_FALSE(fs::exists(scratch.path() / "no")) << what;
+        EXPECT_FALSE(fs::exists(target.string() + ".part")) << what;
+    }
 }

@@ -1,5 +1,6 @@
 // Checks the generated pictures under build/data through the game's own loader: present, decodable,
 // with the sizes and layouts the displays cut them by.
+#include "data/map_standard.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
 
@@ -221,20 +222,7 @@ TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
                              (static_cast<double>(terrain->w) * terrain->h);
         EXPECT_GT(share, 0.28) << name;
         EXPECT_LT(share, 0.58) << name;
-        // Places where a 6 x 40 body stands: free box, solid pixel right under it.
-        int spots = 0;
-        for (int x = 1; x + 7 < terrain->w; x += 2) {
-            int freeAbove = 0;
-            for (int y = 0; y < terrain->h; ++y) {
-                const bool solid =
-                    alphaAt(terrain.get(), x, y) >= 128 || alphaAt(terrain.get(), x + 6, y) >= 128;
-                if (solid && freeAbove > 41) {
-                    ++spots;
-                }
-                freeAbove = solid ? 0 : freeAbove + 1;
-            }
-        }
-        EXPECT_GT(spots, 600) << name;
+        expectTerrainStandard(terrain.get(), name);
     }
     EXPECT_GE(terrains, 4);
 }

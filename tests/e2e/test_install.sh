@@ -38,6 +38,11 @@ close_and_expect_clean_exit
 [ -f "$prefix/lib/morvatek/config.txt" ] || fail "config.txt is not beside the installed executable"
 [ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into the directory it was started from"
 
+# The map generator is installed under the player's name for it.
+"$prefix/bin/morvatek-mapgen" --sky night --seed 3 --size 800x600 "$WORK_DIR/back_mine.png" ||
+  fail "the installed morvatek-mapgen did not draw a sky"
+[ "$(identify -format %wx%h "$WORK_DIR/back_mine.png")" = 800x600 ] || fail "morvatek-mapgen drew no 800x600 sky"
+
 make -s -C "$SOURCE_DIR" uninstall PREFIX="$prefix" >"$WORK_DIR/uninstall.log" ||
   fail "uninstall failed: $(cat "$WORK_DIR/uninstall.log")"
 left=$(installed_files "$prefix")

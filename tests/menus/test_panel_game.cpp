@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <string>
+#include <utility>
 
 using namespace screen_test;
 
@@ -21,8 +23,8 @@ protected:
     void writeUsualMaps() const {
         writeMap("back_day.png");
         writeMap("back_night.png");
-        writeMap("fore_basic.png");
-        writeMap("fore_hills.png", 300, 200);
+        writeTerrain("fore_basic.png");
+        writeTerrain("fore_hills.png", 300, 200);
     }
     TPanelGame& makePanel() {
         panel = std::make_unique<TPanelGame>(display, context, font, noise);
@@ -89,7 +91,7 @@ TEST_F(PanelGameTest, LayoutPlacesMenusPreviewFieldsAndButtons) {
     EXPECT_EQ(at(inWindow(*game.foreMenu, {maps, main})), std::make_pair(299, 100));
     EXPECT_EQ(at(inWindow(*game.preview, {maps, main})), std::make_pair(532, 125));
     EXPECT_EQ(at(fieldInWindow(*game.teamsField)), std::make_pair(62, 300));
-    EXPECT_EQ(at(fieldInWindow(*game.tumboksField)), std::make_pair(237, 300));
+    EXPECT_EQ(at(fieldInWindow(*game.tumboksField)), std::make_pair(232, 300));
     EXPECT_EQ(at(fieldInWindow(*game.aiField)), std::make_pair(412, 300));
     EXPECT_EQ(at(fieldInWindow(*game.boomboxesField)), std::make_pair(562, 300));
     EXPECT_EQ(at(game.quitButton->rect), std::make_pair(150, 500));
@@ -254,6 +256,11 @@ TEST_F(PanelGameTest, UnusablePicturesAreRefusedWhenTheMatchStarts) {
     writeUsualMaps();
     writeMap("fore_narrow.png", 15, 200);
     writeMap("fore_flat.png", 400, 49);
+    writeMap("fore_solid.png"); // opaque everywhere: no air to stand in
+    // Only the header of a picture one pixel too wide: it must be refused without being decoded.
+    std::ofstream(dir / "data" / "maps" / "fore_huge.png", std::ios::binary)
+        << std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x20\x01\0\0\x02\x58", 24);
+    std::ofstream(dir / "data" / "maps" / "fore_text.png") << "not a picture";
     std::ofstream(dir / "data" / "maps" / "back_broken.png") << "not a picture";
 
     context.preferences.gameBackground = "back_broken.png";
@@ -261,24 +268,29 @@ TEST_F(PanelGameTest, UnusablePicturesAreRefusedWhenTheMatchStarts) {
     EXPECT_TRUE(game.notice().empty());
     EXPECT_TRUE(handle(keyDown(SDLK_RETURN)));
     EXPECT_FALSE(game.finished);
-    EXPECT_NE(game.notice().find("broken"), std::string::npos) << game.notice();
+    EXPECT_EQ(game.notice(), "back_broken.png cannot be read as a picture");
 
-    for (const char* terrain : {"fore_narrow.png", "fore_flat.png"}) {
+    for (const auto& [terrain, reason] :
+         {std::pair{"fore_narrow.png", "too small"}, std::pair{"fore_flat.png", "too small"},
+          std::pair{"fore_solid.png", "has no place where a tumbok can stand"},
+          std::pair{"fore_huge.png", "too large"},
+          std::pair{"fore_text.png", "cannot be read as a picture"}}) {
         context.preferences.gameBackground = "back_day.png";
         context.preferences.gameMap = terrain;
-        TPanelGame& small = makePanel();
-        small.drawScreen();
-        EXPECT_TRUE(handle(clickOn(*small.playButton))) << terrain;
-        EXPECT_FALSE(small.finished);
-        EXPECT_NE(small.notice().find("too small"), std::string::npos) << small.notice();
-        small.drawScreen();
-        EXPECT_FALSE(small.notice().empty()) << "the notice stays while the same maps are chosen";
+        TPanelGame& refused = makePanel();
+        refused.drawScreen();
+        EXPECT_TRUE(handle(clickOn(*refused.playButton))) << terrain;
+        EXPECT_FALSE(refused.finished);
+        EXPECT_EQ(refused.notice().find(terrain), 0U) << refused.notice();
+        EXPECT_NE(refused.notice().find(reason), std::string::npos) << refused.notice();
+        refused.drawScreen();
+        EXPECT_FALSE(refused.notice().empty()) << "the notice stays while the same maps are chosen";
 
         // Choosing a usable terrain withdraws the notice, and the match can start.
         chooseTerrain("fore_basic.png");
-        small.drawScreen();
+        refused.drawScreen();
         ASSERT_EQ(context.preferences.gameMap, "fore_basic.png");
-        EXPECT_TRUE(small.notice().empty());
+        EXPECT_TRUE(refused.notice().empty());
         TScreenType next = TScreenType::ScreenPanelGame;
         EXPECT_FALSE(handle(keyDown(SDLK_RETURN), next));
         EXPECT_EQ(next, TScreenType::ScreenGame);

@@ -1,10 +1,16 @@
+#include "physics/u_physics_data.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
+#include "support/png_files.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
 
 TEST(ResourcePaths, AreBuiltUnderTheDataDirectory) {
     EXPECT_EQ(joinPath("a", "b"), "a/b");
@@ -64,4 +70,46 @@ TEST(ImageLoader, MissingSoundsAndMusicAreSilentNulls) {
     EXPECT_EQ(loadSound("jump.wav"), nullptr);
     EXPECT_EQ(loadMusic("music-game.mod"), nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+TEST(ImageLoader, MapPicturesOfEveryPngKindAreSolidWhereTheirAlphaSays) {
+    TTempDir dir;
+    dir.write("data/maps/.keep", "");
+    const TWorkingDirectory inside(dir.path());
+    // Alpha levels on both sides of the solid threshold, in a pattern that the interlaced passes split up;
+    // and a plain cut-out, which a palette picture keeps as one transparent colour.
+    const auto levels = [](int x, int y) {
+        constexpr std::uint8_t alphas[] = {0, 100, 127, 128, 200, 255};
+        return alphas[(x + 2 * y) % 6];
+    };
+    const auto cutOut = [](int x, int y) { return static_cast<std::uint8_t>((x * y) % 3 == 0 ? 0 : 255); };
+    for (const auto& [pattern, alphaAt] :
+         {std::pair<const char*, std::uint8_t (*)(int, int)>{"levels", levels},
+          std::pair<const char*, std::uint8_t (*)(int, int)>{"cut", cutOut}}) {
+        for (const TPngLayout layout :
+             {TPngLayout::Rgba8, TPngLayout::Palette, TPngLayout::Grey8, TPngLayout::GreyAlpha8,
+              TPngLayout::Rgba16, TPngLayout::Rgba8Interlaced}) {
+            const std::string name =
+                std::string("fore_") + pattern + std::to_string(static_cast<int>(layout)) + ".png";
+            writePng(dataPath("maps", name), layout, 13, 11, alphaAt);
+            const SurfacePtr terrain = loadMapImage(name, TImageConversion::ConversionAlpha);
+            ASSERT_EQ(terrain->w, 13) << name;
+            ASSERT_EQ(terrain->h, 11) << name;
+            const TTerrainReader reader(terrain.get());
+            for (int y = 0; y < 11; ++y) {
+                for (int x = 0; x < 13; ++x) {
+                    // A picture without alpha is opaque: all of it is ground.
+                    const bool solid = layout == TPngLayout::Grey8 || alphaAt(x, y) >= 128;
+                    EXPECT_EQ(reader.solidAt(x, y), solid) << name << " at " << x << ", " << y;
+                }
+            }
+        }
+    }
+
+    // Larger than a map may be: refused from its header, like a broken picture.
+    writePng(dataPath("maps", "fore_wide.png"), TPngLayout::Grey8, mapMaxWidth + 1, 1, cutOut);
+    EXPECT_EQ(pngSize(dataPath("maps", "fore_wide.png"))->width, mapMaxWidth + 1);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(loadMapImage("fore_wide.png", TImageConversion::ConversionAlpha)->w, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loading data/maps/fore_wide.png failed.\n");
 }

@@ -7,6 +7,7 @@
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/png_files.hpp"
 #include "support/sdl_events.hpp"
 #include "support/temp_dir.hpp"
 
@@ -63,6 +64,10 @@ protected:
     }
     void writeMap(const std::string& name, int width = 400, int height = 300) const {
         writePicture("maps", name, width, height);
+    }
+    // A terrain a match can start on: air above, ground below.
+    void writeTerrain(const std::string& name, int width = 400, int height = 300) const {
+        writeGroundPng((dir.path() / "data" / "maps" / name).string(), width, height);
     }
 
     // The settings as a later start of the program reads them back.

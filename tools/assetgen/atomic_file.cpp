@@ -7,9 +7,12 @@
 
 void writeFileAtomically(const std::filesystem::path& target, const std::vector<std::uint8_t>& bytes) {
     std::error_code error;
-    std::filesystem::create_directories(target.parent_path(), error);
+    if (target.has_parent_path()) {
+        std::filesystem::create_directories(target.parent_path(), error);
+    }
     if (error) {
-        throw TOutputError("cannot create directory " + target.parent_path().string() + ": " + error.message());
+        throw TOutputError("cannot create directory " + target.parent_path().string() + ": " +
+                           error.message());
     }
     const std::filesystem::path temporary = target.string() + ".part";
     {

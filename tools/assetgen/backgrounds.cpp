@@ -154,6 +154,19 @@ void paintHills(TImage& image, const TColour& colour, float baseline, float ampl
 }
 } // namespace
 
+std::optional<TSkyKind> skyKindNamed(const std::string& name) {
+    if (name == "day") {
+        return TSkyKind::Day;
+    }
+    if (name == "sunset") {
+        return TSkyKind::Sunset;
+    }
+    if (name == "night") {
+        return TSkyKind::Night;
+    }
+    return std::nullopt;
+}
+
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed) {
     const TSkyPalette p = paletteFor(kind);
     TImage image(width, height);

@@ -5,8 +5,12 @@
 #include "picture_set.hpp"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 enum class TSkyKind : std::uint8_t { Day, Sunset, Night };
 
+// "day", "sunset" or "night"; nothing for any other name.
+std::optional<TSkyKind> skyKindNamed(const std::string& name);
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed);
 void addBackgroundPictures(TPictureSet& set);

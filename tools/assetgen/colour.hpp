@@ -61,6 +61,9 @@ constexpr TColour skin = hexColour(0xf3b583);
 constexpr TColour metal = hexColour(0x8c93a8);
 constexpr TColour hazard = hexColour(0xffcf33);
 constexpr TColour transparent = {0.0F, 0.0F, 0.0F, 0.0F};
-constexpr TColour teams[4] = {hexColour(0xe5484d), hexColour(0x3e7bfa), hexColour(0x30a46c),
-                              hexColour(0xf5b000)};
+// Two bright accents of the menu icons.
+constexpr TColour iconAccents[2] = {hexColour(0xe5484d), hexColour(0x3e7bfa)};
+// The minimap's team colours: a team reads the same on its flag, its graves and its dots.
+constexpr TColour teams[4] = {hexColour(0xea9225), hexColour(0xd73224), hexColour(0xffffff),
+                              hexColour(0x3778fa)};
 } // namespace palette

@@ -91,7 +91,7 @@ void drawMouse(TImage& image, float cx, float cy, float size) {
               {iconWhite, line});
     fillShape(image, roundedBox({cx - 1 * s, cy - 30 * s, cx + 1 * s, cy - 6 * s}, 0.0F), palette::outline);
     drawToned(image, roundedBox({cx - 4 * s, cy - 24 * s, cx + 4 * s, cy - 12 * s}, 3 * s),
-              {palette::teams[0], line});
+              {palette::iconAccents[0], line});
     for (const float dir : {-1.0F, 1.0F}) {
         const float x = cx + dir * 30 * s;
         drawToned(image, polygon({{x + dir * 16 * s, cy}, {x, cy - 12 * s}, {x, cy + 12 * s}}),
@@ -114,7 +114,7 @@ void drawGlobe(TImage& image, float cx, float cy, float size) {
     drawToned(image, arc, {palette::hazard, line});
     for (const float dir : {-1.0F, 1.0F}) {
         drawToned(image, circle({cx + dir * r * 0.82F, cy - r * 0.05F}, r * 0.16F),
-                  {palette::teams[dir < 0 ? 0 : 1], line});
+                  {palette::iconAccents[dir < 0 ? 0 : 1], line});
     }
 }
 
@@ -137,7 +137,7 @@ void drawDoor(TImage& image, float cx, float cy, float size) {
                        {cx + 8 * s, cy + 8 * s},
                        {cx + 24 * s, cy + 8 * s},
                        {cx + 24 * s, cy + 18 * s}}),
-              {palette::teams[0], line});
+              {palette::iconAccents[0], line});
 }
 
 void drawCheck(TImage& image, float cx, float cy, float size) {

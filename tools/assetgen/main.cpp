@@ -1,17 +1,27 @@
 // Generates everything under data/: same bytes on every run, every file written whole or not at all.
-// With --sheet FILE it writes one picture showing every generated picture instead.
+// With --sheet FILE it writes one picture showing every generated picture instead; with --terrain or --sky
+// it writes one map picture for players.
 #include "atomic_file.hpp"
 #include "contact_sheet.hpp"
 #include "generators.hpp"
+#include "map_command.hpp"
 
 #include <exception>
 #include <iostream>
 #include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (isMapCommand(arguments)) {
+        return runMapCommand(arguments);
+    }
     const bool sheet = argc == 3 && std::string(argv[1]) == "--sheet";
     if (argc != 2 && !sheet) {
-        std::cerr << "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE" << std::endl;
+        std::cerr
+            << "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | assetgen --terrain STYLE --seed N "
+               "--size WxH FILE | assetgen --sky STYLE --seed N --size WxH FILE"
+            << std::endl;
         return 2;
     }
     try {

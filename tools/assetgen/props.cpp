@@ -10,7 +10,14 @@ namespace {
 constexpr TColour markerPink = hexColour(0xff5fb0);
 constexpr TColour sockRed = hexColour(0xe5484d);
 
-// Each team's white emblem, sized to the flag so that even the small one reads at a glance.
+// The white team's flag takes a dark emblem; the coloured ones a white one.
+constexpr int whiteTeam = 2;
+
+TColour emblemColour(int team) {
+    return team == whiteTeam ? palette::outline : palette::white;
+}
+
+// Each team's emblem, sized to the flag so that even the small one reads at a glance.
 TShape emblem(int team, float cx, float cy, float r) {
     switch (team) {
     case 0:
@@ -59,11 +66,15 @@ TImage flagPicture(int team, int width, int height) {
     }
     const float r = h * 0.36F;
     const TShape mark = emblem(team, w * 0.5F, h * 0.5F, r);
+    const TColour ink = emblemColour(team);
     if (width >= 32) {
-        drawToned(image, mark, {palette::white, 1.0F, r * 0.25F, r * 0.15F});
+        drawToned(image, mark, {ink, 1.0F, r * 0.25F, r * 0.15F});
     } else {
-        fillShape(image, grown(mark, 0.6F), withAlpha(palette::outline, 0.7F));
-        fillShape(image, mark, palette::white);
+        // A dark rim lifts a white emblem off its cloth; a dark one needs none.
+        if (team != whiteTeam) {
+            fillShape(image, grown(mark, 0.6F), withAlpha(palette::outline, 0.7F));
+        }
+        fillShape(image, mark, ink);
     }
     strokeShape(image, roundedBox({0.0F, 0.0F, w, h}, 0.0F), withAlpha(palette::outline, 0.6F), 1.0F);
     return image;

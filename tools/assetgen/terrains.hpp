@@ -1,21 +1,23 @@
-// The terrain maps (fore_*.png), each with its own character, all larger than the window.
+// The terrain maps (fore_*.png), each style with its own character. The shipped maps are fixed layouts of
+// the styles; players get new layouts of any style from a seed, at any size from the window's up.
 #pragma once
 
 #include "picture_set.hpp"
-#include "terrain_field.hpp"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
-struct TTerrainMap {
-    std::string name;
-    TImage image;
-    float solidShare;
+enum class TTerrainKind : std::uint8_t {
+    Hills,   // grassy rolling hills, bridges over gaps, tunnels and floating islands
+    Peaks,   // snowy peaks with overhangs and caves
+    Mesas,   // flat-topped mesas with rope bridges
+    Islands, // floating islands over the void
+    Caves    // a cave world under a thin grassy crust
 };
 
-TField basicField();   // grassy rolling hills, a bridge over a gap, a tunnel and a floating island
-TField snowField();    // snowy peaks with overhangs and caves
-TField desertField();  // flat-topped mesas with a rope bridge
-TField islandsField(); // floating islands over the void
-TField cavesField();   // a cave world under a thin grassy crust
-
+// "hills", "peaks", "mesas", "islands" or "caves"; nothing for any other name.
+std::optional<TTerrainKind> terrainKindNamed(const std::string& name);
+// A new layout of the style drawn from the seed: the same seed and size give the same picture.
+TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height);
 void addTerrainPictures(TPictureSet& set);

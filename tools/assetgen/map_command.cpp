@@ -1,0 +1,129 @@
+#include "map_command.hpp"
+
+#include "atomic_file.hpp"
+#include "backgrounds.hpp"
+#include "png_writer.hpp"
+#include "terrains.hpp"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <stdexcept>
+
+namespace {
+// From the window's size to the largest terrain the game loads.
+constexpr int minWidth = 800;
+constexpr int minHeight = 600;
+constexpr int maxWidth = 8192;
+constexpr int maxHeight = 4096;
+constexpr int badArgumentStatus = 2;
+
+// Raised for anything the player typed wrong; the message is the one line they see.
+class TArgumentError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TMapRequest {
+    std::optional<TTerrainKind> terrain; // one of the two is set
+    std::optional<TSkyKind> sky;
+    std::uint32_t seed = 0;
+    int width = 0;
+    int height = 0;
+    std::filesystem::path file;
+};
+
+std::optional<long long> parseNumber(const std::string& text) {
+    long long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [last, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || last != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::uint32_t parseSeed(const std::string& text) {
+    const std::optional<long long> seed = parseNumber(text);
+    if (!seed || *seed < 0 || *seed > 0xFFFFFFFFLL) {
+        throw TArgumentError("the seed must be a whole number from 0 to 4294967295, not \"" + text + "\"");
+    }
+    return static_cast<std::uint32_t>(*seed);
+}
+
+void parseSize(const std::string& text, TMapRequest& request) {
+    const std::size_t cross = text.find('x');
+    const std::optional<long long> width =
+        cross == std::string::npos ? std::nullopt : parseNumber(text.substr(0, cross));
+    const std::optional<long long> height =
+        cross == std::string::npos ? std::nullopt : parseNumber(text.substr(cross + 1));
+    if (!width || !height || *width < minWidth || *width > maxWidth || *height < minHeight ||
+        *height > maxHeight) {
+        throw TArgumentError("the size must be WIDTHxHEIGHT from " + std::to_string(minWidth) + "x" +
+                             std::to_string(minHeight) + " to " + std::to_string(maxWidth) + "x" +
+                             std::to_string(maxHeight) + ", not \"" + text + "\"");
+    }
+    request.width = static_cast<int>(*width);
+    request.height = static_cast<int>(*height);
+}
+
+TMapRequest parseRequest(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 7 || arguments[2] != "--seed" || arguments[4] != "--size") {
+        throw TArgumentError("usage: assetgen --terrain STYLE --seed N --size WxH FILE"
+                             " | assetgen --sky STYLE --seed N --size WxH FILE");
+    }
+    TMapRequest request;
+    const std::string& style = arguments[1];
+    if (arguments[0] == "--terrain") {
+        request.terrain = terrainKindNamed(style);
+        if (!request.terrain) {
+            throw TArgumentError("unknown terrain style \"" + style +
+                                 "\": choose hills, peaks, mesas, islands or caves");
+        }
+    } else {
+        request.sky = skyKindNamed(style);
+        if (!request.sky) {
+            throw TArgumentError("unknown sky style \"" + style + "\": choose day, sunset or night");
+        }
+    }
+    request.seed = parseSeed(arguments[3]);
+    parseSize(arguments[5], request);
+    request.file = arguments[6];
+    return request;
+}
+
+// Checked before the long drawing, so that a typing mistake does not cost a minute.
+void checkWritable(const std::filesystem::path& file) {
+    const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
+    if (file.filename().empty() || std::filesystem::is_directory(file) ||
+        !std::filesystem::is_directory(directory) || ::access(directory.c_str(), W_OK) != 0) {
+        throw TArgumentError("cannot write " + file.string());
+    }
+}
+} // namespace
+
+bool isMapCommand(const std::vector<std::string>& arguments) {
+    return !arguments.empty() && (arguments[0] == "--terrain" || arguments[0] == "--sky");
+}
+
+int runMapCommand(const std::vector<std::string>& arguments) {
+    try {
+        const TMapRequest request = parseRequest(arguments);
+        checkWritable(request.file);
+        const std::vector<std::uint8_t> bytes =
+            request.terrain
+                ? encodePng(terrainPicture(*request.terrain, request.seed, request.width, request.height),
+                            TPngKind::PngAlpha)
+                : encodePng(skyPicture(*request.sky, request.width, request.height, request.seed),
+                            TPngKind::PngOpaque);
+        writeFileAtomically(request.file, bytes);
+    } catch (const std::exception& error) {
+        std::cerr << "assetgen: " << error.what() << std::endl;
+        return badArgumentStatus;
+    }
+    return 0;
+}
