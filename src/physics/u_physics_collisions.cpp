@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -170,8 +171,8 @@ TVector TCollisions::reflectOnTerrain(TVector speed, TVector contact) const {
 }
 
 bool TCollisions::landing(TObject& body, double length, TVector contact) {
-    const auto* projectile = dynamic_cast<const TProjectile*>(&body);
-    auto* tumbok = dynamic_cast<TTumbok*>(&body);
+    const auto* projectile = bodyAs<TProjectile>(std::as_const(body));
+    auto* tumbok = bodyAs<TTumbok>(body);
     if (length > bounceThreshold) {
         const bool grenade = projectile != nullptr && projectile->weapon == TWeapon::WeaponGrenade;
         const double restitution = grenade ? grenadeRestitution : defaultRestitution;
@@ -183,7 +184,7 @@ bool TCollisions::landing(TObject& body, double length, TVector contact) {
         body.speed = vector(0, 0);
     }
     const bool hardLanding =
-        (tumbok != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr) && length > hardLandingSpeed;
+        (tumbok != nullptr || body.kind() == TBodyKind::BodyExplosif) && length > hardLandingSpeed;
     if (hardLanding && tumbok != nullptr) {
         damage.hurt({tumbok->team, tumbok->number},
                     roundHalfEven((length - hardLandingSpeed) / fallDamageDivisor));
@@ -192,13 +193,13 @@ bool TCollisions::landing(TObject& body, double length, TVector contact) {
 }
 
 void TCollisions::leaveMap(TObject& body) {
-    if (auto* tumbok = dynamic_cast<TTumbok*>(&body)) {
+    if (auto* tumbok = bodyAs<TTumbok>(body)) {
         damage.kill({tumbok->team, tumbok->number});
         if (!tumbok->out) {
             tumbok->out = true;
             messages.add("The Tumbok is out !");
         }
-    } else if (dynamic_cast<const TProjectile*>(&body) != nullptr) {
+    } else if (body.kind() == TBodyKind::BodyProjectile) {
         messages.add("The projectile is out !");
     }
 }
@@ -224,6 +225,6 @@ bool TCollisions::collide(TObject& body, bool sweep, bool& outOfMap, bool bounce
         leaveMap(body);
     }
     const bool settlesOnLanding =
-        dynamic_cast<const TTumbok*>(&body) != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr;
+        body.kind() == TBodyKind::BodyTumbok || body.kind() == TBodyKind::BodyExplosif;
     return settlesOnLanding ? landed : landed || contact;
 }
