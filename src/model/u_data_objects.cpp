@@ -7,38 +7,6 @@
 #include <cmath>
 #include <numbers>
 
-TVector vector(double x, double y) {
-    return TVector{x, y};
-}
-
-TVector add(TVector a, TVector b) {
-    return TVector{a.x + b.x, a.y + b.y};
-}
-
-TVector scale(TVector v, double k) {
-    return TVector{k * v.x, k * v.y};
-}
-
-double norm(TVector v) {
-    return std::sqrt(v.x * v.x + v.y * v.y);
-}
-
-TVector normalize(TVector v) {
-    const double length = norm(v);
-    if (length == 0.0) {
-        return TVector{};
-    }
-    return TVector{v.x / length, v.y / length};
-}
-
-double dot(TVector a, TVector b) {
-    return a.x * b.x + a.y * b.y;
-}
-
-double distance(TVector a, TVector b) {
-    return norm(add(a, scale(b, -1.0)));
-}
-
 TVector reflect(TVector v, TVector axis) {
     const double axisSquared = dot(axis, axis);
     const double projection = axisSquared == 0.0 ? 0.0 : dot(v, axis) / axisSquared;

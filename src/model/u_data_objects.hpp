@@ -5,6 +5,7 @@
 #include "resources/u_sdl_handles.hpp"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,14 +20,33 @@ struct TVector {
 };
 using PVector = TVector*;
 
-TVector vector(double x, double y);
-TVector add(TVector a, TVector b);
-TVector scale(TVector v, double k);
-double norm(TVector v);
+// Small and called for every body in every frame: kept here so that they are inlined.
+inline TVector vector(double x, double y) {
+    return TVector{x, y};
+}
+inline TVector add(TVector a, TVector b) {
+    return TVector{a.x + b.x, a.y + b.y};
+}
+inline TVector scale(TVector v, double k) {
+    return TVector{k * v.x, k * v.y};
+}
+inline double norm(TVector v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}
 // The zero vector stays zero: there is no direction to keep.
-TVector normalize(TVector v);
-double dot(TVector a, TVector b);
-double distance(TVector a, TVector b);
+inline TVector normalize(TVector v) {
+    const double length = norm(v);
+    if (length == 0.0) {
+        return TVector{};
+    }
+    return TVector{v.x / length, v.y / length};
+}
+inline double dot(TVector a, TVector b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline double distance(TVector a, TVector b) {
+    return norm(add(a, scale(b, -1.0)));
+}
 // v mirrored about the line of axis. A zero axis has no line: the projection is taken as zero
 // (as normalize does), which gives -v instead of a division by zero.
 TVector reflect(TVector v, TVector axis);
@@ -64,6 +84,9 @@ std::string projectileImageName(TWeapon w);
 SurfacePtr weaponImage(TWeapon w, bool facingRight);
 SurfacePtr projectileImage(TWeapon w);
 
+// What a body is, for the rules that differ by kind (wind, bounces, damage).
+enum class TBodyKind : std::uint8_t { BodyPlain = 0, BodyTumbok = 1, BodyProjectile = 2, BodyExplosif = 3 };
+
 // A box on the map: top-left corner, size, speed. A new object is all zeros.
 class TObject {
 public:
@@ -72,8 +95,9 @@ public:
     TObject(TObject&&) = default;
     TObject& operator=(const TObject&) = default;
     TObject& operator=(TObject&&) = default;
-    // Bodies are told apart by their class (wind, bounces, damage), so the family is polymorphic.
     virtual ~TObject() = default;
+    // Asked once per body and frame: far cheaper than a dynamic_cast, and right for a sliced copy too.
+    virtual TBodyKind kind() const { return TBodyKind::BodyPlain; }
 
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -81,14 +105,16 @@ public:
     TVector speed;
 };
 
-class TTumbok : public TObject {
+class TTumbok final : public TObject {
 public:
+    static constexpr TBodyKind bodyKind = TBodyKind::BodyTumbok;
     static constexpr std::int32_t tumbokWidth = 6;
     static constexpr std::int32_t tumbokHeight = 40;
     static constexpr int fullHealth = 100;
     static constexpr int walkFrames = 8;
 
     TTumbok();
+    TBodyKind kind() const override { return bodyKind; }
 
     void setPlace(int teamIndex, int numberInTeam);
     // Facing d already: one step of the walk animation; otherwise only turn round.
@@ -107,8 +133,9 @@ public:
 struct TFragments;
 using PFragments = TFragments*;
 
-class TProjectile : public TObject {
+class TProjectile final : public TObject {
 public:
+    static constexpr TBodyKind bodyKind = TBodyKind::BodyProjectile;
     static constexpr std::int32_t projectileSize = 5;
     // Ticks before a grenade goes off, and between two splits of a fragmentation bomb.
     static constexpr int fuseTicks = 50;
@@ -120,6 +147,7 @@ public:
     TProjectile(TProjectile&&) noexcept;
     TProjectile& operator=(TProjectile&&) noexcept;
     ~TProjectile() override;
+    TBodyKind kind() const override { return bodyKind; }
 
     // Flight direction in degrees from the speed; unchanged while the projectile stands still.
     double updateAngle();
@@ -143,12 +171,22 @@ struct TFragments {
     std::vector<TProjectile> projectiles;
 };
 
-class TExplosif : public TObject {
+class TExplosif final : public TObject {
 public:
+    static constexpr TBodyKind bodyKind = TBodyKind::BodyExplosif;
     static constexpr std::int32_t explosifSize = 28;
 
     TExplosif();
+    TBodyKind kind() const override { return bodyKind; }
 };
+
+// The body as a tumbok, projectile or box when it is one, null otherwise.
+template <typename Body> Body* bodyAs(TObject& body) {
+    return body.kind() == Body::bodyKind ? static_cast<Body*>(&body) : nullptr;
+}
+template <typename Body> const Body* bodyAs(const TObject& body) {
+    return body.kind() == Body::bodyKind ? static_cast<const Body*>(&body) : nullptr;
+}
 
 struct TTumbokLocation {
     int team = 0;

@@ -7,35 +7,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
+
+// How far from a whole pixel a coordinate may lie and still round to it without doubt.
+constexpr double offHalfWindow = 0.5 - 1e-6;
 
 // The border probes of a body all sit at whole offsets from its corner, so away from exact halves (where
 // rounding to even could split them) they are named by the rounded corner alone.
 bool probesFollowCorner(TVector position, TPixelPoint& corner) {
     const auto offHalf = [](double v, int& index) {
-        return toPixelIndex(v, index) && std::fabs(v - index) < 0.5 - 1e-6;
+        return toPixelIndex(v, index) && std::fabs(v - index) < offHalfWindow;
     };
     return offHalf(position.x, corner.x) && offHalf(position.y, corner.y);
 }
 
-bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
-    const double x = body.position.x;
-    const double y = body.position.y;
-    const int w = body.width;
-    const int h = body.height;
-    TPixelPoint corner;
-    const bool onGrid = probesFollowCorner(body.position, corner);
-    // The probe at whole offsets (i, j) from the corner; on the grid it needs no rounding of its own.
-    const auto probe = [&](int i, int j) {
-        const bool solid =
-            onGrid ? reader.solidAt(corner.x + i, corner.y + j) : reader.solidAt(vector(x + i, y + j));
-        if (solid && contact != nullptr) {
-            *contact = vector(x + i, y + j);
-        }
-        return solid;
-    };
-    // Bottom, top, then the sides over the top w + 1 rows only.
+// Whether probesFollowCorner would name this very corner, without rounding: within the window of a whole
+// pixel, rounding can only give that pixel.
+bool stillFollows(TVector position, TPixelPoint corner) {
+    return std::fabs(position.x - corner.x) < offHalfWindow &&
+           std::fabs(position.y - corner.y) < offHalfWindow;
+}
+
+// The border probes at whole offsets (i, j) from a corner, in their order: bottom, top, then the sides over
+// the top w + 1 rows only. Stops at the first that the probe finds solid and returns true.
+template <typename Probe> bool anyBorderProbe(int w, int h, Probe probe) {
     for (int i = 0; i <= w; ++i) {
         if (probe(i, h)) {
             return true;
@@ -57,6 +54,46 @@ bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* cont
         }
     }
     return false;
+}
+
+// The border probes reach w to the right and max(w, h) down from the corner.
+bool allProbesInside(const TTerrainReader& reader, TPixelPoint corner, int w, int h) {
+    return reader.bytesPerPixel() == 4 && w >= 0 && h >= 0 && reader.inside(corner.x, corner.y) &&
+           reader.inside(corner.x + w, corner.y + std::max(w, h));
+}
+
+bool overlapsOn(const TTerrainReader& reader, const TObject& body, TVector* contact) {
+    const double x = body.position.x;
+    const double y = body.position.y;
+    int hitI = 0;
+    int hitJ = 0;
+    const auto hit = [&](int i, int j, bool solid) {
+        hitI = i;
+        hitJ = j;
+        return solid;
+    };
+    TPixelPoint corner;
+    bool found = false;
+    // On the grid the probes need no rounding of their own, and with every probe inside a 32-bit picture
+    // no bounds check either.
+    if (probesFollowCorner(body.position, corner)) {
+        if (allProbesInside(reader, corner, body.width, body.height)) {
+            found = anyBorderProbe(body.width, body.height, [&](int i, int j) {
+                return hit(i, j, reader.isSolidPixel(*reader.pixel32(corner.x + i, corner.y + j)));
+            });
+        } else {
+            found = anyBorderProbe(body.width, body.height, [&](int i, int j) {
+                return hit(i, j, reader.solidAt(corner.x + i, corner.y + j));
+            });
+        }
+    } else {
+        found = anyBorderProbe(body.width, body.height,
+                               [&](int i, int j) { return hit(i, j, reader.solidAt(vector(x + i, y + j))); });
+    }
+    if (found && contact != nullptr) {
+        *contact = vector(x + hitI, y + hitJ);
+    }
+    return found;
 }
 
 // A zero, infinite or undefined speed has no direction to sweep or back out along.
@@ -126,6 +163,10 @@ bool TCollisions::sweepContact(TObject& body, TVector& contact) const {
             break;
         }
         // Sub-steps are 1/20 pixel apart: most probe exactly the pixels the one before found clear.
+        if (knownClear && stillFollows(body.position, clearCorner)) {
+            step = fineStep;
+            continue;
+        }
         TPixelPoint corner;
         const bool keyed = probesFollowCorner(body.position, corner);
         if (!(keyed && knownClear && corner == clearCorner)) {
@@ -170,8 +211,8 @@ TVector TCollisions::reflectOnTerrain(TVector speed, TVector contact) const {
 }
 
 bool TCollisions::landing(TObject& body, double length, TVector contact) {
-    const auto* projectile = dynamic_cast<const TProjectile*>(&body);
-    auto* tumbok = dynamic_cast<TTumbok*>(&body);
+    const auto* projectile = bodyAs<TProjectile>(std::as_const(body));
+    auto* tumbok = bodyAs<TTumbok>(body);
     if (length > bounceThreshold) {
         const bool grenade = projectile != nullptr && projectile->weapon == TWeapon::WeaponGrenade;
         const double restitution = grenade ? grenadeRestitution : defaultRestitution;
@@ -183,7 +224,7 @@ bool TCollisions::landing(TObject& body, double length, TVector contact) {
         body.speed = vector(0, 0);
     }
     const bool hardLanding =
-        (tumbok != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr) && length > hardLandingSpeed;
+        (tumbok != nullptr || body.kind() == TBodyKind::BodyExplosif) && length > hardLandingSpeed;
     if (hardLanding && tumbok != nullptr) {
         damage.hurt({tumbok->team, tumbok->number},
                     roundHalfEven((length - hardLandingSpeed) / fallDamageDivisor));
@@ -192,13 +233,13 @@ bool TCollisions::landing(TObject& body, double length, TVector contact) {
 }
 
 void TCollisions::leaveMap(TObject& body) {
-    if (auto* tumbok = dynamic_cast<TTumbok*>(&body)) {
+    if (auto* tumbok = bodyAs<TTumbok>(body)) {
         damage.kill({tumbok->team, tumbok->number});
         if (!tumbok->out) {
             tumbok->out = true;
             messages.add("The Tumbok is out !");
         }
-    } else if (dynamic_cast<const TProjectile*>(&body) != nullptr) {
+    } else if (body.kind() == TBodyKind::BodyProjectile) {
         messages.add("The projectile is out !");
     }
 }
@@ -224,6 +265,6 @@ bool TCollisions::collide(TObject& body, bool sweep, bool& outOfMap, bool bounce
         leaveMap(body);
     }
     const bool settlesOnLanding =
-        dynamic_cast<const TTumbok*>(&body) != nullptr || dynamic_cast<const TExplosif*>(&body) != nullptr;
+        body.kind() == TBodyKind::BodyTumbok || body.kind() == TBodyKind::BodyExplosif;
     return settlesOnLanding ? landed : landed || contact;
 }

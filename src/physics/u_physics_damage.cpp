@@ -5,6 +5,7 @@
 #include "resources/u_numbers.hpp"
 
 #include <algorithm>
+#include <cmath>
 
 TDamage::TDamage(TTeamsManager& teams, TStatistics& statistics) : statistics(statistics), teams(teams) {}
 
@@ -39,6 +40,10 @@ void TDamage::blast(TVector centre, int radius, int push, int strength) {
                 continue;
             }
             const TVector away = add(tumbok.position, scale(centre, -1.0));
+            // Most tumboks are far away: the square around the circle turns them down without a root.
+            if (!(std::fabs(away.x) < radius && std::fabs(away.y) < radius)) {
+                continue;
+            }
             const double d = norm(away);
             // Also false for a radius of 0 or less: no division by it below.
             if (!(d < radius)) {

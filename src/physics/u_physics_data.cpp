@@ -7,11 +7,36 @@
 #include <cmath>
 #include <cstring>
 
+// Where the channels of a byte-channel pixel sit, copied out of the format once per operation.
+class TByteChannels {
+public:
+    explicit TByteChannels(const SDL_PixelFormat& f)
+        : rMask_(f.Rmask), gMask_(f.Gmask), bMask_(f.Bmask), kept_(~(f.Rmask | f.Gmask | f.Bmask)),
+          // Alpha 128 or more is the top bit of the alpha field; without an alpha channel all is solid.
+          solidBit_(f.Amask == 0 ? 0u : (128u >> f.Aloss) << f.Ashift), allSolid_(f.Amask == 0),
+          rShift_(f.Rshift), gShift_(f.Gshift), bShift_(f.Bshift) {}
+
+    bool solid(Uint32 pixel) const { return allSolid_ || (pixel & solidBit_) != 0; }
+    // Whether any of eight pixels is solid, in one test.
+    bool anySolid(const Uint32* eight) const {
+        return solid(eight[0] | eight[1] | eight[2] | eight[3] | eight[4] | eight[5] | eight[6] | eight[7]);
+    }
+    // Alpha and any other bits are kept.
+    Uint32 darkened(Uint32 pixel, const std::array<Uint8, 256>& table) const {
+        return Uint32{table[(pixel & rMask_) >> rShift_]} << rShift_ |
+               Uint32{table[(pixel & gMask_) >> gShift_]} << gShift_ |
+               Uint32{table[(pixel & bMask_) >> bShift_]} << bShift_ | (pixel & kept_);
+    }
+
+private:
+    Uint32 rMask_, gMask_, bMask_, kept_, solidBit_;
+    bool allSolid_;
+    Uint8 rShift_, gShift_, bShift_;
+};
+
 namespace {
 
 constexpr int burntRingWidth = 50;
-// Beyond any picture SDL can hold; keeps the conversion to int defined.
-constexpr double pixelIndexLimit = 1 << 30;
 
 Uint8 darkened(Uint8 component, int percent) {
     const int c = component;
@@ -53,14 +78,6 @@ bool hasByteChannels(const SDL_PixelFormat& format) {
     return format.BytesPerPixel == 4 && format.Rloss == 0 && format.Gloss == 0 && format.Bloss == 0;
 }
 
-Uint32 darkenedByteChannels(Uint32 pixel, const SDL_PixelFormat& f, const std::array<Uint8, 256>& table) {
-    const auto channel = [&](Uint32 mask, Uint8 shift) {
-        return Uint32{table[(pixel & mask) >> shift]} << shift;
-    };
-    return channel(f.Rmask, f.Rshift) | channel(f.Gmask, f.Gshift) | channel(f.Bmask, f.Bshift) |
-           (pixel & ~(f.Rmask | f.Gmask | f.Bmask));
-}
-
 void darkenAt(const TTerrainReader& reader, int x, int y, int percent) {
     if (!reader.inside(x, y)) {
         return;
@@ -71,7 +88,7 @@ void darkenAt(const TTerrainReader& reader, int x, int y, int percent) {
     }
     const SDL_PixelFormat& format = *reader.format();
     if (hasByteChannels(format) && percent >= 0 && percent < tabulatedPercents) {
-        reader.writeAt(x, y, darkenedByteChannels(pixel, format, darkenTable(percent)));
+        reader.writeAt(x, y, TByteChannels(format).darkened(pixel, darkenTable(percent)));
         return;
     }
     Uint8 r, g, b, a;
@@ -83,14 +100,6 @@ void darkenAt(const TTerrainReader& reader, int x, int y, int percent) {
 
 } // namespace
 
-bool toPixelIndex(double coordinate, int& index) {
-    if (!(std::fabs(coordinate) < pixelIndexLimit)) {
-        return false; // also NaN
-    }
-    index = roundHalfEven(coordinate);
-    return true;
-}
-
 TTerrainReader::TTerrainReader(SDL_Surface* terrain) : lock_(terrain) {
     if (terrain == nullptr || terrain->pixels == nullptr || terrain->format == nullptr) {
         return; // reads as an empty picture of size 0 x 0
@@ -101,19 +110,14 @@ TTerrainReader::TTerrainReader(SDL_Surface* terrain) : lock_(terrain) {
     height_ = std::max(terrain->h, 0);
     pitch_ = terrain->pitch;
     bytesPerPixel_ = terrain->format->BytesPerPixel;
+    // ((pixel & Amask) >> Ashift) << Aloss >= 128, without the shifts; no alpha channel: all solid.
+    alphaMask_ = terrain->format->Amask;
+    solidFrom_ = alphaMask_ == 0 ? 0u : (128u >> terrain->format->Aloss) << terrain->format->Ashift;
 }
 
-Uint32 TTerrainReader::pixelAt(int x, int y) const {
-    if (!inside(x, y)) {
-        return 0;
-    }
+Uint32 TTerrainReader::narrowPixelAt(int x, int y) const {
     const Uint8* p = address(x, y);
     switch (bytesPerPixel_) {
-    case 4: {
-        Uint32 value;
-        std::memcpy(&value, p, sizeof value);
-        return value;
-    }
     case 3: // only a picture in an unusual format; read no byte past the pixel
         return SDL_BYTEORDER == SDL_BIG_ENDIAN ? (Uint32{p[0]} << 16 | Uint32{p[1]} << 8 | p[2])
                                                : (Uint32{p[2]} << 16 | Uint32{p[1]} << 8 | p[0]);
@@ -127,26 +131,6 @@ Uint32 TTerrainReader::pixelAt(int x, int y) const {
     default:
         return 0;
     }
-}
-
-bool TTerrainReader::solidAt(int x, int y) const {
-    if (!inside(x, y)) {
-        return false;
-    }
-    return isSolidPixel(pixelAt(x, y));
-}
-
-bool TTerrainReader::isSolidPixel(Uint32 pixel) const {
-    // A picture without an alpha channel is opaque everywhere.
-    const Uint32 alpha =
-        format_->Amask == 0 ? 255u : ((pixel & format_->Amask) >> format_->Ashift) << format_->Aloss;
-    return alpha >= 128u;
-}
-
-bool TTerrainReader::solidAt(TVector point) const {
-    int x = 0;
-    int y = 0;
-    return toPixelIndex(point.x, x) && toPixelIndex(point.y, y) && solidAt(x, y);
 }
 
 void TTerrainReader::writeAt(int x, int y, Uint32 value) const {
@@ -207,32 +191,37 @@ void darkenPixel(SDL_Surface* terrain, TVector point, int percent) {
 }
 
 void carveCircle(SDL_Surface* terrain, int radius, int cx, int cy) {
-    const TTerrainReader reader(terrain);
-    const bool direct = reader.format() != nullptr && hasByteChannels(*reader.format());
+    TCarveFootprint(radius).apply(terrain, cx, cy);
+}
+
+TCarveFootprint::TCarveFootprint(int radius) {
     const int outer = radius + burntRingWidth;
+    reach_ = std::max(outer, 0);
+    side_ = 2 * reach_ + 1;
+    codes_.assign(static_cast<std::size_t>(side_) * static_cast<std::size_t>(side_), untouched);
+    std::vector<TCode> transitions;
+    const auto cell = [&](int px, int py) -> TCode& {
+        return codes_[static_cast<std::size_t>(py * side_ + px)];
+    };
+    // The rings are drawn as the first carve drew them, from the outside in, onto the footprint instead
+    // of the picture.
     int ring = 1;
     for (int k = outer; k >= 1; --k, ++ring) {
-        const std::array<Uint8, 256>& table = darkenTable(std::min(ring, tabulatedPercents - 1));
-        // The common 32-bit picture is worked on in place, without a format lookup per pixel.
+        const int percent = std::min(ring, tabulatedPercents - 1);
         const auto burn = [&](int px, int py) {
-            if (!direct) {
-                darkenAt(reader, px, py, ring);
-            } else if (reader.inside(px, py)) {
-                Uint32* pixel = reader.pixel32(px, py);
-                if (reader.isSolidPixel(*pixel)) {
-                    *pixel = darkenedByteChannels(*pixel, *reader.format(), table);
-                }
-            }
+            TCode& code = cell(px, py);
+            code = darkenedFurther(code, percent, transitions);
         };
+        const auto clear = [&](int px, int py) { cell(px, py) = cleared; };
         int x = 0;
         int y = k;
         int d = k;
         // Every round moves x up or y down, so y - x shrinks and the loop ends.
         while (y >= x) {
             if (k > radius) {
-                forEightPoints(cx, cy, x, y, burn);
+                forEightPoints(reach_, reach_, x, y, burn);
             } else {
-                forEightPoints(cx, cy, x, y, [&](int px, int py) { reader.writeAt(px, py, 0); });
+                forEightPoints(reach_, reach_, x, y, clear);
             }
             if (2 * x <= d) {
                 d -= 2 * x + 1;
@@ -247,7 +236,161 @@ void carveCircle(SDL_Surface* terrain, int radius, int cx, int cy) {
             }
         }
     }
-    reader.writeAt(cx, cy, 0);
+    cell(reach_, reach_) = cleared;
+    splitIntoRuns();
+}
+
+// Each row becomes runs of cleared pixels and runs of darkened ones, with the untouched ends left out.
+void TCarveFootprint::splitIntoRuns() {
+    rowRuns_.assign(1, 0);
+    for (int row = 0; row < side_; ++row) {
+        const TCode* codes = &codes_[static_cast<std::size_t>(row * side_)];
+        int column = 0;
+        while (column < side_) {
+            if (codes[column] == untouched) {
+                ++column;
+                continue;
+            }
+            const bool clears = codes[column] == cleared;
+            int last = column;
+            for (int next = column + 1; next < side_ && (codes[next] == cleared) == clears; ++next) {
+                if (codes[next] != untouched) {
+                    last = next;
+                }
+            }
+            runs_.push_back({column, last + 1, clears});
+            column = last + 1;
+        }
+        rowRuns_.push_back(runs_.size());
+    }
+}
+
+// A cleared pixel stays cleared: it is no longer solid, so later rings leave it alone.
+TCarveFootprint::TCode TCarveFootprint::darkenedFurther(TCode code, int percent,
+                                                        std::vector<TCode>& transitions) {
+    if (code == cleared) {
+        return cleared;
+    }
+    const std::size_t slot =
+        static_cast<std::size_t>(code) * tabulatedPercents + static_cast<std::size_t>(percent);
+    if (slot < transitions.size() && transitions[slot] != untouched) {
+        return transitions[slot];
+    }
+    TDarkening next;
+    next.before = code;
+    next.percent = percent;
+    const std::array<Uint8, 256>& step = darkenTable(percent);
+    for (std::size_t c = 0; c < next.table.size(); ++c) {
+        const Uint8 earlier = code == untouched ? static_cast<Uint8>(c) : darkening(code).table[c];
+        next.table[c] = step[earlier];
+    }
+    darkenings_.push_back(next);
+    const auto added = static_cast<TCode>(darkenings_.size() - 1 + firstDarkening);
+    transitions.resize(
+        std::max(transitions.size(), (static_cast<std::size_t>(added) + 1) * tabulatedPercents), untouched);
+    transitions[slot] = added;
+    return added;
+}
+
+void TCarveFootprint::apply(SDL_Surface* terrain, int cx, int cy) const {
+    const TTerrainReader reader(terrain);
+    const int left = cx - reach_;
+    const int y0 = std::max(cy - reach_, 0);
+    const int y1 = std::min(cy + reach_ + 1, reader.height());
+    if (y0 >= y1 || left >= reader.width() || cx + reach_ < 0) {
+        return;
+    }
+    const bool byteChannels = hasByteChannels(*reader.format());
+    const TByteChannels channels(*reader.format());
+    for (int y = y0; y < y1; ++y) {
+        const auto row = static_cast<std::size_t>(y - cy + reach_);
+        for (std::size_t r = rowRuns_[row]; r < rowRuns_[row + 1]; ++r) {
+            const TRun& run = runs_[r];
+            const int from = std::max(left + run.from, 0);
+            const int to = std::min(left + run.to, reader.width());
+            if (from >= to) {
+                continue;
+            }
+            const TCode* codes =
+                &codes_[row * static_cast<std::size_t>(side_) + static_cast<std::size_t>(from - left)];
+            if (!byteChannels) {
+                for (int x = from; x < to; ++x) {
+                    applyAnyFormat(reader, x, y, codes[x - from]);
+                }
+            } else if (run.clears) {
+                std::fill_n(reader.pixel32(from, y), to - from, Uint32{0});
+            } else {
+                darkenRow(channels, reader.pixel32(from, y), codes, to - from);
+            }
+        }
+    }
+}
+
+// The common 32-bit picture is worked on in place, with the whole chain of darkenings in one table.
+void TCarveFootprint::darkenRow(const TByteChannels& layout, Uint32* pixels, const TCode* codes,
+                                int count) const {
+    const TByteChannels channels = layout; // a copy the pixel writes cannot alias
+    const auto darkenOne = [&](int i) {
+        const Uint32 pixel = pixels[i];
+        if (channels.solid(pixel) && codes[i] != untouched) {
+            pixels[i] = channels.darkened(pixel, darkening(codes[i]).table);
+        }
+    };
+    // Most of a ring lies over the sky or over holes the blasts before have made: groups of pixels with
+    // nothing solid are passed over with one test.
+    constexpr int group = 8;
+    int i = 0;
+    for (; i + group <= count; i += group) {
+        if (channels.anySolid(pixels + i)) {
+            for (int k = i; k < i + group; ++k) {
+                darkenOne(k);
+            }
+        }
+    }
+    for (; i < count; ++i) {
+        darkenOne(i);
+    }
+}
+
+void TCarveFootprint::applyAnyFormat(const TTerrainReader& reader, int x, int y, TCode code) const {
+    if (code == untouched) {
+        return;
+    }
+    if (code == cleared) {
+        reader.writeAt(x, y, 0);
+        return;
+    }
+    const TDarkening& last = darkening(code);
+    if (last.before != untouched) {
+        applyAnyFormat(reader, x, y, last.before);
+    }
+    darkenAt(reader, x, y, last.percent);
+}
+
+void TCarver::prepare(int fromRadius, int toRadius) {
+    for (int radius = std::max(fromRadius, 0); radius <= toRadius; ++radius) {
+        footprint(radius);
+    }
+}
+
+void TCarver::carve(SDL_Surface* terrain, int radius, int cx, int cy) {
+    if (radius < 0) {
+        carveCircle(terrain, radius, cx, cy);
+        return;
+    }
+    footprint(radius).apply(terrain, cx, cy);
+}
+
+const TCarveFootprint& TCarver::footprint(int radius) {
+    const auto index = static_cast<std::size_t>(radius);
+    if (index >= byRadius_.size()) {
+        byRadius_.resize(index + 1);
+    }
+    std::unique_ptr<TCarveFootprint>& kept = byRadius_[index];
+    if (!kept) {
+        kept = std::make_unique<TCarveFootprint>(radius);
+    }
+    return *kept;
 }
 
 bool surfaceDirection(TVector p, SDL_Surface* terrain, TDirection side, int n, TVector& direction) {

@@ -9,9 +9,24 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// The hole of a blast that comes of age, for a blast of the given reach.
+int carveRadius(int blastRadius) {
+    return (TExplosion::actingAge * blastRadius) / 6 / 2;
+}
+
+// The smallest blasts reach three quarters of half the base radius, the largest the base radius.
+constexpr int smallestBlastRadius = TExplosion::baseRadius / 2 * 3 / 4;
+
+} // namespace
+
 TExplosionsPhy::TExplosionsPhy(SDL_Surface* terrain, TDamage& damage,
                                const std::unique_ptr<TExplosifsManager>& explosifsRef, TNoise& noise)
-    : terrain(terrain), damage(damage), explosifsRef(explosifsRef), noise(noise) {}
+    : terrain(terrain), damage(damage), explosifsRef(explosifsRef), noise(noise) {
+    // Made now, so that a chain of blasts allocates nothing.
+    carver_.prepare(carveRadius(smallestBlastRadius), carveRadius(TExplosion::baseRadius));
+}
 
 void TExplosionsPhy::add(TVector position) {
     int x = 0;
@@ -45,7 +60,7 @@ void TExplosionsPhy::step() {
 }
 
 void TExplosionsPhy::act(const TExplosionNode& node) {
-    carveCircle(terrain, (node.age * node.radius) / 6 / 2, node.x, node.y);
+    carver_.carve(terrain, (node.age * node.radius) / 6 / 2, node.x, node.y);
     damage.blast(vector(node.x, node.y), node.radius, blastPush, blastDamage);
     if (!explosifsRef) {
         return;

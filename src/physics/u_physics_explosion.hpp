@@ -4,6 +4,7 @@
 
 #include "model/u_data_objects.hpp"
 #include "physics/u_data_explosion.hpp"
+#include "physics/u_physics_data.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <memory>
@@ -43,6 +44,8 @@ public:
 
 private:
     void act(const TExplosionNode& node);
+
+    TCarver carver_;
 };
 
 using TExplosifsList = std::vector<std::unique_ptr<TExplosif>>;

@@ -11,7 +11,7 @@ void TExternalForces::newWind() {
 }
 
 void TExternalForces::apply(TObject& body) const {
-    auto* projectile = dynamic_cast<TProjectile*>(&body);
+    auto* projectile = bodyAs<TProjectile>(body);
     if (projectile == nullptr) {
         step(body, gravity);
         return;

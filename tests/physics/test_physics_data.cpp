@@ -1,13 +1,14 @@
 #include "physics/u_physics_data.hpp"
 
+#include "resources/u_random.hpp"
 #include "support/terrain_builder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-
-#include <cmath>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -137,6 +138,152 @@ TEST(PhysicsData, CarveOfRadiusZeroClearsOnlyTheCentre) {
     EXPECT_TRUE(solid(terrain.get(), 61, 60));
     EXPECT_EQ(colourAt(terrain.get(), 61, 60).r, 50);   // 200 -> 100 -> 50 by the 50 % circle
     EXPECT_EQ(colourAt(terrain.get(), 110, 60).r, 196); // 200 -> 198 -> 196 by the 1 % circle
+}
+
+namespace {
+
+// The carve as first written, one pixel at a time through SDL's own colour calls: the oracle for the
+// fast carve.
+void referenceDarken(SDL_Surface* s, int x, int y, int percent) {
+    if (x < 0 || y < 0 || x >= s->w || y >= s->h) {
+        return;
+    }
+    Uint8* p = static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel;
+    Uint32 pixel = 0;
+    std::memcpy(&pixel, p, s->format->BytesPerPixel);
+    Uint8 c[4];
+    SDL_GetRGBA(pixel, s->format, &c[0], &c[1], &c[2], &c[3]);
+    if (s->format->Amask != 0 && c[3] < 128) {
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        c[i] = static_cast<Uint8>(
+            std::clamp(c[i] - static_cast<int>(std::nearbyint(c[i] * percent / 100.0)), 0, 255));
+    }
+    pixel = SDL_MapRGBA(s->format, c[0], c[1], c[2], c[3]);
+    std::memcpy(p, &pixel, s->format->BytesPerPixel);
+}
+
+void referenceClear(SDL_Surface* s, int x, int y) {
+    if (x >= 0 && y >= 0 && x < s->w && y < s->h) {
+        std::memset(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel, 0,
+                    s->format->BytesPerPixel);
+    }
+}
+
+void referenceCarve(SDL_Surface* s, int radius, int cx, int cy) {
+    const int outer = radius + 50;
+    int ring = 1;
+    for (int k = outer; k >= 1; --k, ++ring) {
+        const auto touch = [&](int px, int py) {
+            if (k > radius) {
+                referenceDarken(s, px, py, ring);
+            } else {
+                referenceClear(s, px, py);
+            }
+        };
+        int x = 0;
+        int y = k;
+        int d = k;
+        while (y >= x) {
+            for (const auto& [px, py] : {std::pair{cx + x, cy + y},
+                                         {cx - x, cy + y},
+                                         {cx + x, cy - y},
+                                         {cx - x, cy - y},
+                                         {cx + y, cy + x},
+                                         {cx - y, cy + x},
+                                         {cx + y, cy - x},
+                                         {cx - y, cy - x}}) {
+                touch(px, py);
+            }
+            if (2 * x <= d) {
+                d -= 2 * x + 1;
+                ++x;
+            } else if (2 * (outer - y) > d) {
+                d += 2 * y - 1;
+                --y;
+            } else {
+                d += 2 * (y - x - 1);
+                --y;
+                ++x;
+            }
+        }
+    }
+    referenceClear(s, cx, cy);
+}
+
+// Every pixel of random colour and alpha, drawn from the game's seeded generator.
+void fillAtRandom(SDL_Surface* s) {
+    SurfaceLock lock(s);
+    for (int y = 0; y < s->h; ++y) {
+        for (int x = 0; x < s->w; ++x) {
+            const Uint32 pixel =
+                SDL_MapRGBA(s->format, static_cast<Uint8>(Random(256)), static_cast<Uint8>(Random(256)),
+                            static_cast<Uint8>(Random(256)), static_cast<Uint8>(Random(256)));
+            std::memcpy(static_cast<Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel, &pixel,
+                        s->format->BytesPerPixel);
+        }
+    }
+}
+
+SurfacePtr rawCopy(SDL_Surface* s) {
+    SurfacePtr copy(SDL_ConvertSurface(s, s->format, SDL_SWSURFACE));
+    SurfaceLock from(s);
+    SurfaceLock to(copy.get());
+    for (int y = 0; y < s->h; ++y) {
+        std::memcpy(static_cast<Uint8*>(copy->pixels) + y * copy->pitch,
+                    static_cast<const Uint8*>(s->pixels) + y * s->pitch,
+                    static_cast<std::size_t>(s->w) * s->format->BytesPerPixel);
+    }
+    return copy;
+}
+
+bool samePixels(SDL_Surface* a, SDL_Surface* b) {
+    for (int y = 0; y < a->h; ++y) {
+        if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
+                        static_cast<const Uint8*>(b->pixels) + y * b->pitch,
+                        static_cast<std::size_t>(a->w) * a->format->BytesPerPixel) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(PhysicsData, CarveMatchesThePixelByPixelCarveForEveryRadiusAndPlace) {
+    seedRandom(11);
+    const int w = 230;
+    const int h = 190;
+    // The display's own alpha format, as every loaded terrain is, and a 16-bit one with 4-bit channels.
+    SurfacePtr formats[] = {
+        createSurface(w, h, true),
+        SurfacePtr(SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 16, 0x0f00, 0x00f0, 0x000f, 0xf000))};
+    for (SurfacePtr& picture : formats) {
+        ASSERT_TRUE(picture);
+        fillAtRandom(picture.get());
+        const bool wide = picture->format->BytesPerPixel == 4;
+        const std::pair<int, int> centres[] = {{w / 2, h / 2}, {0, 0},     {w - 1, h - 1}, {w / 2, 0},
+                                               {0, h / 2},     {w - 1, 7}, {-30, h + 20},  {w + 200, h / 2}};
+        for (int radius = 0; radius <= 70; radius += wide ? 1 : 7) {
+            for (const auto& [cx, cy] : centres) {
+                SurfacePtr expected = rawCopy(picture.get());
+                SurfacePtr carved = rawCopy(picture.get());
+                referenceCarve(expected.get(), radius, cx, cy);
+                carveCircle(carved.get(), radius, cx, cy);
+                ASSERT_TRUE(samePixels(expected.get(), carved.get()))
+                    << picture->format->BitsPerPixel << " bits, radius " << radius << " at " << cx << ", "
+                    << cy;
+            }
+        }
+    }
+    // The oracle itself: the centre is cleared and the burnt ring reaches 50 pixels past the hole.
+    SurfacePtr flat = makeTerrain(200, 200);
+    fillTerrain(flat.get(), 0, 0, 200, 200);
+    referenceCarve(flat.get(), 20, 100, 100);
+    EXPECT_EQ(colourAt(flat.get(), 100, 100).a, 0);
+    EXPECT_EQ(colourAt(flat.get(), 170, 100).b, 98);
+    EXPECT_EQ(colourAt(flat.get(), 171, 100).b, 100);
 }
 
 TEST(PhysicsData, SurfaceDirectionFollowsTheGround) {
