@@ -70,14 +70,18 @@ std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
     auto row = std::make_unique<TWidgetPacker>(panelWidth, rowHeight, 4, 1);
     TPreferences& preferences = context.preferences;
     // Each field clamps its preference at once: the numbers of a first run (all 0) become a valid match.
+    constexpr const TSetting& teams = settingOf(&TPreferences::nbTeams);
+    constexpr const TSetting& tumboks = settingOf(&TPreferences::nbTumboks);
+    constexpr const TSetting& ai = settingOf(&TPreferences::nbAi);
+    constexpr const TSetting& boxes = settingOf(&TPreferences::nbExplosifs);
     teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin,
-                                                            teamsMax, &preferences.nbTeams, font));
+                                                            teams.high, &preferences.nbTeams, font));
     tumboksField = &row->add(std::make_unique<TWidgetNumeric>(
-        fieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
-    aiField = &row->add(
-        std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", 0, aiMax, &preferences.nbAi, font));
+        fieldWidth, fieldHeight, "Tumboks :", tumboks.low, tumboks.high, &preferences.nbTumboks, font));
+    aiField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", ai.low, ai.high,
+                                                         &preferences.nbAi, font));
     boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(
-        wideFieldWidth, fieldHeight, "BoomBoxes :", 0, boomboxesMax, &preferences.nbExplosifs, font));
+        wideFieldWidth, fieldHeight, "BoomBoxes :", boxes.low, boxes.high, &preferences.nbExplosifs, font));
     // Shown valid from the first frame, not only after the first event.
     keepAiBelowTeams();
     return row;
