@@ -1,5 +1,7 @@
 #include "app/u_preferences.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -7,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <system_error>
 
 #include <fcntl.h>
@@ -107,8 +108,8 @@ void TPreferences::load() {
     }
     if (!file.is_open()) {
         mayOverwrite_ = false;
-        std::cout << "Cannot read " << filePath_
-                  << ": the default settings are used and the file is left as it is." << std::endl;
+        diagnosticLine("Cannot read ", filePath_,
+                       ": the default settings are used and the file is left as it is.");
         return;
     }
     std::string line;
@@ -148,13 +149,13 @@ void TPreferences::store(const TSetting& setting, const std::string& value) {
 
 bool TPreferences::save() const {
     if (!mayOverwrite_) {
-        std::cout << "Settings not saved: " << filePath_
-                  << " could not be read at start and is kept as it was." << std::endl;
+        diagnosticLine("Settings not saved: ", filePath_,
+                       " could not be read at start and is kept as it was.");
         return false;
     }
     std::string error;
     if (!replaceFile(filePath_, configText(*this), error)) {
-        std::cout << "Cannot write " << filePath_ << ": " << error << std::endl;
+        diagnosticLine("Cannot write ", filePath_, ": ", error);
         return false;
     }
     return true;

@@ -1,11 +1,12 @@
 #include "app/u_stack.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <cstdint>
-#include <iostream>
 
 TStack::~TStack() {
     if (!items_.empty()) {
-        std::cout << "Stack wasn't empty !" << std::endl;
+        diagnosticLine("Stack wasn't empty !");
         print();
     }
 }
@@ -16,7 +17,7 @@ void TStack::push(void* item) {
 
 bool TStack::pop() {
     if (items_.empty()) {
-        std::cout << "Stack was empty while pop !" << std::endl;
+        diagnosticLine("Stack was empty while pop !");
         return false;
     }
     items_.pop_back();
@@ -28,9 +29,9 @@ void* TStack::top() const {
 }
 
 void TStack::print() const {
-    std::cout << "TStack.print --->" << '\n';
+    diagnosticLine("TStack.print --->");
     for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
-        std::cout << reinterpret_cast<std::uintptr_t>(*item) << '\n';
+        diagnosticLine(reinterpret_cast<std::uintptr_t>(*item));
     }
-    std::cout << ">---" << std::endl;
+    diagnosticLine(">---");
 }

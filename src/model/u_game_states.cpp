@@ -1,6 +1,6 @@
 #include "model/u_game_states.hpp"
 
-#include <iostream>
+#include "resources/u_diagnostics.hpp"
 
 TGameStateStack::TGameStateStack(const TClock& clock) : clock_(clock) {}
 
@@ -65,11 +65,11 @@ void TGameStateStack::clear() {
 }
 
 void TGameStateStack::print() const {
-    std::cout << "TStack.print --->" << '\n';
+    diagnosticLine("TStack.print --->");
     for (auto record = records_.rbegin(); record != records_.rend(); ++record) {
-        std::cout << stateName((*record)->stateType) << '\n';
+        diagnosticLine(stateName((*record)->stateType));
     }
-    std::cout << "<---" << std::endl;
+    diagnosticLine("<---");
 }
 
 std::string TGameStateStack::stateName(TGameStateType type) {

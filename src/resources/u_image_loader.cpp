@@ -1,10 +1,9 @@
 #include "resources/u_image_loader.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_image.h>
-
-#include <iostream>
 
 namespace {
 
@@ -19,7 +18,7 @@ SDL_Surface* convert(SDL_Surface* decoded, TImageConversion conversion) {
 }
 
 SurfacePtr failed(const std::string& path) {
-    std::cout << "Loading " << path << " failed." << std::endl;
+    diagnosticLine("Loading ", path, " failed.");
     return createSurface(0, 0, false);
 }
 

@@ -1,9 +1,8 @@
 #include "sound/u_sound.hpp"
 
 #include "app/u_preferences.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
-
-#include <iostream>
 
 namespace {
 
@@ -50,7 +49,7 @@ int soundChannel(TTypeSound sound) {
 TNoise::TNoise(const TPreferences& preferences) : preferences(preferences) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(frequency, static_cast<Uint16>(format), channels, chunkSize) != 0) {
-        std::cout << "No sound: " << Mix_GetError() << std::endl;
+        diagnosticLine("No sound: ", Mix_GetError());
         return;
     }
     audioOpen_ = true;

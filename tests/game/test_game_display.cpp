@@ -6,6 +6,7 @@
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
 #include "render/u_tumbok_display.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
@@ -176,9 +177,9 @@ TEST_F(GameScreenTest, KeysThatActOnceIgnoreKeyRepeats) {
     ASSERT_TRUE(frame({keyUp(SDLK_TAB), keyDown(SDLK_TAB)}));
     EXPECT_EQ(screen->physics->teams->current.tumbok, 2);
 
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     ASSERT_TRUE(frame({keyDown(SDLK_p), keyDown(SDLK_p)}));
-    const std::string listing = testing::internal::GetCapturedStdout();
+    const std::string listing = captured.text();
     EXPECT_EQ(listing, "TStack.print --->\nStateNormal\n<---\n");
 }
 

@@ -1,5 +1,7 @@
 #include "physics/u_physics_headless.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,9 +9,8 @@
 namespace {
 
 THeadlessResult playQuietly(const THeadlessSettings& settings) {
-    testing::internal::CaptureStdout(); // flag pictures may be missing from the test data
+    const TDiagnosticCapture quiet; // flag pictures may be missing from the test data
     const THeadlessResult result = runHeadlessMatch(settings);
-    testing::internal::GetCapturedStdout();
     return result;
 }
 

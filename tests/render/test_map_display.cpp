@@ -1,6 +1,7 @@
 #include "physics/u_physics_projectile_manager.hpp"
 #include "render/map_scene.hpp"
 #include "render/u_explosion_display.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "support/sdl_events.hpp"
 
 #include "resources/u_numbers.hpp"
@@ -230,9 +231,8 @@ TEST(MapDisplay, NothingIsDrawnOnceTheMatchIsOver) {
 // divides by zero and the camera stays at the origin.
 TEST(MapDisplay, MissingOrSmallPicturesStillDrawAFrame) {
     for (const auto& [width, height] : {std::pair{640, 480}, std::pair{0, 0}}) {
-        testing::internal::CaptureStdout();
+        const TDiagnosticCapture quiet;
         TMapScene scene(2, 2, width, height, false);
-        testing::internal::GetCapturedStdout();
         scene.context.preferences.scrolling = true;
         scene.mouse = {799, 599, 0, 0};
         scene.map->handleEvent(keyDown(SDLK_c));

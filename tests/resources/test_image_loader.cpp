@@ -1,3 +1,4 @@
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
 #include "support/temp_dir.hpp"
@@ -23,15 +24,15 @@ TEST(ImageLoader, MissingOrBrokenPicturesAreReportedAndStandInAsEmpty) {
     dir.write("data/other-images/cut.png", truncated);
     const TWorkingDirectory inside(dir.path());
 
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     const SurfacePtr missing = loadGameImage("abc.png");
     const SurfacePtr garbage = loadGameImage("text.png");
     const SurfacePtr cut = loadOtherImage("cut.png", TImageConversion::ConversionOpaque);
     const SurfacePtr empty = loadImage("", TImageConversion::ConversionAlpha);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loading data/game-images/abc.png failed.\n"
-                                                      "Loading data/game-images/text.png failed.\n"
-                                                      "Loading data/other-images/cut.png failed.\n"
-                                                      "Loading  failed.\n");
+    EXPECT_EQ(captured.text(), "Loading data/game-images/abc.png failed.\n"
+                               "Loading data/game-images/text.png failed.\n"
+                               "Loading data/other-images/cut.png failed.\n"
+                               "Loading  failed.\n");
     for (const SurfacePtr* surface : {&missing, &garbage, &cut, &empty}) {
         ASSERT_NE(surface->get(), nullptr);
         EXPECT_EQ((*surface)->w, 0);
@@ -60,8 +61,8 @@ TEST(ImageLoader, ConversionFollowsTheFlagsWithOpaqueWinning) {
 TEST(ImageLoader, MissingSoundsAndMusicAreSilentNulls) {
     TTempDir dir;
     const TWorkingDirectory inside(dir.path());
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     EXPECT_EQ(loadSound("jump.wav"), nullptr);
     EXPECT_EQ(loadMusic("music-game.mod"), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(captured.text(), "");
 }

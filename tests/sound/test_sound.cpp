@@ -1,4 +1,5 @@
 #include "app/u_preferences.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
 #include "support/temp_dir.hpp"
 
@@ -103,7 +104,7 @@ TEST_F(SoundFixture, SwitchedOffEffectsStaySilentUntilSwitchedOn) {
 TEST_F(SoundFixture, MissingFilesGiveSilenceWithoutAWord) {
     writeEffects(false);
     const TWorkingDirectory inside(dir.path());
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     {
         TNoise noise(preferences);
         Mix_HaltChannel(-1);
@@ -114,7 +115,7 @@ TEST_F(SoundFixture, MissingFilesGiveSilenceWithoutAWord) {
         noise.stopMusic();
         noise.stopMusic();
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(captured.text(), "");
 }
 
 TEST_F(SoundFixture, MusicSwitchedOffLeavesTheSlotAlone) {

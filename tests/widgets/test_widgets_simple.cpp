@@ -1,3 +1,4 @@
+#include "resources/u_diagnostics.hpp"
 #include "widget_test_support.hpp"
 #include "widgets/u_widgets_binary.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -95,9 +96,9 @@ TEST_F(ToggleTest, FlipsOnReturnAndOnAnyClickInsideOnly) {
 TEST_F(ToggleTest, MissingPicturesAndAnOverlongCaptionStillDrawAndFlip) {
     removePicture("other-images", "widgets-cross.png");
     bool fullscreen = false;
-    ::testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     TWidgetBinary toggle(150, 160, "absent.png", "A caption far wider than the toggle", &fullscreen, font());
-    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::string log = captured.text();
     EXPECT_NE(log.find("Loading data/other-images/absent.png failed."), std::string::npos);
     EXPECT_NE(log.find("Loading data/other-images/widgets-cross.png failed."), std::string::npos);
     // A 0 x 0 cross puts the caption at y = 10, centred and cut evenly on both sides.
