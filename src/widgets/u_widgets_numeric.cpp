@@ -1,6 +1,7 @@
 #include "widgets/u_widgets_numeric.hpp"
 
 #include "resources/u_font.hpp"
+#include "resources/u_key_modifiers.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <algorithm>
@@ -11,8 +12,7 @@ constexpr int buttonHeight = 24;
 
 int stepOf(const SDL_Event& event) {
     const bool rightClick = event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_RIGHT;
-    const bool control = (SDL_GetModState() & (KMOD_LCTRL | KMOD_RCTRL)) != 0;
-    return rightClick || control ? 10 : 1;
+    return rightClick || controlHeld() ? 10 : 1;
 }
 
 } // namespace

@@ -193,12 +193,13 @@ TEST_F(GameScreenTest, ArrowsWalkAndAimButNotWithControlHeld) {
     ASSERT_TRUE(frame({keyDown(SDLK_DOWN)}));
     EXPECT_DOUBLE_EQ(screen->mapDisplay->tumbokDisplay->aimAngle, aim + 6);
 
-    SDL_SetModState(KMOD_LCTRL);
     const double x = tumbok.position.x;
     const TDirection facing = tumbok.direction;
     const SDL_Rect view = screen->mapDisplay->moves->view;
-    ASSERT_TRUE(frame({keyDown(SDLK_LEFT), keyDown(SDLK_RIGHT), keyDown(SDLK_UP), keyDown(SDLK_SPACE)}));
-    SDL_SetModState(KMOD_NONE);
+    {
+        const ScopedControlKey control;
+        ASSERT_TRUE(frame({keyDown(SDLK_LEFT), keyDown(SDLK_RIGHT), keyDown(SDLK_UP), keyDown(SDLK_SPACE)}));
+    }
     EXPECT_EQ(tumbok.position.x, x);
     EXPECT_EQ(tumbok.direction, facing);
     EXPECT_DOUBLE_EQ(screen->mapDisplay->tumbokDisplay->aimAngle, aim + 6);

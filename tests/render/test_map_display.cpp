@@ -24,10 +24,6 @@ SDL_Rect centredView(TVector point) {
     return {static_cast<Sint16>(x), static_cast<Sint16>(y), 800, 600};
 }
 
-void holdControl(bool held) {
-    SDL_SetModState(held ? KMOD_LCTRL : KMOD_NONE);
-}
-
 } // namespace
 
 TEST(MapDisplay, FrameShowsTheBackgroundWithParallaxBehindTheTerrain) {
@@ -84,11 +80,12 @@ TEST(MapDisplay, ControlArrowsMoveTheCameraOnPressAndReleaseAndFreeIt) {
     TMapScene scene;
     scene.standAt(scene.current(), 400);
     scene.moves().setView(false, 200, 300);
-    holdControl(true);
-    scene.map->handleEvent(keyDown(SDLK_RIGHT));
-    scene.map->handleEvent(keyUp(SDLK_RIGHT));
-    scene.map->handleEvent(keyDown(SDLK_DOWN));
-    holdControl(false);
+    {
+        const ScopedControlKey control;
+        scene.map->handleEvent(keyDown(SDLK_RIGHT));
+        scene.map->handleEvent(keyUp(SDLK_RIGHT));
+        scene.map->handleEvent(keyDown(SDLK_DOWN));
+    }
     EXPECT_EQ(scene.moves().view.x, 400);
     EXPECT_EQ(scene.moves().view.y, 400);
     EXPECT_TRUE(scene.map->freeView);

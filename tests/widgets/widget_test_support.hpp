@@ -37,20 +37,6 @@ inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
     return {red, green, blue};
 }
 
-// Holds a Control key down for the modifier state that the number field reads.
-class ScopedControlKey {
-public:
-    ScopedControlKey() : saved_(SDL_GetModState()) {
-        SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL));
-    }
-    ~ScopedControlKey() { SDL_SetModState(saved_); }
-    ScopedControlKey(const ScopedControlKey&) = delete;
-    ScopedControlKey& operator=(const ScopedControlKey&) = delete;
-
-private:
-    SDLMod saved_;
-};
-
 // Glyph cells of the small font: 12 pixels high, so 9 wide; every glyph is a solid white block.
 constexpr int glyphHeight = 12;
 constexpr int glyphWidth = 9;
