@@ -12,7 +12,7 @@ TStack::~TStack() {
 }
 
 void TStack::push(void* item) {
-    items_.push_back(item);
+    items_.emplace_back(item, [](void*) {});
 }
 
 bool TStack::pop() {
@@ -20,18 +20,20 @@ bool TStack::pop() {
         diagnosticLine("Stack was empty while pop !");
         return false;
     }
+    // Off the stack before an owned item is freed: its destructor never finds itself on top.
+    const TItem item = std::move(items_.back());
     items_.pop_back();
     return true;
 }
 
 void* TStack::top() const {
-    return items_.empty() ? nullptr : items_.back();
+    return items_.empty() ? nullptr : items_.back().get();
 }
 
 void TStack::print() const {
     diagnosticLine("TStack.print --->");
-    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
-        diagnosticLine(reinterpret_cast<std::uintptr_t>(*item));
+    for (std::size_t depth = 0; depth < size(); ++depth) {
+        diagnosticLine(reinterpret_cast<std::uintptr_t>(itemFromTop(depth)));
     }
     diagnosticLine(">---");
 }
