@@ -1,18 +1,13 @@
 #include "app/u_preferences.hpp"
 
+#include "resources/u_atomic_file.hpp"
 #include "resources/u_diagnostics.hpp"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -38,48 +33,6 @@ std::string configText(const TPreferences& p) {
         text.append(setting.key).append(":").append(value).append("\n");
     }
     return text;
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Writes the whole text to a temporary file beside the target and renames it over the target,
-// so the target is either the old file or the new one, never a truncated mix.
-bool replaceFile(const std::string& target, const std::string& text, std::string& error) {
-    const std::string temporary = target + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
-    if (!ok) {
-        error = std::strerror(errno);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = std::strerror(errno);
-    }
-    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = std::strerror(errno);
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
-    }
-    return ok;
 }
 
 } // namespace
