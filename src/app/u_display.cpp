@@ -1,13 +1,14 @@
 #include "app/u_display.hpp"
 
 #include "app/u_preferences.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 
 TDisplay::TDisplay(TPreferences& preferences)
     : fullscreenApplied(!preferences.fullscreen), preferences(preferences) {
     if (applyVideoMode()) {
-        loadingImage = loadOtherImage("loading.png", TImageConversion::ConversionOpaque);
+        loadingImage = loadOtherImage(dataFile::loading, TImageConversion::ConversionOpaque);
     }
 }
 
@@ -37,7 +38,7 @@ bool TDisplay::applyVideoMode() {
         screen = nullptr;
         return false;
     }
-    icon = loadOtherImage("icon.png", TImageConversion::ConversionAlpha);
+    icon = loadOtherImage(dataFile::icon, TImageConversion::ConversionAlpha);
     SDL_WM_SetCaption(title, title);
     SDL_WM_SetIcon(icon.get(), nullptr);
     return true;

@@ -4,6 +4,7 @@
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
 #include "menus/u_data_maps.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -88,8 +89,10 @@ std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
 }
 
 void TPanelGame::placeButtons() {
-    quitButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "cancel.png", "Quit", font);
-    playButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "ok.png", "Play !", font);
+    quitButton =
+        std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, dataFile::buttonCancel, "Quit", font);
+    playButton =
+        std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, dataFile::buttonOk, "Play !", font);
     quitButton->setPosition((buttonHalfWidth - quitButton->rect.w) / 2 + panelX, buttonsY);
     playButton->setPosition((buttonHalfWidth - playButton->rect.w) / 2 + buttonHalfWidth + panelX, buttonsY);
 }

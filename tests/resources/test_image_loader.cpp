@@ -1,3 +1,4 @@
+#include "resources/u_data_files.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
@@ -62,7 +63,7 @@ TEST(ImageLoader, MissingSoundsAndMusicAreSilentNulls) {
     TTempDir dir;
     const TWorkingDirectory inside(dir.path());
     const TDiagnosticCapture captured;
-    EXPECT_EQ(loadSound("jump.wav"), nullptr);
-    EXPECT_EQ(loadMusic("music-game.mod"), nullptr);
+    EXPECT_EQ(loadSound(dataFile::jumpSound), nullptr);
+    EXPECT_EQ(loadMusic(dataFile::gameMusic), nullptr);
     EXPECT_EQ(captured.text(), "");
 }
