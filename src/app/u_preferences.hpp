@@ -72,8 +72,8 @@ inline constexpr std::array<TSetting, 10> settingsTable{{
 // The row of a number field, found while compiling: a field without a row does not build.
 consteval const TSetting& settingOf(std::int32_t TPreferences::*field) {
     for (const TSetting& setting : settingsTable) {
-        if (const auto* number = std::get_if<std::int32_t TPreferences::*>(&setting.field);
-            number != nullptr && *number == field) {
+        using TNumber = std::int32_t TPreferences::*;
+        if (std::holds_alternative<TNumber>(setting.field) && std::get<TNumber>(setting.field) == field) {
             return setting;
         }
     }
