@@ -2,6 +2,7 @@
 // Usage: headless_match <seed> <teams> <tumboks per team> <frame bound> [boxes] [terrain picture | generated]
 //        [computer teams]
 // Exits 0 when the match ended within the bound, 1 when it did not, 2 on a bad command line.
+#include "app/u_preferences.hpp"
 #include "physics/u_physics_headless.hpp"
 
 #include <SDL.h>
@@ -49,17 +50,24 @@ std::string pickMap(std::uint32_t seed) {
     return maps.empty() ? std::string() : maps[seed % maps.size()];
 }
 
+constexpr const TSetting& teamsSetting = settingOf(&TPreferences::nbTeams);
+constexpr const TSetting& tumboksSetting = settingOf(&TPreferences::nbTumboks);
+constexpr const TSetting& boxesSetting = settingOf(&TPreferences::nbExplosifs);
+
 } // namespace
 
 int main(int argc, char** argv) {
     long long seed = 0, teams = 0, tumboks = 0, frames = 0, boxes = 10, computers = 0;
     if (argc < 5 || argc > 8 || !parseInt(argv[1], 0, 0xFFFFFFFFLL, seed) ||
-        !parseInt(argv[2], 2, 4, teams) || !parseInt(argv[3], 1, 300, tumboks) ||
-        !parseInt(argv[4], 1, 100000000, frames) || (argc > 5 && !parseInt(argv[5], 0, 100, boxes)) ||
+        !parseInt(argv[2], 2, teamsSetting.high, teams) ||
+        !parseInt(argv[3], tumboksSetting.low, tumboksSetting.high, tumboks) ||
+        !parseInt(argv[4], 1, 100000000, frames) ||
+        (argc > 5 && !parseInt(argv[5], boxesSetting.low, boxesSetting.high, boxes)) ||
         (argc > 7 && !parseInt(argv[7], 0, teams - 1, computers))) {
-        std::cerr << "usage: headless_match <seed> <teams 2-4> <tumboks 1-300> <frame bound> [boxes 0-100] "
-                     "[terrain picture | generated] [computer teams 0-(teams-1)]"
-                  << std::endl;
+        std::cerr << "usage: headless_match <seed> <teams 2-" << teamsSetting.high << "> <tumboks "
+                  << tumboksSetting.low << "-" << tumboksSetting.high << "> <frame bound> [boxes "
+                  << boxesSetting.low << "-" << boxesSetting.high
+                  << "] [terrain picture | generated] [computer teams 0-(teams-1)]" << std::endl;
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "dummy", 1);

@@ -1,14 +1,14 @@
 #include "app/u_display.hpp"
 
 #include "app/u_preferences.hpp"
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
-
-#include <iostream>
 
 TDisplay::TDisplay(TPreferences& preferences)
     : fullscreenApplied(!preferences.fullscreen), preferences(preferences) {
     if (applyVideoMode()) {
-        loadingImage = loadOtherImage("loading.png", TImageConversion::ConversionOpaque);
+        loadingImage = loadOtherImage(dataFile::loading, TImageConversion::ConversionOpaque);
     }
 }
 
@@ -29,16 +29,16 @@ bool TDisplay::applyVideoMode() {
     }
     bool ok = setMode(preferences.fullscreen);
     if (!ok && preferences.fullscreen) {
-        std::cout << "Full screen is not available (" << SDL_GetError() << "); using a window." << std::endl;
+        diagnosticLine("Full screen is not available (", SDL_GetError(), "); using a window.");
         preferences.fullscreen = false;
         ok = setMode(false);
     }
     if (!ok) {
-        std::cout << "Cannot open the window: " << SDL_GetError() << std::endl;
+        diagnosticLine("Cannot open the window: ", SDL_GetError());
         screen = nullptr;
         return false;
     }
-    icon = loadOtherImage("icon.png", TImageConversion::ConversionAlpha);
+    icon = loadOtherImage(dataFile::icon, TImageConversion::ConversionAlpha);
     SDL_WM_SetCaption(title, title);
     SDL_WM_SetIcon(icon.get(), nullptr);
     return true;

@@ -1,71 +1,38 @@
 #include "app/u_preferences.hpp"
 
+#include "resources/u_atomic_file.hpp"
+#include "resources/u_diagnostics.hpp"
+
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 const char* const configFileName = "config.txt";
 
+std::string valueText(bool flag) {
+    return boolText(flag);
+}
+
+std::string valueText(std::int32_t number) {
+    return std::to_string(number);
+}
+
+const std::string& valueText(const std::string& name) {
+    return name;
+}
+
 std::string configText(const TPreferences& p) {
-    return "active_music:" + boolText(p.activeMusic) + "\n" + "active_sounds:" + boolText(p.activeSounds) +
-           "\n" + "fullscreen:" + boolText(p.fullscreen) + "\n" + "scrolling:" + boolText(p.scrolling) +
-           "\n" + "nb_teams:" + std::to_string(p.nbTeams) + "\n" +
-           "nb_tumboks:" + std::to_string(p.nbTumboks) + "\n" + "nb_ai:" + std::to_string(p.nbAi) + "\n" +
-           "nb_explosifs:" + std::to_string(p.nbExplosifs) + "\n" + "game_map:" + p.gameMap + "\n" +
-           "game_background:" + p.gameBackground + "\n";
-}
-
-bool writeAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
+    std::string text;
+    for (const TSetting& setting : settingsTable) {
+        const std::string value =
+            std::visit([&p](auto field) -> std::string { return valueText(p.*field); }, setting.field);
+        text.append(setting.key).append(":").append(value).append("\n");
     }
-    return true;
-}
-
-// Writes the whole text to a temporary file beside the target and renames it over the target,
-// so the target is either the old file or the new one, never a truncated mix.
-bool replaceFile(const std::string& target, const std::string& text, std::string& error) {
-    const std::string temporary = target + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
-    if (!ok) {
-        error = std::strerror(errno);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = std::strerror(errno);
-    }
-    if (ok && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = std::strerror(errno);
-    }
-    if (!ok) {
-        std::remove(temporary.c_str());
-    }
-    return ok;
+    return text;
 }
 
 } // namespace
@@ -77,11 +44,11 @@ TPreferences::TPreferences(std::string filePath) : filePath_(std::move(filePath)
 }
 
 void TPreferences::load() {
-    activeMusic = true;
-    activeSounds = true;
-    fullscreen = false;
-    gameMap = "fore_basic.png";
-    gameBackground = "back_day.png";
+    for (const TSetting& setting : settingsTable) {
+        if (setting.initial != nullptr) {
+            store(setting, setting.initial);
+        }
+    }
 
     std::error_code status;
     if (!std::filesystem::exists(filePath_, status)) {
@@ -94,8 +61,8 @@ void TPreferences::load() {
     }
     if (!file.is_open()) {
         mayOverwrite_ = false;
-        std::cout << "Cannot read " << filePath_
-                  << ": the default settings are used and the file is left as it is." << std::endl;
+        diagnosticLine("Cannot read ", filePath_,
+                       ": the default settings are used and the file is left as it is.");
         return;
     }
     std::string line;
@@ -110,39 +77,38 @@ void TPreferences::readLine(const std::string& line) {
         return;
     }
     const std::string key = subText(line, 1, p - 1);
-    const std::string value = subText(line, p + 1, -1);
-    if (key == "active_music") {
-        parseBool(value, activeMusic);
-    } else if (key == "active_sounds") {
-        parseBool(value, activeSounds);
-    } else if (key == "fullscreen") {
-        parseBool(value, fullscreen);
-    } else if (key == "scrolling") {
-        parseBool(value, scrolling);
-    } else if (key == "nb_teams") {
-        nbTeams = parseIntIn(value, 4, 1, 4);
-    } else if (key == "nb_tumboks") {
-        nbTumboks = parseIntIn(value, 7, 1, 300);
-    } else if (key == "nb_ai") {
-        setNbAi(parseIntIn(value, 0, 0, 3));
-    } else if (key == "nb_explosifs") {
-        nbExplosifs = parseIntIn(value, 10, 0, 100);
-    } else if (key == "game_map") {
-        gameMap = value;
-    } else if (key == "game_background") {
-        gameBackground = value;
+    const auto setting = std::ranges::find(settingsTable, std::string_view(key), &TSetting::key);
+    if (setting != settingsTable.end()) {
+        store(*setting, subText(line, p + 1, -1));
+    }
+}
+
+// Takes one value text the way a config.txt line gives it.
+void TPreferences::store(const TSetting& setting, const std::string& value) {
+    if (const auto* flag = std::get_if<bool TPreferences::*>(&setting.field)) {
+        parseBool(value, this->**flag);
+    } else if (const auto* number = std::get_if<std::int32_t TPreferences::*>(&setting.field)) {
+        const std::int32_t parsed = parseIntIn(value, setting.fallback, setting.low, setting.high);
+        // Computer teams count only below the teams read before them.
+        if (*number == &TPreferences::nbAi) {
+            setNbAi(parsed);
+        } else {
+            this->** number = parsed;
+        }
+    } else {
+        this->*std::get<std::string TPreferences::*>(setting.field) = value;
     }
 }
 
 bool TPreferences::save() const {
     if (!mayOverwrite_) {
-        std::cout << "Settings not saved: " << filePath_
-                  << " could not be read at start and is kept as it was." << std::endl;
+        diagnosticLine("Settings not saved: ", filePath_,
+                       " could not be read at start and is kept as it was.");
         return false;
     }
     std::string error;
     if (!replaceFile(filePath_, configText(*this), error)) {
-        std::cout << "Cannot write " << filePath_ << ": " << error << std::endl;
+        diagnosticLine("Cannot write ", filePath_, ": ", error);
         return false;
     }
     return true;

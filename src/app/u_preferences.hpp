@@ -1,8 +1,13 @@
 // The player's persistent settings and the ten-line config.txt that keeps them.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <variant>
+
+struct TSetting;
 
 class TPreferences {
 public:
@@ -33,10 +38,47 @@ public:
 
 private:
     void readLine(const std::string& line);
+    void store(const TSetting& setting, const std::string& value);
 
     std::string filePath_;
     bool mayOverwrite_ = true;
 };
+
+// One line of config.txt and the field it fills. Load starts from `initial` (null: the field keeps its
+// value); a number that does not convert takes `fallback`, and every number is held to low .. high.
+struct TSetting {
+    std::string_view key;
+    std::variant<bool TPreferences::*, std::int32_t TPreferences::*, std::string TPreferences::*> field;
+    const char* initial = nullptr;
+    std::int32_t fallback = 0;
+    std::int32_t low = 0;
+    std::int32_t high = 0;
+};
+
+// Every setting, in the order config.txt is written.
+inline constexpr std::array<TSetting, 10> settingsTable{{
+    {"active_music", &TPreferences::activeMusic, "True"},
+    {"active_sounds", &TPreferences::activeSounds, "True"},
+    {"fullscreen", &TPreferences::fullscreen, "False"},
+    {"scrolling", &TPreferences::scrolling},
+    {"nb_teams", &TPreferences::nbTeams, nullptr, 4, 1, 4},
+    {"nb_tumboks", &TPreferences::nbTumboks, nullptr, 7, 1, 300},
+    {"nb_ai", &TPreferences::nbAi, nullptr, 0, 0, 3},
+    {"nb_explosifs", &TPreferences::nbExplosifs, nullptr, 10, 0, 100},
+    {"game_map", &TPreferences::gameMap, "fore_basic.png"},
+    {"game_background", &TPreferences::gameBackground, "back_day.png"},
+}};
+
+// The row of a number field, found while compiling: a field without a row does not build.
+consteval const TSetting& settingOf(std::int32_t TPreferences::*field) {
+    for (const TSetting& setting : settingsTable) {
+        using TNumber = std::int32_t TPreferences::*;
+        if (std::holds_alternative<TNumber>(setting.field) && std::get<TNumber>(setting.field) == field) {
+            return setting;
+        }
+    }
+    throw "no setting for this field";
+}
 
 // Text helpers of the config reader; positions are 1-based.
 int findChar(const std::string& text, char c);

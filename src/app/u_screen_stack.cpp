@@ -17,9 +17,7 @@ TBasicScreen* TScreenStack::topScreen() const {
 }
 
 void TScreenStack::popScreen() {
-    // Taking ownership back from the stack frees the screen and its node when this scope ends.
-    std::unique_ptr<TScreenNode> node(static_cast<PScreenNode>(top()));
-    pop();
+    pop(); // the node goes, and its screen with it
 }
 
 void TScreenStack::update(TScreenType next) {
@@ -46,6 +44,6 @@ void TScreenStack::update(TScreenType next) {
     node->screenType = next;
     node->screen = factory_(next, display, context, font, noise);
     if (node->screen) {
-        push(node.release());
+        pushOwned(std::move(node));
     }
 }

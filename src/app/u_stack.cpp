@@ -1,36 +1,39 @@
 #include "app/u_stack.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <cstdint>
-#include <iostream>
 
 TStack::~TStack() {
     if (!items_.empty()) {
-        std::cout << "Stack wasn't empty !" << std::endl;
+        diagnosticLine("Stack wasn't empty !");
         print();
     }
 }
 
 void TStack::push(void* item) {
-    items_.push_back(item);
+    items_.emplace_back(item, [](void*) {});
 }
 
 bool TStack::pop() {
     if (items_.empty()) {
-        std::cout << "Stack was empty while pop !" << std::endl;
+        diagnosticLine("Stack was empty while pop !");
         return false;
     }
+    // Off the stack before an owned item is freed: its destructor never finds itself on top.
+    const TItem item = std::move(items_.back());
     items_.pop_back();
     return true;
 }
 
 void* TStack::top() const {
-    return items_.empty() ? nullptr : items_.back();
+    return items_.empty() ? nullptr : items_.back().get();
 }
 
 void TStack::print() const {
-    std::cout << "TStack.print --->" << '\n';
-    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
-        std::cout << reinterpret_cast<std::uintptr_t>(*item) << '\n';
+    diagnosticLine("TStack.print --->");
+    for (std::size_t depth = 0; depth < size(); ++depth) {
+        diagnosticLine(reinterpret_cast<std::uintptr_t>(itemFromTop(depth)));
     }
-    std::cout << ">---" << std::endl;
+    diagnosticLine(">---");
 }

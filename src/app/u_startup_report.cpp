@@ -1,5 +1,7 @@
 #include "app/u_startup_report.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -47,7 +49,7 @@ std::optional<double> processAgeMs() {
     return nowMs - static_cast<double>(*ticks) * 1000.0 / static_cast<double>(ticksPerSecond);
 }
 
-void reportFirstMainMenuFrame(std::ostream& out) {
+void reportFirstMainMenuFrame() {
     static bool reported = false;
     if (reported || std::getenv("MORVATEK_STARTUP_REPORT") == nullptr) {
         return;
@@ -55,8 +57,8 @@ void reportFirstMainMenuFrame(std::ostream& out) {
     reported = true;
     const std::optional<double> age = processAgeMs();
     if (age) {
-        out << "Main menu first frame drawn after " << static_cast<long>(*age + 0.5) << " ms" << std::endl;
+        diagnosticLine("Main menu first frame drawn after ", static_cast<long>(*age + 0.5), " ms");
     } else {
-        out << "Main menu first frame drawn (process start time unknown)" << std::endl;
+        diagnosticLine("Main menu first frame drawn (process start time unknown)");
     }
 }

@@ -1,6 +1,7 @@
 #include "game/u_esc_menu.hpp"
 
 #include "app/u_display.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
@@ -18,10 +19,10 @@ SDL_Rect positionRect(int x, int y) {
 } // namespace
 
 TEscMenu::TEscMenu(TDisplay& display, const TFont& font)
-    : display(display), background(loadGameImage("esc-menu-bg.png")),
+    : display(display), background(loadGameImage(dataFile::escMenuBackground)),
       quitText(font.renderText("Press Esc to quit", TSize::SizeSmall, 0)) {
     optionsButton = std::make_unique<TWidgetButton>(contentWidth - quitText->w, buttonHeight,
-                                                    "options-mini.png", "Options", font);
+                                                    dataFile::optionsMini, "Options", font);
     menu = std::make_unique<TWidgetBasicMenu>(contentWidth, contentHeight - optionsButton->rect.h,
                                               pictureWidth, pictureHeight, TSize::SizeSmall, font);
     backgroundPos = positionRect((TDisplay::width - panelWidth) / 2, (TDisplay::height - panelHeight) / 2);

@@ -11,14 +11,11 @@
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
 #include "render/u_tumbok_display.hpp"
+#include "resources/u_key_modifiers.hpp"
 #include "sound/u_sound.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
 namespace {
-
-bool controlHeld() {
-    return (SDL_GetModState() & (KMOD_LCTRL | KMOD_RCTRL)) != 0;
-}
 
 bool isKeyDown(const SDL_Event& event, SDLKey key) {
     return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;

@@ -2,13 +2,14 @@
 
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_button.hpp"
 
 TStatisticsScreen::TStatisticsScreen(TDisplay& display, TContext& context, TFont& font, TNoise& noise)
     : TBasicScreen(display, context, font, noise),
-      background(loadOtherImage("options-bg.png", TImageConversion::ConversionOpaque)),
-      returnButton(std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "quit-mini.png",
+      background(loadOtherImage(dataFile::optionsBackground, TImageConversion::ConversionOpaque)),
+      returnButton(std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, dataFile::quitMini,
                                                    "Return to main menu", font)) {
     returnButton->setPosition((TDisplay::width - buttonWidth) / 2,
                               (TDisplay::height + 450) / 2 - returnButton->rect.h);

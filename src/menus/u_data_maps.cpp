@@ -1,5 +1,6 @@
 #include "menus/u_data_maps.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_rotozoom.h>
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <dirent.h>
 #include <fnmatch.h>
-#include <iostream>
 #include <memory>
 #include <utility>
 
@@ -73,7 +73,7 @@ bool TMaps::setlist() {
     list.clear();
     const std::vector<std::string> names = listPictures(directory_);
     if (names.empty()) {
-        std::cout << "u_data_maps/TMaps.setlist ERROR : cannot find first" << std::endl;
+        diagnosticLine("u_data_maps/TMaps.setlist ERROR : cannot find first");
         return false;
     }
     for (const std::string& name : names) {
@@ -93,8 +93,7 @@ void TMaps::reportMissingKind(TMapType type, const char* kindName) const {
     const bool found =
         std::any_of(list.begin(), list.end(), [type](const TMapImg& image) { return image.mapType == type; });
     if (!found) {
-        std::cout << "u_data_maps/TMaps.setlist WARNING : no " << kindName << " picture in " << directory_
-                  << std::endl;
+        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ", directory_);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
 #include "app/u_startup_report.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 
@@ -17,10 +18,10 @@ struct TMainMenuEntry {
 };
 
 constexpr TMainMenuEntry entries[] = {
-    {"Local match", TMainMenuCommand::CommandLocalMatch, "mainmenu-items-quick_match.png"},
-    {"Network match", TMainMenuCommand::CommandNetworkMatch, "mainmenu-items-network_match.png"},
-    {"Settings", TMainMenuCommand::CommandSettings, "mainmenu-items-options.png"},
-    {"Quit", TMainMenuCommand::CommandQuit, "mainmenu-items-quit.png"},
+    {"Local match", TMainMenuCommand::CommandLocalMatch, dataFile::itemLocalMatch},
+    {"Network match", TMainMenuCommand::CommandNetworkMatch, dataFile::itemNetworkMatch},
+    {"Settings", TMainMenuCommand::CommandSettings, dataFile::itemSettings},
+    {"Quit", TMainMenuCommand::CommandQuit, dataFile::itemQuit},
 };
 
 constexpr int menuWidth = 500;
@@ -39,8 +40,8 @@ int nextLogoX(int step, int centreX, int previousX) {
 
 TMainMenu::TMainMenu(TDisplay& display, TContext& context, TFont& font, TNoise& noise)
     : TBasicScreen(display, context, font, noise),
-      background(loadOtherImage("mainmenu-bg.png", TImageConversion::ConversionOpaque)),
-      logo(loadOtherImage("morvatek.small.png", TImageConversion::ConversionAlpha)),
+      background(loadOtherImage(dataFile::mainMenuBackground, TImageConversion::ConversionOpaque)),
+      logo(loadOtherImage(dataFile::logoSmall, TImageConversion::ConversionAlpha)),
       menu(std::make_unique<TWidgetBasicMenu>(menuWidth, menuHeight, menuPictureSize, menuPictureSize,
                                               TSize::SizeBig, font)) {
     menu->setPosition(menuX, menuY);

@@ -5,6 +5,8 @@
 #include "app/u_screen_loop.hpp"
 #include "menus/u_data_maps.hpp"
 #include "physics/u_physics_placement.hpp"
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -15,7 +17,6 @@
 #include "widgets/u_widgets_preview.hpp"
 
 #include <initializer_list>
-#include <iostream>
 #include <optional>
 
 namespace {
@@ -97,22 +98,29 @@ std::unique_ptr<TWidgetPacker> TPanelGame::buildNumbersRow() {
     auto row = std::make_unique<TWidgetPacker>(panelWidth, rowHeight, 4, 1);
     TPreferences& preferences = context.preferences;
     // Each field clamps its preference at once: the numbers of a first run (all 0) become a valid match.
+    constexpr const TSetting& teams = settingOf(&TPreferences::nbTeams);
+    constexpr const TSetting& tumboks = settingOf(&TPreferences::nbTumboks);
+    constexpr const TSetting& ai = settingOf(&TPreferences::nbAi);
+    constexpr const TSetting& boxes = settingOf(&TPreferences::nbExplosifs);
     teamsField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "Teams :", teamsMin,
-                                                            teamsMax, &preferences.nbTeams, font));
-    tumboksField = &row->add(std::make_unique<TWidgetNumeric>(
-        tumboksFieldWidth, fieldHeight, "Tumboks :", tumboksMin, tumboksMax, &preferences.nbTumboks, font));
-    aiField = &row->add(
-        std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", 0, aiMax, &preferences.nbAi, font));
+                                                            teams.high, &preferences.nbTeams, font));
+    tumboksField =
+        &row->add(std::make_unique<TWidgetNumeric>(tumboksFieldWidth, fieldHeight, "Tumboks :", tumboks.low,
+                                                   tumboks.high, &preferences.nbTumboks, font));
+    aiField = &row->add(std::make_unique<TWidgetNumeric>(fieldWidth, fieldHeight, "AI :", ai.low, ai.high,
+                                                         &preferences.nbAi, font));
     boomboxesField = &row->add(std::make_unique<TWidgetNumeric>(
-        wideFieldWidth, fieldHeight, "BoomBoxes :", 0, boomboxesMax, &preferences.nbExplosifs, font));
+        wideFieldWidth, fieldHeight, "BoomBoxes :", boxes.low, boxes.high, &preferences.nbExplosifs, font));
     // Shown valid from the first frame, not only after the first event.
     keepAiBelowTeams();
     return row;
 }
 
 void TPanelGame::placeButtons() {
-    quitButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "cancel.png", "Quit", font);
-    playButton = std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, "ok.png", "Play !", font);
+    quitButton =
+        std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, dataFile::buttonCancel, "Quit", font);
+    playButton =
+        std::make_unique<TWidgetButton>(buttonWidth, buttonHeight, dataFile::buttonOk, "Play !", font);
     quitButton->setPosition((buttonHalfWidth - quitButton->rect.w) / 2 + panelX, buttonsY);
     playButton->setPosition((buttonHalfWidth - playButton->rect.w) / 2 + buttonHalfWidth + panelX, buttonsY);
 }
@@ -177,7 +185,7 @@ bool TPanelGame::startMatch(TScreenType& next) {
     SurfacePtr terrain;
     const std::string refusal = checkMaps(terrain);
     if (!refusal.empty()) {
-        std::cout << refusal << std::endl;
+        diagnosticLine(refusal);
         setNotice(refusal);
         refusedFore_ = foreMenu->selectedValue();
         refusedBack_ = backMenu->selectedValue();

@@ -17,12 +17,8 @@ class TWidgetPreview;
 
 class TPanelGame final : public TPrefBase {
 public:
+    // config.txt may say one team, but a match needs two.
     static constexpr int teamsMin = 2;
-    static constexpr int teamsMax = 4;
-    static constexpr int tumboksMin = 1;
-    static constexpr int tumboksMax = 300;
-    static constexpr int aiMax = 4;
-    static constexpr int boomboxesMax = 100;
     // Below this a terrain leaves no room for a match.
     static constexpr int terrainMinWidth = 16;
     static constexpr int terrainMinHeight = 50;

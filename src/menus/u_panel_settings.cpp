@@ -2,6 +2,7 @@
 
 #include "app/u_context.hpp"
 #include "app/u_screen_loop.hpp"
+#include "resources/u_data_files.hpp"
 #include "widgets/u_widgets_binary.hpp"
 #include "widgets/u_widgets_packer.hpp"
 
@@ -23,10 +24,10 @@ struct TToggleEntry {
 };
 
 constexpr TToggleEntry toggles[] = {
-    {"Music", "options-items-music.png", &TPreferences::activeMusic},
-    {"Sounds", "options-items-sounds.png", &TPreferences::activeSounds},
-    {"Fullscreen", "options-items-fullscreen.png", &TPreferences::fullscreen},
-    {"Scrolling", "options-items-scrolling.png", &TPreferences::scrolling},
+    {"Music", dataFile::toggleMusic, &TPreferences::activeMusic},
+    {"Sounds", dataFile::toggleSounds, &TPreferences::activeSounds},
+    {"Fullscreen", dataFile::toggleFullscreen, &TPreferences::fullscreen},
+    {"Scrolling", dataFile::toggleScrolling, &TPreferences::scrolling},
 };
 
 } // namespace

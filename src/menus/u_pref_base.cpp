@@ -1,13 +1,14 @@
 #include "menus/u_pref_base.hpp"
 
 #include "app/u_display.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_basic.hpp"
 
 TPrefBase::TPrefBase(TDisplay& display, TContext& context, TFont& font, TNoise& noise)
     : TBasicScreen(display, context, font, noise),
-      background(loadOtherImage("options-bg.png", TImageConversion::ConversionOpaque)),
+      background(loadOtherImage(dataFile::optionsBackground, TImageConversion::ConversionOpaque)),
       title(font.renderText("Settings", TSize::SizeBig, 0)) {
     titleRect = {static_cast<Sint16>((TDisplay::width - title->w) / 2), titleY, static_cast<Uint16>(title->w),
                  static_cast<Uint16>(title->h)};

@@ -1,5 +1,6 @@
 #include "model/u_data_objects.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_numbers.hpp"
 #include "resources/u_random.hpp"
@@ -45,11 +46,11 @@ std::string weaponFileName(TWeapon w) {
 }
 
 std::string weaponImageName(TWeapon w, bool facingRight) {
-    return "weapons-" + weaponFileName(w) + (facingRight ? "-right" : "-left") + ".png";
+    return dataFile::weapon(weaponFileName(w), facingRight);
 }
 
 std::string projectileImageName(TWeapon w) {
-    return "projectiles-" + weaponFileName(w) + ".png";
+    return dataFile::projectile(weaponFileName(w));
 }
 
 SurfacePtr weaponImage(TWeapon w, bool facingRight) {

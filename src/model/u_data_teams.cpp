@@ -1,9 +1,9 @@
 #include "model/u_data_teams.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 
 #include <algorithm>
-#include <iostream>
 
 namespace {
 
@@ -79,7 +79,7 @@ TTumbok* TTeamsManager::tumbokAt(TTumbokLocation location) {
     TTeam* team = teamAt(location.team);
     TTumbok* tumbok = team != nullptr ? team->tumbokAt(location.tumbok) : nullptr;
     if (tumbok == nullptr) {
-        std::cout << "ERREUR\u00A0ACCES TUMBOK" << std::endl;
+        diagnosticLine("ERREUR\u00A0ACCES TUMBOK");
     }
     return tumbok;
 }
@@ -120,7 +120,7 @@ bool TTeamsManager::nextTurn() {
     const int selected =
         teams[static_cast<std::size_t>(team)].selectFrom(teams[static_cast<std::size_t>(team)].current);
     if (selected < 0) {
-        std::cout << "ERREUR : selection de tumbok incoherente" << std::endl;
+        diagnosticLine("ERREUR : selection de tumbok incoherente");
         return false;
     }
     current.tumbok = selected;

@@ -1,15 +1,13 @@
 #include "model/u_game_states.hpp"
 
-#include <iostream>
+#include "resources/u_diagnostics.hpp"
+
+#include <memory>
 
 TGameStateStack::TGameStateStack(const TClock& clock) : clock_(clock) {}
 
 void TGameStateStack::pushState(TGameStateType type) {
-    auto record = std::make_unique<TGameState>();
-    record->stateType = type;
-    record->started = clock_.ticks();
-    push(record.get());
-    records_.push_back(std::move(record));
+    pushOwned(std::make_unique<TGameState>(TGameState{type, clock_.ticks(), 0}));
 }
 
 PGameState TGameStateStack::topState() const {
@@ -17,10 +15,6 @@ PGameState TGameStateStack::topState() const {
 }
 
 bool TGameStateStack::pop() {
-    // Only records made by pushState are released; an item pushed through the base push is not ours.
-    if (!records_.empty() && records_.back().get() == top()) {
-        records_.pop_back();
-    }
     const bool popped = TStack::pop();
     if (popped) {
         if (PGameState state = topState(); state != nullptr && state->remaining != 0) {
@@ -65,11 +59,11 @@ void TGameStateStack::clear() {
 }
 
 void TGameStateStack::print() const {
-    std::cout << "TStack.print --->" << '\n';
-    for (auto record = records_.rbegin(); record != records_.rend(); ++record) {
-        std::cout << stateName((*record)->stateType) << '\n';
+    diagnosticLine("TStack.print --->");
+    for (std::size_t depth = 0; depth < size(); ++depth) {
+        diagnosticLine(stateName(static_cast<PGameState>(itemFromTop(depth))->stateType));
     }
-    std::cout << "<---" << std::endl;
+    diagnosticLine("<---");
 }
 
 std::string TGameStateStack::stateName(TGameStateType type) {

@@ -5,9 +5,7 @@
 #include "resources/u_clock.hpp"
 
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <vector>
 
 enum class TGameStateType : std::uint8_t {
     StateNormal = 0,
@@ -47,5 +45,4 @@ private:
     PGameState topState() const;
 
     const TClock& clock_;
-    std::vector<std::unique_ptr<TGameState>> records_; // the records this stack allocated, bottom first
 };

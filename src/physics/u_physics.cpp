@@ -13,11 +13,10 @@
 #include "physics/u_physics_placement.hpp"
 #include "physics/u_physics_projectile_manager.hpp"
 #include "physics/u_physics_stamps.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_numbers.hpp"
 #include "sound/u_sound.hpp"
-
-#include <iostream>
 
 namespace {
 
@@ -39,7 +38,7 @@ SurfacePtr takeTerrain(TContext& context) {
 
 void reportUnplaced(int unplaced, int total, const char* what) {
     if (unplaced > 0) {
-        std::cout << "Could not place " << unplaced << " of " << total << " " << what << "." << std::endl;
+        diagnosticLine("Could not place ", unplaced, " of ", total, " ", what, ".");
     }
 }
 

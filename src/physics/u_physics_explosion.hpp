@@ -2,6 +2,7 @@
 // boxes lying on the map.
 #pragma once
 
+#include "app/u_preferences.hpp"
 #include "model/u_data_objects.hpp"
 #include "physics/u_data_explosion.hpp"
 #include "physics/u_physics_data.hpp"
@@ -52,7 +53,7 @@ using TExplosifsList = std::vector<std::unique_ptr<TExplosif>>;
 
 class TExplosifsManager {
 public:
-    static constexpr int maxExplosifs = 100;
+    static constexpr int maxExplosifs = settingOf(&TPreferences::nbExplosifs).high;
     static constexpr int halfSize = TExplosif::explosifSize / 2;
 
     // As many boxes as the preference asks for (0 .. 100), not yet placed.

@@ -1,6 +1,7 @@
 #include "render/u_explosion_display.hpp"
 
 #include "physics/u_data_explosion.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr std::size_t zoomCacheCapacity = 256;
 
 TExplosionDisplay::TExplosionDisplay(TDisplay& display, TMoves& moves)
     : TBasicDisplay(display, moves), zoomed_(zoomCacheCapacity) {
-    const SurfacePtr sheet = loadGameImage("explosion-frames.png");
+    const SurfacePtr sheet = loadGameImage(dataFile::explosionFrames);
     cutFrames(sheet.get());
 }
 

@@ -15,6 +15,7 @@
 #include "render/u_projectile_display.hpp"
 #include "render/u_tumbok_display.hpp"
 #include "resources/u_image_loader.hpp"
+#include "resources/u_key_modifiers.hpp"
 #include "resources/u_numbers.hpp"
 #include "sound/u_sound.hpp"
 
@@ -25,10 +26,6 @@ SDL_Rect sdlMousePosition() {
     int y = 0;
     SDL_GetMouseState(&x, &y);
     return {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
-}
-
-bool controlHeld() {
-    return (SDL_GetModState() & (KMOD_LCTRL | KMOD_RCTRL)) != 0;
 }
 
 TVector boxCentre(const TTumbok& t) {

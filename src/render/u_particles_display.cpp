@@ -2,10 +2,11 @@
 
 #include "app/u_display.hpp"
 #include "render/u_picture_cache.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 
 TParticlesDisplay::TParticlesDisplay(TDisplay& display, TMoves& moves) : TBasicDisplay(display, moves) {
-    const SurfacePtr sheet = loadGameImage("smoke-frames.png");
+    const SurfacePtr sheet = loadGameImage(dataFile::smokeFrames);
     frames = cutFrameSheet(sheet.get(), frameCount);
 }
 

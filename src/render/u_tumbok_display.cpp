@@ -1,6 +1,7 @@
 #include "render/u_tumbok_display.hpp"
 
 #include "model/u_data_teams.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_numbers.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -91,10 +92,10 @@ void trimClearRows(SurfacePtr& picture, TPixelPoint& offset) {
 } // namespace
 
 TTumbokDisplay::TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams)
-    : TBasicDisplay(display, moves), teams(teams), arrowImage(loadGameImage("big-arrow.png")),
-      legsImage(loadGameImage("tumbok-legs.png")), bodyImage(loadGameImage("tumbok-bellyhead.png")),
-      handsLeft(loadGameImage("weapons-nothing-left.png")),
-      handsRight(loadGameImage("weapons-nothing-right.png")), deadImage(loadGameImage("tumbok-dead.png")),
+    : TBasicDisplay(display, moves), teams(teams), arrowImage(loadGameImage(dataFile::bigArrow)),
+      legsImage(loadGameImage(dataFile::tumbokLegs)), bodyImage(loadGameImage(dataFile::tumbokBellyHead)),
+      handsLeft(loadGameImage(dataFile::handsLeft)), handsRight(loadGameImage(dataFile::handsRight)),
+      deadImage(loadGameImage(dataFile::tumbokDead)),
       healthBar(
           std::make_unique<TWidgetProgressBar>(0, TTumbok::fullHealth, healthWidth, healthHeight, 1, true)),
       aimedLeft_(aimCacheCapacity), aimedRight_(aimCacheCapacity) {

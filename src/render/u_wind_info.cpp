@@ -2,6 +2,7 @@
 
 #include "app/u_display.hpp"
 #include "render/u_alpha_blit.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -33,8 +34,8 @@ SDL_Rect rectAt(int x, int y, int w, int h) {
 } // namespace
 
 TWindInfo::TWindInfo(TDisplay& display, const TFont& font)
-    : display(display), font(font), sockLeft(loadGameImage("wind_sock-left.png")),
-      sockRight(loadGameImage("wind_sock-right.png")), windText(createSurface(0, 0, false)) {
+    : display(display), font(font), sockLeft(loadGameImage(dataFile::windSockLeft)),
+      sockRight(loadGameImage(dataFile::windSockRight)), windText(createSurface(0, 0, false)) {
     setWind(0);
 }
 

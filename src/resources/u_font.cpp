@@ -1,5 +1,6 @@
 #include "resources/u_font.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_surface_utils.hpp"
 
@@ -19,8 +20,8 @@ int cellCode(char character) {
 } // namespace
 
 TFont::TFont()
-    : imageBig(loadFontImage("font_big.png")), imageMedium(loadFontImage("font_medium.png")),
-      imageSmall(loadFontImage("font_small.png")) {}
+    : imageBig(loadFontImage(dataFile::fontBig)), imageMedium(loadFontImage(dataFile::fontMedium)),
+      imageSmall(loadFontImage(dataFile::fontSmall)) {}
 
 TFont::TFont(SurfacePtr big, SurfacePtr medium, SurfacePtr small)
     : imageBig(std::move(big)), imageMedium(std::move(medium)), imageSmall(std::move(small)) {}

@@ -1,5 +1,6 @@
 #include "resources/u_image_loader.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_image.h>
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
-#include <iostream>
 
 namespace {
 
@@ -22,7 +22,7 @@ SDL_Surface* convert(SDL_Surface* decoded, TImageConversion conversion) {
 }
 
 SurfacePtr failed(const std::string& path) {
-    std::cout << "Loading " << path << " failed." << std::endl;
+    diagnosticLine("Loading ", path, " failed.");
     return createSurface(0, 0, false);
 }
 

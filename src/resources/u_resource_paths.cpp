@@ -1,5 +1,7 @@
 #include "resources/u_resource_paths.hpp"
 
+#include "resources/u_data_files.hpp"
+
 std::string joinPath(const std::string& a, const std::string& b) {
     return a + "/" + b;
 }
@@ -9,5 +11,5 @@ std::string dataPath(const std::string& category, const std::string& name) {
 }
 
 std::string flagFileName(int flagNumber, TFlagSize size) {
-    return "flags-" + std::to_string(flagNumber) + "-" + std::to_string(static_cast<int>(size)) + ".png";
+    return dataFile::flag(flagNumber, static_cast<int>(size));
 }

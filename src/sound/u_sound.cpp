@@ -1,9 +1,9 @@
 #include "sound/u_sound.hpp"
 
 #include "app/u_preferences.hpp"
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
-
-#include <iostream>
 
 namespace {
 
@@ -14,16 +14,16 @@ struct SoundSlot {
 
 // In TTypeSound order.
 constexpr std::array<SoundSlot, soundCount> soundSlots = {{
-    {"jump.wav", 1},
-    {"fire.wav", 1},
-    {"arrow.wav", 1},
-    {"plant.wav", 1},
-    {"explosion.wav", 1},
-    {"bounce.wav", 1},
-    {"throw.wav", 1},
-    {"voice1.wav", 2},
-    {"voice2.wav", 2},
-    {"han.ogg", 1},
+    {dataFile::jumpSound, 1},
+    {dataFile::fireSound, 1},
+    {dataFile::arrowSound, 1},
+    {dataFile::plantSound, 1},
+    {dataFile::explosionSound, 1},
+    {dataFile::bounceSound, 1},
+    {dataFile::throwSound, 1},
+    {dataFile::voice1Sound, 2},
+    {dataFile::voice2Sound, 2},
+    {dataFile::hanSound, 1},
 }};
 
 // The order the effects are read from disk at start-up.
@@ -50,7 +50,7 @@ int soundChannel(TTypeSound sound) {
 TNoise::TNoise(const TPreferences& preferences) : preferences(preferences) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 ||
         Mix_OpenAudio(frequency, static_cast<Uint16>(format), channels, chunkSize) != 0) {
-        std::cout << "No sound: " << Mix_GetError() << std::endl;
+        diagnosticLine("No sound: ", Mix_GetError());
         return;
     }
     audioOpen_ = true;
@@ -87,7 +87,7 @@ void TNoise::playMusic(TTypeMusic which, std::int32_t loops) {
         return;
     }
     stopMusic();
-    music = loadMusic("music-game.mod");
+    music = loadMusic(dataFile::gameMusic);
     if (music) {
         Mix_PlayMusic(music.get(), loops);
     }

@@ -1,5 +1,6 @@
 #include "widgets/u_widgets_basic_menu.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <algorithm>
@@ -22,11 +23,11 @@ TWidgetBasicMenu::TWidgetBasicMenu(int width, int height, int pictureWidth, int 
     const int listX = 25 + pictureWidth + 25;
     listRect = {static_cast<Sint16>(listX), 40, static_cast<Uint16>(std::max(0, width - listX - 10)),
                 static_cast<Uint16>(std::max(0, height - 80))};
-    upButton = std::make_unique<TWidgetButton>(listRect.w, arrowHeight, "top.png", "", font);
+    upButton = std::make_unique<TWidgetButton>(listRect.w, arrowHeight, dataFile::buttonTop, "", font);
     upButton->setPosition(listRect.x, 0);
-    downButton = std::make_unique<TWidgetButton>(listRect.w, arrowHeight, "bottom.png", "", font);
+    downButton = std::make_unique<TWidgetButton>(listRect.w, arrowHeight, dataFile::buttonBottom, "", font);
     downButton->setPosition(listRect.x, height - arrowHeight);
-    bandButton = std::make_unique<TWidgetButton>(100, 24, "bottom.png", "", font);
+    bandButton = std::make_unique<TWidgetButton>(100, 24, dataFile::buttonBottom, "", font);
     itemHeight = font.charSize(fontSize).h + 10;
 }
 

@@ -1,12 +1,13 @@
 #include "widgets/u_widgets_binary.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
 
 namespace {
 
 SurfacePtr loadCross() {
-    SurfacePtr cross = loadOtherImage("widgets-cross.png", TImageConversion::ConversionOpaque);
+    SurfacePtr cross = loadOtherImage(dataFile::widgetsCross, TImageConversion::ConversionOpaque);
     // Black is see-through, so only the strokes cover the picture.
     SDL_SetColorKey(cross.get(), SDL_SRCCOLORKEY, SDL_MapRGB(cross->format, 0, 0, 0));
     return cross;

@@ -1,6 +1,8 @@
 #include "widgets/u_widgets_numeric.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_font.hpp"
+#include "resources/u_key_modifiers.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <algorithm>
@@ -11,8 +13,7 @@ constexpr int buttonHeight = 24;
 
 int stepOf(const SDL_Event& event) {
     const bool rightClick = event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_RIGHT;
-    const bool control = (SDL_GetModState() & (KMOD_LCTRL | KMOD_RCTRL)) != 0;
-    return rightClick || control ? 10 : 1;
+    return rightClick || controlHeld() ? 10 : 1;
 }
 
 } // namespace
@@ -21,8 +22,8 @@ TWidgetNumeric::TWidgetNumeric(int width, int height, const std::string& label, 
                                std::int32_t maxValue, std::int32_t* value, const TFont& font)
     : TWidgetBasic(width, height), font(font), labelSurface(font.renderText(label, TSize::SizeSmall, 0)),
       valueSurface(createSurface(0, 0, false)),
-      moreButton(std::make_unique<TWidgetButton>(width, buttonHeight, "top.png", "More", font)),
-      lessButton(std::make_unique<TWidgetButton>(width, buttonHeight, "bottom.png", "Less", font)),
+      moreButton(std::make_unique<TWidgetButton>(width, buttonHeight, dataFile::buttonTop, "More", font)),
+      lessButton(std::make_unique<TWidgetButton>(width, buttonHeight, dataFile::buttonBottom, "Less", font)),
       value(value) {
     widgetType = TWidgetType::WidgetNumeric;
     lessButton->setPosition(0, height - buttonHeight - 25);

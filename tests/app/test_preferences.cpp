@@ -1,5 +1,6 @@
 #include "app/u_context.hpp"
 #include "app/u_preferences.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -168,14 +169,14 @@ TEST(PreferencesSave, ContextWritesTheFileWhenItEnds) {
 TEST(PreferencesSave, UnreadableFileIsReportedAndNeverOverwritten) {
     TTempDir dir;
     std::filesystem::create_directory(dir / "config.txt");
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     {
         TContext context((dir / "config.txt").string());
         EXPECT_FALSE(context.preferences.mayOverwriteFile());
         EXPECT_EQ(context.preferences.nbTeams, 0);
         EXPECT_EQ(context.preferences.gameMap, "fore_basic.png");
     }
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = captured.text();
     EXPECT_NE(output.find("Cannot read"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir / "config.txt"));
 }
@@ -185,22 +186,22 @@ TEST(PreferencesSave, UnreadableFileIsReportedAndNeverOverwritten) {
 TEST(PreferencesSave, APipeIsNotWaitedForAndNeverReplaced) {
     TTempDir dir;
     ASSERT_EQ(mkfifo((dir / "config.txt").c_str(), 0600), 0);
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     {
         TContext context((dir / "config.txt").string());
         EXPECT_FALSE(context.preferences.mayOverwriteFile());
         EXPECT_TRUE(context.preferences.activeMusic);
     }
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot read"), std::string::npos);
+    EXPECT_NE(captured.text().find("Cannot read"), std::string::npos);
     EXPECT_EQ(std::filesystem::status(dir / "config.txt").type(), std::filesystem::file_type::fifo);
 }
 
 TEST(PreferencesSave, FailedWriteIsReportedAndLeavesNoTemporaryFile) {
     TTempDir dir;
     const TPreferences p((dir / "missing-folder" / "config.txt").string());
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     EXPECT_FALSE(p.save());
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Cannot write"), std::string::npos);
+    EXPECT_NE(captured.text().find("Cannot write"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing-folder"));
 }
 

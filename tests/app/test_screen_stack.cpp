@@ -2,6 +2,7 @@
 #include "app/u_display.hpp"
 #include "app/u_screen_stack.hpp"
 #include "app/u_stack.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
@@ -15,7 +16,7 @@
 TEST(Stack, KeepsLastInFirstOutAndReportsMisuse) {
     int a = 1;
     int b = 2;
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     {
         TStack stack;
         EXPECT_EQ(stack.top(), nullptr);
@@ -26,7 +27,7 @@ TEST(Stack, KeepsLastInFirstOutAndReportsMisuse) {
         EXPECT_TRUE(stack.pop());
         EXPECT_EQ(stack.top(), &a);
     }
-    const std::string output = testing::internal::GetCapturedStdout();
+    const std::string output = captured.text();
     const std::string expected = "Stack was empty while pop !\nStack wasn't empty !\nTStack.print --->\n" +
                                  std::to_string(reinterpret_cast<std::uintptr_t>(&a)) + "\n>---\n";
     EXPECT_EQ(output, expected);
@@ -117,9 +118,9 @@ TEST_F(StackFixture, QuitFromAnyDepthDestroysEveryScreenTopFirst) {
 }
 
 TEST_F(StackFixture, PoppingAnEmptyScreenStackOnlyReports) {
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     stack.update(TScreenType::ScreenNone);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Stack was empty while pop !\n");
+    EXPECT_EQ(captured.text(), "Stack was empty while pop !\n");
     EXPECT_EQ(stack.topScreen(), nullptr);
 }
 

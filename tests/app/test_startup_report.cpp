@@ -1,10 +1,11 @@
 #include "app/u_startup_report.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <regex>
-#include <sstream>
 
 TEST(StartupReport, ProcessAgeGrowsFromTheProcessStart) {
     const std::optional<double> first = processAgeMs();
@@ -17,17 +18,15 @@ TEST(StartupReport, ProcessAgeGrowsFromTheProcessStart) {
 
 TEST(StartupReport, SilentWithoutTheVariableThenOneLineOnce) {
     unsetenv("MORVATEK_STARTUP_REPORT");
-    std::ostringstream silent;
-    reportFirstMainMenuFrame(silent);
-    EXPECT_EQ(silent.str(), "");
+    const TDiagnosticCapture captured;
+    reportFirstMainMenuFrame();
+    EXPECT_EQ(captured.text(), "");
 
     setenv("MORVATEK_STARTUP_REPORT", "1", 1);
-    std::ostringstream first;
-    reportFirstMainMenuFrame(first);
-    std::ostringstream second;
-    reportFirstMainMenuFrame(second);
+    reportFirstMainMenuFrame();
+    reportFirstMainMenuFrame();
     unsetenv("MORVATEK_STARTUP_REPORT");
-    EXPECT_TRUE(std::regex_match(first.str(), std::regex("Main menu first frame drawn after [0-9]+ ms\n")))
-        << first.str();
-    EXPECT_EQ(second.str(), "");
+    EXPECT_TRUE(
+        std::regex_match(captured.text(), std::regex("Main menu first frame drawn after [0-9]+ ms\n")))
+        << captured.text();
 }

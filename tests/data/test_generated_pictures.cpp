@@ -1,6 +1,7 @@
 // Checks the generated pictures under build/data through the game's own loader: present, decodable,
 // with the sizes and layouts the displays cut them by.
 #include "data/map_standard.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
 
@@ -23,45 +24,44 @@ struct TExpected {
 std::vector<TExpected> expectedPictures() {
     using enum TImageConversion;
     std::vector<TExpected> all = {
-        {"fonts", "font_big.png", ConversionAlpha},
-        {"fonts", "font_medium.png", ConversionAlpha},
-        {"fonts", "font_small.png", ConversionAlpha},
-        {"other-images", "icon.png", ConversionAlpha},
-        {"other-images", "icon-256.png", ConversionAlpha},
-        {"other-images", "loading.png", ConversionOpaque},
-        {"other-images", "mainmenu-bg.png", ConversionOpaque},
-        {"other-images", "morvatek.small.png", ConversionAlpha},
-        {"other-images", "mainmenu-items-quick_match.png", ConversionAlpha},
-        {"other-images", "mainmenu-items-network_match.png", ConversionAlpha},
-        {"other-images", "mainmenu-items-options.png", ConversionAlpha},
-        {"other-images", "mainmenu-items-quit.png", ConversionAlpha},
-        {"other-images", "options-bg.png", ConversionOpaque},
-        {"other-images", "widgets-cross.png", ConversionOpaque},
-        {"other-images", "top.png", ConversionOpaque},
-        {"other-images", "bottom.png", ConversionOpaque},
-        {"other-images", "options-mini.png", ConversionOpaque},
-        {"other-images", "quit-mini.png", ConversionOpaque},
-        {"other-images", "options-items-music.png", ConversionOpaque},
-        {"other-images", "options-items-sounds.png", ConversionOpaque},
-        {"other-images", "options-items-fullscreen.png", ConversionOpaque},
-        {"other-images", "options-items-scrolling.png", ConversionOpaque},
-        {"other-images", "ok.png", ConversionOpaque},
-        {"other-images", "cancel.png", ConversionOpaque},
+        {"fonts", dataFile::fontBig, ConversionAlpha},
+        {"fonts", dataFile::fontMedium, ConversionAlpha},
+        {"fonts", dataFile::fontSmall, ConversionAlpha},
+        {"other-images", dataFile::icon, ConversionAlpha},
+        {"other-images", dataFile::iconLarge, ConversionAlpha},
+        {"other-images", dataFile::loading, ConversionOpaque},
+        {"other-images", dataFile::mainMenuBackground, ConversionOpaque},
+        {"other-images", dataFile::logoSmall, ConversionAlpha},
+        {"other-images", dataFile::itemLocalMatch, ConversionAlpha},
+        {"other-images", dataFile::itemNetworkMatch, ConversionAlpha},
+        {"other-images", dataFile::itemSettings, ConversionAlpha},
+        {"other-images", dataFile::itemQuit, ConversionAlpha},
+        {"other-images", dataFile::optionsBackground, ConversionOpaque},
+        {"other-images", dataFile::widgetsCross, ConversionOpaque},
+        {"other-images", dataFile::buttonTop, ConversionOpaque},
+        {"other-images", dataFile::buttonBottom, ConversionOpaque},
+        {"other-images", dataFile::optionsMini, ConversionOpaque},
+        {"other-images", dataFile::quitMini, ConversionOpaque},
+        {"other-images", dataFile::toggleMusic, ConversionOpaque},
+        {"other-images", dataFile::toggleSounds, ConversionOpaque},
+        {"other-images", dataFile::toggleFullscreen, ConversionOpaque},
+        {"other-images", dataFile::toggleScrolling, ConversionOpaque},
+        {"other-images", dataFile::buttonOk, ConversionOpaque},
+        {"other-images", dataFile::buttonCancel, ConversionOpaque},
         {"maps", "back_day.png", ConversionOpaque},
         {"maps", "fore_basic.png", ConversionAlpha},
     };
     for (const char* name :
-         {"smoke-frames.png", "wind_sock-left.png", "wind_sock-right.png", "big-arrow.png", "tumbok-legs.png",
-          "tumbok-bellyhead.png", "weapons-nothing-left.png", "weapons-nothing-right.png", "tumbok-dead.png",
-          "explosion-frames.png", "explosif.png", "esc-menu-bg.png"}) {
+         {dataFile::smokeFrames, dataFile::windSockLeft, dataFile::windSockRight, dataFile::bigArrow,
+          dataFile::tumbokLegs, dataFile::tumbokBellyHead, dataFile::handsLeft, dataFile::handsRight,
+          dataFile::tumbokDead, dataFile::explosionFrames, dataFile::explosif, dataFile::escMenuBackground}) {
         all.push_back({"game-images", name, ConversionAlpha});
     }
     for (const char* weapon : {"bow", "bazooka", "grenade"}) {
-        for (const char* side : {"left", "right"}) {
-            all.push_back(
-                {"game-images", std::string("weapons-") + weapon + "-" + side + ".png", ConversionAlpha});
+        for (const bool right : {false, true}) {
+            all.push_back({"game-images", dataFile::weapon(weapon, right), ConversionAlpha});
         }
-        all.push_back({"game-images", std::string("projectiles-") + weapon + ".png", ConversionAlpha});
+        all.push_back({"game-images", dataFile::projectile(weapon), ConversionAlpha});
     }
     for (int team = 0; team < 4; ++team) {
         for (const TFlagSize size : {TFlagSize::FlagSizeBig, TFlagSize::FlagSizeSmall}) {
@@ -129,7 +129,7 @@ TEST(GeneratedPictures, EveryPictureIsPresentAndDecodesWithItsConversion) {
 }
 
 TEST(GeneratedPictures, FontStripsHoldNinetyFiveCellsWithGlyphsInPlace) {
-    for (const char* name : {"font_big.png", "font_medium.png", "font_small.png"}) {
+    for (const char* name : {dataFile::fontBig, dataFile::fontMedium, dataFile::fontSmall}) {
         const SurfacePtr strip = loadFontImage(name);
         const int cell = static_cast<int>(3.0 * strip->h / 4.0);
         ASSERT_GE(strip->w, 95 * cell) << name;
@@ -139,12 +139,12 @@ TEST(GeneratedPictures, FontStripsHoldNinetyFiveCellsWithGlyphsInPlace) {
                 << name << " has no glyph for code " << code;
         }
     }
-    EXPECT_GT(loadFontImage("font_big.png")->h, loadFontImage("font_medium.png")->h);
-    EXPECT_GT(loadFontImage("font_medium.png")->h, loadFontImage("font_small.png")->h);
+    EXPECT_GT(loadFontImage(dataFile::fontBig)->h, loadFontImage(dataFile::fontMedium)->h);
+    EXPECT_GT(loadFontImage(dataFile::fontMedium)->h, loadFontImage(dataFile::fontSmall)->h);
 }
 
 TEST(GeneratedPictures, TumbokSheetsHaveTheirLayoutAndFeetOnTheGround) {
-    const SurfacePtr legs = loadGameImage("tumbok-legs.png");
+    const SurfacePtr legs = loadGameImage(dataFile::tumbokLegs);
     ASSERT_EQ(legs->w, 2 * 16);
     ASSERT_EQ(legs->h, 8 * 24);
     for (int step = 0; step < 8; ++step) {
@@ -158,7 +158,7 @@ TEST(GeneratedPictures, TumbokSheetsHaveTheirLayoutAndFeetOnTheGround) {
     // The standing pose has both feet down.
     EXPECT_GT(solidPixels(legs.get(), 16, 19, 16, 1), 4);
 
-    const SurfacePtr body = loadGameImage("tumbok-bellyhead.png");
+    const SurfacePtr body = loadGameImage(dataFile::tumbokBellyHead);
     ASSERT_EQ(body->w % 2, 0);
     EXPECT_EQ(body->w / 2, 16);
     EXPECT_TRUE(mirrorsEachOther(body.get(), 0, body.get(), body->w / 2, body->w / 2, body->h));
@@ -176,7 +176,7 @@ TEST(GeneratedPictures, LeftPicturesMirrorTheRightOnes) {
 }
 
 TEST(GeneratedPictures, AnimationSheetsStackSixSquareFrames) {
-    for (const char* name : {"explosion-frames.png", "smoke-frames.png"}) {
+    for (const char* name : {dataFile::explosionFrames, dataFile::smokeFrames}) {
         const SurfacePtr sheet = loadGameImage(name);
         ASSERT_EQ(sheet->h % 6, 0) << name;
         const int frame = sheet->h / 6;
@@ -241,17 +241,17 @@ TEST(GeneratedPictures, BackgroundsAreOpaqueAndLargerThanTheWindow) {
         EXPECT_GT(decoded->h, 600) << name;
     }
     EXPECT_GE(backgrounds, 3);
-    for (const char* name : {"loading.png", "mainmenu-bg.png", "options-bg.png"}) {
+    for (const char* name : {dataFile::loading, dataFile::mainMenuBackground, dataFile::optionsBackground}) {
         EXPECT_EQ(loadOtherImage(name, TImageConversion::ConversionNone)->format->Amask, 0U) << name;
     }
-    EXPECT_EQ(loadOtherImage("mainmenu-bg.png", TImageConversion::ConversionOpaque)->w, 800);
-    EXPECT_EQ(loadOtherImage("options-bg.png", TImageConversion::ConversionOpaque)->h, 600);
+    EXPECT_EQ(loadOtherImage(dataFile::mainMenuBackground, TImageConversion::ConversionOpaque)->w, 800);
+    EXPECT_EQ(loadOtherImage(dataFile::optionsBackground, TImageConversion::ConversionOpaque)->h, 600);
 }
 
 TEST(GeneratedPictures, ToggleImagesMatchTheCrossTheyAreCentredBy) {
-    const SurfacePtr cross = loadOtherImage("widgets-cross.png", TImageConversion::ConversionOpaque);
-    for (const char* name : {"options-items-music.png", "options-items-sounds.png",
-                             "options-items-fullscreen.png", "options-items-scrolling.png"}) {
+    const SurfacePtr cross = loadOtherImage(dataFile::widgetsCross, TImageConversion::ConversionOpaque);
+    for (const char* name : {dataFile::toggleMusic, dataFile::toggleSounds, dataFile::toggleFullscreen,
+                             dataFile::toggleScrolling}) {
         const SurfacePtr item = loadOtherImage(name, TImageConversion::ConversionOpaque);
         EXPECT_EQ(item->w, cross->w) << name;
         EXPECT_EQ(item->h, cross->h) << name;

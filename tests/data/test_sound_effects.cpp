@@ -1,5 +1,6 @@
 // The generated sound effects: valid mono 16-bit PCM, clean levels and edges, and loadable by the mixer.
 #include "data/test_sound_readers.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -74,12 +75,16 @@ TEST_P(EffectFile, IsShortCleanMonoPcmThatStartsAndEndsInSilence) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Noise, EffectFile,
-                         ::testing::Values("jump.wav", "fire.wav", "arrow.wav", "plant.wav", "explosion.wav",
-                                           "voice1.wav", "voice2.wav", "bounce.wav", "throw.wav"));
+                         ::testing::Values(dataFile::jumpSound, dataFile::fireSound, dataFile::arrowSound,
+                                           dataFile::plantSound, dataFile::explosionSound,
+                                           dataFile::voice1Sound, dataFile::voice2Sound,
+                                           dataFile::bounceSound, dataFile::throwSound));
 
 TEST_F(MixerAudio, LoadsEveryEffectAsASampleOfPlausibleLength) {
-    for (const char* name : {"jump.wav", "fire.wav", "arrow.wav", "plant.wav", "explosion.wav", "voice1.wav",
-                             "voice2.wav", "han.ogg", "bounce.wav", "throw.wav"}) {
+    for (const char* name :
+         {dataFile::jumpSound, dataFile::fireSound, dataFile::arrowSound, dataFile::plantSound,
+          dataFile::explosionSound, dataFile::voice1Sound, dataFile::voice2Sound, dataFile::hanSound,
+          dataFile::bounceSound, dataFile::throwSound}) {
         Mix_Chunk* chunk = Mix_LoadWAV((kNoise / name).c_str());
         ASSERT_NE(chunk, nullptr) << name << ": " << Mix_GetError();
         // Output frames are 2 channels of 16 bits at 44100 Hz.
@@ -91,7 +96,7 @@ TEST_F(MixerAudio, LoadsEveryEffectAsASampleOfPlausibleLength) {
 }
 
 TEST(HanOgg, IsAVorbisStreamThatDecodesWithoutClipping) {
-    const std::vector<std::uint8_t> bytes = sound_test::readBytes(kNoise / "han.ogg");
+    const std::vector<std::uint8_t> bytes = sound_test::readBytes(kNoise / dataFile::hanSound);
     ASSERT_GT(bytes.size(), 64u);
     EXPECT_EQ(sound_test::text(bytes, 0, 4), "OggS");
     EXPECT_EQ(sound_test::text(bytes, 29, 6), "vorbis"); // the identification packet opens the first page
@@ -99,7 +104,7 @@ TEST(HanOgg, IsAVorbisStreamThatDecodesWithoutClipping) {
     EXPECT_EQ(sound_test::le32(bytes, 40), 44100u);
 
     ASSERT_EQ(Mix_OpenAudio(44100, 0x8010, 2, 512), 0) << Mix_GetError();
-    Mix_Chunk* chunk = Mix_LoadWAV((kNoise / "han.ogg").c_str());
+    Mix_Chunk* chunk = Mix_LoadWAV((kNoise / dataFile::hanSound).c_str());
     ASSERT_NE(chunk, nullptr) << Mix_GetError();
     const auto* samples = reinterpret_cast<const std::int16_t*>(chunk->abuf);
     const std::size_t count = chunk->alen / 2;

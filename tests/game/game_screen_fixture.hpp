@@ -8,6 +8,7 @@
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_particles.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_random.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/screen_fixture.hpp"
@@ -43,9 +44,8 @@ protected:
         context.preferences.nbAi = nbAi;
         context.preferences.nbExplosifs = 0;
         seedRandom(7);
-        testing::internal::CaptureStdout(); // the test data has no pictures
+        const TDiagnosticCapture quiet; // the test data has no pictures
         screen = std::make_unique<TGameDisplay>(display, context, font, noise, flatTerrain(), clock);
-        testing::internal::GetCapturedStdout();
         screen->physics->particles->reseed = nullptr; // the seeded sequence holds for the whole match
     }
 

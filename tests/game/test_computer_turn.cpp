@@ -7,6 +7,7 @@
 #include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
 #include "support/temp_dir.hpp"
 
@@ -41,9 +42,8 @@ TEST(ComputerTurn, TheAiAbandonsOncePerTurnAndTheTurnPassesAfterTenSeconds) {
     TNoise noise(context.preferences);
     TMessageLog messages;
     TFrameClock clock;
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture quiet;
     TPhysics physics(walledTerrain(), noise, messages, context, 2, 1, 2, clock);
-    testing::internal::GetCapturedStdout();
     physics.particles->reseed = nullptr;
     // On either side of the wall: neither ever sees the other.
     physics.teams->teams[0].tumboks[0].position = vector(100, game_test::groundTop - 50);

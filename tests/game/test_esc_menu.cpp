@@ -1,5 +1,6 @@
 #include "game/u_esc_menu.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -13,9 +14,8 @@ namespace {
 class EscMenuTest : public ScreenTest {
 protected:
     EscMenuTest() {
-        testing::internal::CaptureStdout(); // the panel's pictures are not in the test data
+        const TDiagnosticCapture quiet; // the panel's pictures are not in the test data
         menu = std::make_unique<TEscMenu>(display, font);
-        testing::internal::GetCapturedStdout();
     }
 
     // Lets a scroll glide to its end, as the game screen's frames would.

@@ -6,6 +6,7 @@
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
 #include "render/u_tumbok_display.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
@@ -176,9 +177,9 @@ TEST_F(GameScreenTest, KeysThatActOnceIgnoreKeyRepeats) {
     ASSERT_TRUE(frame({keyUp(SDLK_TAB), keyDown(SDLK_TAB)}));
     EXPECT_EQ(screen->physics->teams->current.tumbok, 2);
 
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     ASSERT_TRUE(frame({keyDown(SDLK_p), keyDown(SDLK_p)}));
-    const std::string listing = testing::internal::GetCapturedStdout();
+    const std::string listing = captured.text();
     EXPECT_EQ(listing, "TStack.print --->\nStateNormal\n<---\n");
 }
 
@@ -192,12 +193,13 @@ TEST_F(GameScreenTest, ArrowsWalkAndAimButNotWithControlHeld) {
     ASSERT_TRUE(frame({keyDown(SDLK_DOWN)}));
     EXPECT_DOUBLE_EQ(screen->mapDisplay->tumbokDisplay->aimAngle, aim + 6);
 
-    SDL_SetModState(KMOD_LCTRL);
     const double x = tumbok.position.x;
     const TDirection facing = tumbok.direction;
     const SDL_Rect view = screen->mapDisplay->moves->view;
-    ASSERT_TRUE(frame({keyDown(SDLK_LEFT), keyDown(SDLK_RIGHT), keyDown(SDLK_UP), keyDown(SDLK_SPACE)}));
-    SDL_SetModState(KMOD_NONE);
+    {
+        const ScopedControlKey control;
+        ASSERT_TRUE(frame({keyDown(SDLK_LEFT), keyDown(SDLK_RIGHT), keyDown(SDLK_UP), keyDown(SDLK_SPACE)}));
+    }
     EXPECT_EQ(tumbok.position.x, x);
     EXPECT_EQ(tumbok.direction, facing);
     EXPECT_DOUBLE_EQ(screen->mapDisplay->tumbokDisplay->aimAngle, aim + 6);

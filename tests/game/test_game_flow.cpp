@@ -6,6 +6,7 @@
 #include "game/u_statistics_screen.hpp"
 #include "menus/u_main_menu.hpp"
 #include "model/u_game_states.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -42,12 +43,11 @@ protected:
 
 TEST_F(GameFlowTest, AnAbandonedMatchLeadsToTheStatisticsScreenAndBackToTheMainMenu) {
     TScreenStack stack(display, context, font, noise);
-    testing::internal::CaptureStdout(); // pictures the test data lacks
+    const TDiagnosticCapture quiet; // pictures the test data lacks
     stack.update(TScreenType::ScreenMainMenu);
     TBasicScreen* mainMenu = stack.topScreen();
     stack.update(TScreenType::ScreenPanelGame);
     stack.update(stack.topScreen()->finish(TScreenType::ScreenGame));
-    testing::internal::GetCapturedStdout();
     auto* game = dynamic_cast<TGameDisplay*>(stack.topScreen());
     ASSERT_NE(game, nullptr);
     EXPECT_TRUE(noise.hasMusic()) << "the match music starts with the match";
@@ -70,11 +70,10 @@ TEST_F(GameFlowTest, AnAbandonedMatchLeadsToTheStatisticsScreenAndBackToTheMainM
 
 TEST_F(GameFlowTest, TheSettingsPanelResumesTheSameMatchWithoutItsMusic) {
     TScreenStack stack(display, context, font, noise);
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture quiet;
     stack.update(TScreenType::ScreenMainMenu);
     stack.update(TScreenType::ScreenPanelGame);
     stack.update(stack.topScreen()->finish(TScreenType::ScreenGame));
-    testing::internal::GetCapturedStdout();
     auto* game = dynamic_cast<TGameDisplay*>(stack.topScreen());
     ASSERT_NE(game, nullptr);
 
@@ -96,8 +95,7 @@ TEST_F(GameFlowTest, TheSettingsPanelResumesTheSameMatchWithoutItsMusic) {
 }
 
 TEST_F(GameFlowTest, TheScreenFactoryBuildsTheGameScreen) {
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture quiet;
     const auto screen = createGameScreen(TScreenType::ScreenGame, display, context, font, noise);
-    testing::internal::GetCapturedStdout();
     EXPECT_NE(dynamic_cast<TGameDisplay*>(screen.get()), nullptr);
 }

@@ -11,6 +11,7 @@
 #include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_random.hpp"
 #include "resources/u_surface_utils.hpp"
@@ -81,9 +82,8 @@ protected:
     void play(int nbTeams, int nbTumboks, int frameBound, TSoakOutcome& outcome) {
         TFrameClock clock;
         TAbandonCounter messages;
-        testing::internal::CaptureStdout(); // placement reports tumboks that found no room
+        const TDiagnosticCapture quiet; // placement reports tumboks that found no room
         TPhysics physics(terrain(), noise, messages, context, nbTeams, nbTumboks, nbTeams, clock);
-        testing::internal::GetCapturedStdout();
         physics.particles->reseed = nullptr; // smoke would re-seed from the clock
         const double width = physics.terrain->w;
         const double height = physics.terrain->h;

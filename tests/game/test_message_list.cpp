@@ -2,6 +2,7 @@
 
 #include "app/u_display.hpp"
 #include "app/u_preferences.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/temp_dir.hpp"
@@ -20,10 +21,9 @@ constexpr int glyphHeight = 8;
 class MessageListTest : public testing::Test {
 protected:
     MessageListTest() : preferences((directory.path() / "config.txt").string()) {
-        testing::internal::CaptureStdout(); // the window's icon and loading picture may be missing here
+        const TDiagnosticCapture quiet; // the window's icon and loading picture may be missing here
         display = std::make_unique<TDisplay>(preferences);
         font = std::make_unique<TFont>();
-        testing::internal::GetCapturedStdout();
         font->imageSmall = createSurface(95 * glyphWidth, glyphHeight, true);
         SDL_FillRect(font->imageSmall.get(), nullptr,
                      SDL_MapRGBA(font->imageSmall->format, 255, 255, 255, 255));

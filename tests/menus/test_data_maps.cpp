@@ -1,5 +1,6 @@
 #include "menus/u_data_maps.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/temp_dir.hpp"
 
@@ -12,9 +13,9 @@
 namespace {
 
 std::string captureSetlist(TMaps& maps, bool& result) {
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     result = maps.setlist();
-    return testing::internal::GetCapturedStdout();
+    return captured.text();
 }
 
 std::vector<std::string> listedFileNames(const TMaps& maps) {
@@ -94,10 +95,9 @@ TEST(DataMaps, MissingOrEmptyDirectoryGivesTheErrorLineAndAnEmptyCatalogue) {
     const TTempDir directory;
     directory.touch("notes.txt");
     for (const std::string& path : {directory.path().string(), (directory.path() / "missing").string()}) {
-        testing::internal::CaptureStdout();
+        const TDiagnosticCapture captured;
         TMaps maps(path);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  "u_data_maps/TMaps.setlist ERROR : cannot find first\n");
+        EXPECT_EQ(captured.text(), "u_data_maps/TMaps.setlist ERROR : cannot find first\n");
         EXPECT_TRUE(maps.list.empty());
         bool found = true;
         captureSetlist(maps, found);

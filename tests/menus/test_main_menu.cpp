@@ -1,5 +1,6 @@
 #include "menus/u_main_menu.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 
@@ -14,7 +15,7 @@ namespace {
 class MainMenuTest : public ScreenTest {
 protected:
     MainMenuTest() {
-        writePicture("other-images", "morvatek.small.png", 200, 40);
+        writePicture("other-images", dataFile::logoSmall, 200, 40);
         menu = std::make_unique<TMainMenu>(display, context, font, noise);
     }
 

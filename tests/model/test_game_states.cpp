@@ -1,5 +1,6 @@
 #include "model/u_game_states.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "support/manual_clock.hpp"
 
 #include <gtest/gtest.h>
@@ -26,9 +27,9 @@ TEST(GameStates, PushPopAndCurrent) {
 TEST(GameStates, PopOfAnEmptyStackSaysSoOnceAndFails) {
     TManualClock clock;
     TGameStateStack stack(clock);
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     const bool popped = stack.pop();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Stack was empty while pop !\n");
+    EXPECT_EQ(captured.text(), "Stack was empty while pop !\n");
     EXPECT_FALSE(popped);
     EXPECT_EQ(stack.current(), StateNone);
 }
@@ -38,9 +39,9 @@ TEST(GameStates, PrintListsNamesFromTheTop) {
     TGameStateStack stack(clock);
     stack.pushState(StateNormal);
     stack.pushState(StateEscMenu);
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     stack.print();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "TStack.print --->\nStateEscMenu\nStateNormal\n<---\n");
+    EXPECT_EQ(captured.text(), "TStack.print --->\nStateEscMenu\nStateNormal\n<---\n");
     stack.clear();
     EXPECT_EQ(TGameStateStack::stateName(StateAfterMotion), "StateAfterMotion");
     EXPECT_EQ(TGameStateStack::stateName(StateLaunch), "StateLaunch");

@@ -1,5 +1,6 @@
 #include "physics/u_physics_damage.hpp"
 
+#include "resources/u_diagnostics.hpp"
 #include "support/match_fixture.hpp"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,10 @@ TEST_F(DamageTest, KillsSplitIntoEnemiesAndOwnMembers) {
 }
 
 TEST_F(DamageTest, UnknownTumbokIsReportedAndLeftAlone) {
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     damage->hurt({7, 0}, 10);
     damage->kill({0, 9});
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERREUR\u00A0ACCES TUMBOK\nERREUR\u00A0ACCES TUMBOK\n");
+    EXPECT_EQ(captured.text(), "ERREUR\u00A0ACCES TUMBOK\nERREUR\u00A0ACCES TUMBOK\n");
     EXPECT_EQ(stats(0).kills, 0);
 }
 

@@ -12,6 +12,7 @@
 #include "render/render_scene.hpp"
 #include "render/u_map_moves.hpp"
 #include "render/u_minimap.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace hud_test {
 
@@ -57,7 +59,7 @@ public:
         SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
         physics = std::make_unique<TPhysics>(std::move(terrain), noise, messages, context, setup.nbTeams,
                                              setup.nbTumboks, 0, clock);
-        testing::internal::GetCapturedStdout();
+        quiet_.reset();
         physics->particles->reseed = nullptr;
         background = createSurface(setup.backWidth, setup.backHeight, false);
         fillSurface(background.get(), sky);
@@ -77,7 +79,6 @@ public:
 private:
     struct TPictures {
         TPictures(const std::filesystem::path& root, const THudSetup& setup) {
-            testing::internal::CaptureStdout(); // pictures the test did not make are missing
             if (setup.pictures) {
                 setup.pictures(root);
             }
@@ -90,6 +91,7 @@ private:
     }
 
     TTempDir dir_;
+    std::optional<TDiagnosticCapture> quiet_{std::in_place}; // pictures the test did not make are missing
     TPictures pictures_;
     TWorkingDirectory workingDirectory_;
     TPreferences preferences_;

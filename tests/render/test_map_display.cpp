@@ -1,6 +1,7 @@
 #include "physics/u_physics_projectile_manager.hpp"
 #include "render/map_scene.hpp"
 #include "render/u_explosion_display.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "support/sdl_events.hpp"
 
 #include "resources/u_numbers.hpp"
@@ -21,10 +22,6 @@ SDL_Rect centredView(TVector point) {
     const int x = std::clamp(roundHalfEven(point.x - 400), 0, 800);
     const int y = std::clamp(roundHalfEven(point.y - 300), 0, 600);
     return {static_cast<Sint16>(x), static_cast<Sint16>(y), 800, 600};
-}
-
-void holdControl(bool held) {
-    SDL_SetModState(held ? KMOD_LCTRL : KMOD_NONE);
 }
 
 } // namespace
@@ -83,11 +80,12 @@ TEST(MapDisplay, ControlArrowsMoveTheCameraOnPressAndReleaseAndFreeIt) {
     TMapScene scene;
     scene.standAt(scene.current(), 400);
     scene.moves().setView(false, 200, 300);
-    holdControl(true);
-    scene.map->handleEvent(keyDown(SDLK_RIGHT));
-    scene.map->handleEvent(keyUp(SDLK_RIGHT));
-    scene.map->handleEvent(keyDown(SDLK_DOWN));
-    holdControl(false);
+    {
+        const ScopedControlKey control;
+        scene.map->handleEvent(keyDown(SDLK_RIGHT));
+        scene.map->handleEvent(keyUp(SDLK_RIGHT));
+        scene.map->handleEvent(keyDown(SDLK_DOWN));
+    }
     EXPECT_EQ(scene.moves().view.x, 400);
     EXPECT_EQ(scene.moves().view.y, 400);
     EXPECT_TRUE(scene.map->freeView);
@@ -230,9 +228,8 @@ TEST(MapDisplay, NothingIsDrawnOnceTheMatchIsOver) {
 // divides by zero and the camera stays at the origin.
 TEST(MapDisplay, MissingOrSmallPicturesStillDrawAFrame) {
     for (const auto& [width, height] : {std::pair{640, 480}, std::pair{0, 0}}) {
-        testing::internal::CaptureStdout();
+        const TDiagnosticCapture quiet;
         TMapScene scene(2, 2, width, height, false);
-        testing::internal::GetCapturedStdout();
         scene.context.preferences.scrolling = true;
         scene.mouse = {799, 599, 0, 0};
         scene.map->handleEvent(keyDown(SDLK_c));

@@ -5,6 +5,7 @@
 #include "render/u_particles_display.hpp"
 #include "render/u_projectile_display.hpp"
 #include "render/u_tumbok_display.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <cmath>
 
@@ -29,7 +30,7 @@ void writeExplosionSheet(const TRenderScene& scene) {
     for (int i = 0; i < TExplosionDisplay::frameCount; ++i) {
         fillArea(sheet.get(), 0, 20 * i, 20, 20, frameColours[i]);
     }
-    writeDataPicture(scene.root(), "game-images", "explosion-frames.png", sheet.get());
+    writeDataPicture(scene.root(), "game-images", dataFile::explosionFrames, sheet.get());
 }
 
 } // namespace

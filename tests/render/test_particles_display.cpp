@@ -3,6 +3,7 @@
 #include "render/u_particles_display.hpp"
 
 #include "render/hud_scene.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ THudSetup withSmoke() {
     setup.terrainWidth = 1000;
     setup.terrainHeight = 800;
     setup.pictures = [](const std::filesystem::path& root) {
-        render_test::writeDataPicture(root, "game-images", "smoke-frames.png", smokeSheet().get());
+        render_test::writeDataPicture(root, "game-images", dataFile::smokeFrames, smokeSheet().get());
     };
     return setup;
 }

@@ -2,6 +2,7 @@
 #include "render/u_wind_info.hpp"
 
 #include "render/hud_scene.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,9 @@ const TRgba sockLeftColour{200, 20, 20, 255};
 const TRgba sockRightColour{20, 20, 200, 255};
 
 void writeSocks(const std::filesystem::path& root) {
-    render_test::writeDataPicture(root, "game-images", "wind_sock-left.png",
+    render_test::writeDataPicture(root, "game-images", dataFile::windSockLeft,
                                   render_test::solidPicture(30, 20, sockLeftColour).get());
-    render_test::writeDataPicture(root, "game-images", "wind_sock-right.png",
+    render_test::writeDataPicture(root, "game-images", dataFile::windSockRight,
                                   render_test::solidPicture(24, 16, sockRightColour).get());
 }
 

@@ -1,4 +1,6 @@
 #include "physics/u_physics_data.hpp"
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
 #include "support/png_files.hpp"
@@ -29,15 +31,15 @@ TEST(ImageLoader, MissingOrBrokenPicturesAreReportedAndStandInAsEmpty) {
     dir.write("data/other-images/cut.png", truncated);
     const TWorkingDirectory inside(dir.path());
 
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     const SurfacePtr missing = loadGameImage("abc.png");
     const SurfacePtr garbage = loadGameImage("text.png");
     const SurfacePtr cut = loadOtherImage("cut.png", TImageConversion::ConversionOpaque);
     const SurfacePtr empty = loadImage("", TImageConversion::ConversionAlpha);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loading data/game-images/abc.png failed.\n"
-                                                      "Loading data/game-images/text.png failed.\n"
-                                                      "Loading data/other-images/cut.png failed.\n"
-                                                      "Loading  failed.\n");
+    EXPECT_EQ(captured.text(), "Loading data/game-images/abc.png failed.\n"
+                               "Loading data/game-images/text.png failed.\n"
+                               "Loading data/other-images/cut.png failed.\n"
+                               "Loading  failed.\n");
     for (const SurfacePtr* surface : {&missing, &garbage, &cut, &empty}) {
         ASSERT_NE(surface->get(), nullptr);
         EXPECT_EQ((*surface)->w, 0);
@@ -66,10 +68,10 @@ TEST(ImageLoader, ConversionFollowsTheFlagsWithOpaqueWinning) {
 TEST(ImageLoader, MissingSoundsAndMusicAreSilentNulls) {
     TTempDir dir;
     const TWorkingDirectory inside(dir.path());
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadSound("jump.wav"), nullptr);
-    EXPECT_EQ(loadMusic("music-game.mod"), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const TDiagnosticCapture captured;
+    EXPECT_EQ(loadSound(dataFile::jumpSound), nullptr);
+    EXPECT_EQ(loadMusic(dataFile::gameMusic), nullptr);
+    EXPECT_EQ(captured.text(), "");
 }
 
 TEST(ImageLoader, MapPicturesOfEveryPngKindAreSolidWhereTheirAlphaSays) {
@@ -109,7 +111,7 @@ TEST(ImageLoader, MapPicturesOfEveryPngKindAreSolidWhereTheirAlphaSays) {
     // Larger than a map may be: refused from its header, like a broken picture.
     writePng(dataPath("maps", "fore_wide.png"), TPngLayout::Grey8, mapMaxWidth + 1, 1, cutOut);
     EXPECT_EQ(pngSize(dataPath("maps", "fore_wide.png"))->width, mapMaxWidth + 1);
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     EXPECT_EQ(loadMapImage("fore_wide.png", TImageConversion::ConversionAlpha)->w, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Loading data/maps/fore_wide.png failed.\n");
+    EXPECT_EQ(captured.text(), "Loading data/maps/fore_wide.png failed.\n");
 }

@@ -1,4 +1,6 @@
 #include "app/u_preferences.hpp"
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
 #include "support/temp_dir.hpp"
 
@@ -46,8 +48,9 @@ struct SoundFixture : testing::Test {
     TPreferences preferences{(dir / "config.txt").string()};
 
     void writeEffects(bool withFire) {
-        for (const char* name : {"jump.wav", "arrow.wav", "plant.wav", "explosion.wav", "voice1.wav",
-                                 "voice2.wav", "bounce.wav", "throw.wav"}) {
+        for (const char* name :
+             {dataFile::jumpSound, dataFile::arrowSound, dataFile::plantSound, dataFile::explosionSound,
+              dataFile::voice1Sound, dataFile::voice2Sound, dataFile::bounceSound, dataFile::throwSound}) {
             dir.write(std::string("data/noise/") + name, testWav());
         }
         if (withFire) {
@@ -59,10 +62,10 @@ struct SoundFixture : testing::Test {
 } // namespace
 
 TEST(SoundSlots, EachEffectHasItsFileAndChannel) {
-    EXPECT_STREQ(soundFileName(TTypeSound::SoundBounce), "bounce.wav");
-    EXPECT_STREQ(soundFileName(TTypeSound::SoundVoice1), "voice1.wav");
-    EXPECT_STREQ(soundFileName(TTypeSound::SoundHan), "han.ogg");
-    EXPECT_STREQ(soundFileName(TTypeSound::SoundThrow), "throw.wav");
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundBounce), dataFile::bounceSound);
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundVoice1), dataFile::voice1Sound);
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundHan), dataFile::hanSound);
+    EXPECT_STREQ(soundFileName(TTypeSound::SoundThrow), dataFile::throwSound);
     EXPECT_EQ(soundChannel(TTypeSound::SoundVoice2), 2);
     EXPECT_EQ(soundChannel(TTypeSound::SoundExplosion), 1);
 }
@@ -103,7 +106,7 @@ TEST_F(SoundFixture, SwitchedOffEffectsStaySilentUntilSwitchedOn) {
 TEST_F(SoundFixture, MissingFilesGiveSilenceWithoutAWord) {
     writeEffects(false);
     const TWorkingDirectory inside(dir.path());
-    testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     {
         TNoise noise(preferences);
         Mix_HaltChannel(-1);
@@ -114,7 +117,7 @@ TEST_F(SoundFixture, MissingFilesGiveSilenceWithoutAWord) {
         noise.stopMusic();
         noise.stopMusic();
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(captured.text(), "");
 }
 
 TEST_F(SoundFixture, MusicSwitchedOffLeavesTheSlotAlone) {

@@ -5,6 +5,7 @@
 #include "model/u_statistics.hpp"
 #include "physics/u_physics_damage.hpp"
 #include "physics/u_physics_messages.hpp"
+#include "resources/u_diagnostics.hpp"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,8 @@ public:
 class MatchFixture : public testing::Test {
 protected:
     MatchFixture(int nbTeams = 4, int nbTumboks = 3) {
-        testing::internal::CaptureStdout(); // flag pictures may be missing from the test data
+        const TDiagnosticCapture quiet; // flag pictures may be missing from the test data
         teams = std::make_unique<TTeamsManager>(nbTeams, nbTumboks, 0);
-        testing::internal::GetCapturedStdout();
         statistics.reset(nbTeams);
         damage = std::make_unique<TDamage>(*teams, statistics);
     }

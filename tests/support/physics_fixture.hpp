@@ -10,6 +10,7 @@
 #include "physics/u_physics_particles.hpp"
 #include "physics/u_physics_projectile_manager.hpp"
 #include "physics/u_physics_stamps.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
@@ -51,10 +52,10 @@ protected:
 
     void build(SurfacePtr terrain, int nbTeams, int nbTumboks, int nbExplosifs = 0, int nbAi = 0) {
         context->preferences.nbExplosifs = nbExplosifs;
-        testing::internal::CaptureStdout(); // flag pictures may be missing from the test data
+        const TDiagnosticCapture captured; // flag pictures may be missing from the test data
         physics = std::make_unique<TPhysics>(std::move(terrain), *noise, messages, *context, nbTeams,
                                              nbTumboks, nbAi, clock);
-        placementOutput = testing::internal::GetCapturedStdout();
+        placementOutput = captured.text();
         physics->tumbokDisplay = &stamps;
         physics->projectiles->projectileDisplay = &stamps;
         physics->particles->reseed = nullptr;

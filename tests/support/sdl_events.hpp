@@ -47,3 +47,17 @@ inline SDL_Event quitRequest() {
     event.type = SDL_QUIT;
     return event;
 }
+
+// Holds a Control key down while it lives, for the modifier state the game reads.
+class ScopedControlKey {
+public:
+    ScopedControlKey() : saved_(SDL_GetModState()) {
+        SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL));
+    }
+    ~ScopedControlKey() { SDL_SetModState(saved_); }
+    ScopedControlKey(const ScopedControlKey&) = delete;
+    ScopedControlKey& operator=(const ScopedControlKey&) = delete;
+
+private:
+    SDLMod saved_;
+};

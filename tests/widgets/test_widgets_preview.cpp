@@ -1,3 +1,4 @@
+#include "resources/u_diagnostics.hpp"
 #include "widget_test_support.hpp"
 #include "widgets/u_widgets_preview.hpp"
 
@@ -32,10 +33,9 @@ TEST_F(PreviewTest, CentresTheBackgroundThumbnailAndCropsItEvenly) {
     // 300 x 100 zooms by 1.5 to 450 x 150, placed at x = -125: source columns 83 to 216 stay visible.
     writeBands("back_wide.png", 300, 100, true, 84, 217);
     TWidgetPreview preview;
-    ::testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     preview.setMaps("fore_absent.png", "back_wide.png");
-    EXPECT_NE(::testing::internal::GetCapturedStdout().find("Loading data/maps/fore_absent.png failed."),
-              std::string::npos);
+    EXPECT_NE(captured.text().find("Loading data/maps/fore_absent.png failed."), std::string::npos);
     preview.draw();
     EXPECT_EQ(preview.backThumb->w, 450);
     EXPECT_EQ(preview.backThumb->h, 150);
@@ -80,9 +80,9 @@ TEST_F(PreviewTest, LoadsNothingWhenTheNamesAreAlreadyShown) {
     preview.setMaps("fore_none.png", "back_plain.png");
     const SDL_Surface* shown = preview.backThumb.get();
     removePicture("maps", "back_plain.png");
-    ::testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     preview.setMaps("fore_none.png", "back_plain.png");
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(captured.text(), "");
     EXPECT_EQ(preview.backThumb.get(), shown);
     EXPECT_EQ(preview.backThumb->w, 200);
 }
@@ -95,9 +95,8 @@ TEST_F(PreviewTest, PicturesThatFailToLoadLeaveNoStaleMapOnShow) {
     preview.draw();
     EXPECT_TRUE(near(pixelAt(preview.surface.get(), 100, 75), green));
 
-    ::testing::internal::CaptureStdout();
+    const TDiagnosticCapture quiet;
     preview.setMaps("fore_none.png", "back_gone.png");
-    ::testing::internal::GetCapturedStdout();
     preview.draw();
     EXPECT_EQ(preview.backThumb->w, 0);
     EXPECT_EQ(preview.foreThumb->w, 0);

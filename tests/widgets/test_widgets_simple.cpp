@@ -1,3 +1,5 @@
+#include "resources/u_data_files.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "widget_test_support.hpp"
 #include "widgets/u_widgets_binary.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -15,7 +17,7 @@ protected:
         WidgetTest::SetUp();
         writeSolidPicture("music.png", 40, 30, red);
         // A 60 x 50 cross: black (see-through) but for a white stroke across rows 20 to 24.
-        writePicture("other-images", "widgets-cross.png", 60, 50,
+        writePicture("other-images", dataFile::widgetsCross, 60, 50,
                      [](int, int y) { return y >= 20 && y < 25 ? white : black; });
     }
 };
@@ -93,11 +95,11 @@ TEST_F(ToggleTest, FlipsOnReturnAndOnAnyClickInsideOnly) {
 }
 
 TEST_F(ToggleTest, MissingPicturesAndAnOverlongCaptionStillDrawAndFlip) {
-    removePicture("other-images", "widgets-cross.png");
+    removePicture("other-images", dataFile::widgetsCross);
     bool fullscreen = false;
-    ::testing::internal::CaptureStdout();
+    const TDiagnosticCapture captured;
     TWidgetBinary toggle(150, 160, "absent.png", "A caption far wider than the toggle", &fullscreen, font());
-    const std::string log = ::testing::internal::GetCapturedStdout();
+    const std::string log = captured.text();
     EXPECT_NE(log.find("Loading data/other-images/absent.png failed."), std::string::npos);
     EXPECT_NE(log.find("Loading data/other-images/widgets-cross.png failed."), std::string::npos);
     // A 0 x 0 cross puts the caption at y = 10, centred and cut evenly on both sides.
@@ -109,8 +111,8 @@ TEST_F(ToggleTest, MissingPicturesAndAnOverlongCaptionStillDrawAndFlip) {
 }
 
 TEST_F(ButtonTest, CentresPictureAndCaptionAsAGroup) {
-    writeSolidPicture("ok.png", 30, 20, green);
-    TWidgetButton button(200, 48, "ok.png", "Play !", font());
+    writeSolidPicture(dataFile::buttonOk, 30, 20, green);
+    TWidgetButton button(200, 48, dataFile::buttonOk, "Play !", font());
     EXPECT_EQ(button.widgetType, TWidgetType::WidgetButton);
     SDL_Surface* picture = button.surface.get();
     // x0 = (200 - 30 - 54 - 10) div 2 = 53; picture at (53, 14), caption at (93, 18).
@@ -123,12 +125,12 @@ TEST_F(ButtonTest, CentresPictureAndCaptionAsAGroup) {
     EXPECT_EQ(pixelAt(picture, 147, 18), black);
     EXPECT_EQ(pixelAt(picture, 92, 18), black);
 
-    TWidgetButton arrow(140, 30, "ok.png", "", font());
+    TWidgetButton arrow(140, 30, dataFile::buttonOk, "", font());
     EXPECT_EQ(pixelAt(arrow.surface.get(), 50, 5), green); // (140 - 30 - 0 - 10) div 2 = 50
     EXPECT_EQ(pixelAt(arrow.surface.get(), 49, 5), black);
 
     // Too narrow for "Options": x0 = (30 - 30 - 63 - 10) div 2 = -36, the caption cut at x 4 + 63.
-    TWidgetButton narrow(30, 24, "ok.png", "Options", font());
+    TWidgetButton narrow(30, 24, dataFile::buttonOk, "Options", font());
     EXPECT_EQ(pixelAt(narrow.surface.get(), 3, 6), black);
     EXPECT_EQ(pixelAt(narrow.surface.get(), 4, 6), white);
     EXPECT_EQ(pixelAt(narrow.surface.get(), 29, 17), white);

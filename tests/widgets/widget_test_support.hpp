@@ -2,6 +2,7 @@
 // solid glyphs of known size, real SDL events and pixel reads.
 #pragma once
 
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/sdl_events.hpp"
@@ -36,20 +37,6 @@ inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
     return {red, green, blue};
 }
 
-// Holds a Control key down for the modifier state that the number field reads.
-class ScopedControlKey {
-public:
-    ScopedControlKey() : saved_(SDL_GetModState()) {
-        SDL_SetModState(static_cast<SDLMod>(saved_ | KMOD_LCTRL));
-    }
-    ~ScopedControlKey() { SDL_SetModState(saved_); }
-    ScopedControlKey(const ScopedControlKey&) = delete;
-    ScopedControlKey& operator=(const ScopedControlKey&) = delete;
-
-private:
-    SDLMod saved_;
-};
-
 // Glyph cells of the small font: 12 pixels high, so 9 wide; every glyph is a solid white block.
 constexpr int glyphHeight = 12;
 constexpr int glyphWidth = 9;
@@ -70,9 +57,8 @@ protected:
         std::filesystem::create_directories(directory_.path() / "data" / "other-images");
         std::filesystem::create_directories(directory_.path() / "data" / "maps");
         std::filesystem::current_path(directory_.path());
-        ::testing::internal::CaptureStdout(); // the font's missing strips are reported, harmlessly
+        const TDiagnosticCapture quiet; // the font's missing strips are reported, harmlessly
         font_ = std::make_unique<TFont>();
-        ::testing::internal::GetCapturedStdout();
         font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, {255, 255, 255}, true);
         font_->imageMedium = solidSurface(12 * 95, 16, {255, 255, 255}, true);
         font_->imageBig = solidSurface(18 * 95, 24, {255, 255, 255}, true);

@@ -1,9 +1,8 @@
 #include "atomic_file.hpp"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
+#include "resources/u_atomic_file.hpp"
+
+#include <string_view>
 
 void writeFileAtomically(const std::filesystem::path& target, const std::vector<std::uint8_t>& bytes) {
     std::error_code error;
@@ -14,19 +13,8 @@ void writeFileAtomically(const std::filesystem::path& target, const std::vector<
         throw TOutputError("cannot create directory " + target.parent_path().string() + ": " +
                            error.message());
     }
-    const std::filesystem::path temporary = target.string() + ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temporary, error);
-            throw TOutputError("cannot write " + target.string());
-        }
-    }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        throw TOutputError("cannot write " + target.string() + ": " + error.message());
+    std::string reason;
+    if (!replaceFile(target.string(), {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, reason)) {
+        throw TOutputError("cannot write " + target.string() + ": " + reason);
     }
 }

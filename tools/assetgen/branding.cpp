@@ -4,6 +4,7 @@
 #include "icons.hpp"
 #include "noise.hpp"
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 #include "terrain_paint.hpp"
 #include "text.hpp"
 #include "tumbok.hpp"
@@ -84,21 +85,21 @@ TImage logoPicture(int pixelSize) {
 }
 
 void addBrandingPictures(TPictureSet& set) {
-    set.push_back({"other-images", "icon.png", iconPicture(32), TPngKind::PngAlpha});
-    set.push_back({"other-images", "icon-256.png", iconPicture(256), TPngKind::PngAlpha});
-    set.push_back({"other-images", "loading.png", loadingPicture(), TPngKind::PngOpaque});
-    set.push_back({"other-images", "mainmenu-bg.png", mainMenuBackground(), TPngKind::PngOpaque});
-    set.push_back({"other-images", "morvatek.small.png", logoPicture(104), TPngKind::PngAlpha});
-    set.push_back({"other-images", "mainmenu-items-quick_match.png", itemPicture([](TImage& i) {
+    set.push_back({"other-images", dataFile::icon, iconPicture(32), TPngKind::PngAlpha});
+    set.push_back({"other-images", dataFile::iconLarge, iconPicture(256), TPngKind::PngAlpha});
+    set.push_back({"other-images", dataFile::loading, loadingPicture(), TPngKind::PngOpaque});
+    set.push_back({"other-images", dataFile::mainMenuBackground, mainMenuBackground(), TPngKind::PngOpaque});
+    set.push_back({"other-images", dataFile::logoSmall, logoPicture(104), TPngKind::PngAlpha});
+    set.push_back({"other-images", dataFile::itemLocalMatch, itemPicture([](TImage& i) {
                        drawTumbok(i, 40.0F, 4.0F, 2.4F, 0);
                        const TImage bazooka = bazookaPicture(2.4F);
                        i.draw(bazooka, 40 + 19 - bazooka.width() / 2, 4 + 38 - bazooka.height() / 2);
                    }),
                    TPngKind::PngAlpha});
-    set.push_back({"other-images", "mainmenu-items-network_match.png",
+    set.push_back({"other-images", dataFile::itemNetworkMatch,
                    itemPicture([](TImage& i) { drawGlobe(i, 64.0F, 64.0F, 120.0F); }), TPngKind::PngAlpha});
-    set.push_back({"other-images", "mainmenu-items-options.png",
+    set.push_back({"other-images", dataFile::itemSettings,
                    itemPicture([](TImage& i) { drawGear(i, 64.0F, 64.0F, 118.0F); }), TPngKind::PngAlpha});
-    set.push_back({"other-images", "mainmenu-items-quit.png",
+    set.push_back({"other-images", dataFile::itemQuit,
                    itemPicture([](TImage& i) { drawDoor(i, 56.0F, 64.0F, 120.0F); }), TPngKind::PngAlpha});
 }

@@ -1,6 +1,7 @@
 #include "contact_sheet.hpp"
 
 #include "atomic_file.hpp"
+#include "resources/u_data_files.hpp"
 #include "text.hpp"
 
 #include <algorithm>
@@ -79,17 +80,17 @@ void fillRect(TImage& image, int x, int y, int w, int h, const TColour& c) {
 // A tumbok put together from its sprites the way the game places them around its origin.
 void placeTumbok(TImage& scene, const TPictureSet& pictures, int ox, int oy, int team, bool right, int step,
                  const std::string& held) {
-    const TImage& flag = find(pictures, "flags-" + std::to_string(team) + "-1.png");
+    const TImage& flag = find(pictures, dataFile::flag(team, 1));
     fillRect(scene, ox - 11, oy - 8, flag.width() + 2, flag.height() + 2, hexColour(0x000000));
     scene.draw(flag, ox - 10, oy - 7);
     fillRect(scene, ox - 12, oy - 13, 40, 6, hexColour(0x000000));
     fillRect(scene, ox - 11, oy - 12, 30, 4, hexColour(0x00dc00));
     fillRect(scene, ox - 11, oy - 12, 30, 2, hexColour(0x80ed80));
-    const TImage& legs = find(pictures, "tumbok-legs.png");
+    const TImage& legs = find(pictures, dataFile::tumbokLegs);
     scene.draw(legs.cropped(right ? legs.width() / 2 : 0, step * 24, 16, 24), ox, oy + 26);
-    const TImage& body = find(pictures, "tumbok-bellyhead.png");
+    const TImage& body = find(pictures, dataFile::tumbokBellyHead);
     scene.draw(body.cropped(right ? body.width() / 2 : 0, 0, body.width() / 2, body.height()), ox, oy);
-    const TImage& hands = find(pictures, held + (right ? "-right.png" : "-left.png"));
+    const TImage& hands = find(pictures, dataFile::weapon(held, right));
     scene.draw(hands, ox + 8 - hands.width() / 2, oy + 16 - hands.height() / 2);
 }
 
@@ -98,16 +99,16 @@ TImage gameScene(const TPictureSet& pictures) {
     const int ground = 112;
     fillRect(scene, 0, ground, 330, 18, palette::soil);
     fillRect(scene, 0, ground, 330, 4, palette::grass);
-    placeTumbok(scene, pictures, 20, ground - 46, 0, true, 0, "weapons-bazooka");
-    placeTumbok(scene, pictures, 70, ground - 46, 1, false, 3, "weapons-nothing");
-    placeTumbok(scene, pictures, 120, ground - 46, 2, true, 5, "weapons-bow");
-    placeTumbok(scene, pictures, 170, ground - 46, 3, true, 0, "weapons-grenade");
-    const TImage& arrow = find(pictures, "big-arrow.png");
+    placeTumbok(scene, pictures, 20, ground - 46, 0, true, 0, "bazooka");
+    placeTumbok(scene, pictures, 70, ground - 46, 1, false, 3, "nothing");
+    placeTumbok(scene, pictures, 120, ground - 46, 2, true, 5, "bow");
+    placeTumbok(scene, pictures, 170, ground - 46, 3, true, 0, "grenade");
+    const TImage& arrow = find(pictures, dataFile::bigArrow);
     scene.draw(arrow, 20 + 8 - arrow.width() / 2, ground - 46 + 16 - arrow.height() - 60);
-    scene.draw(find(pictures, "tumbok-dead.png"), 220, ground - 46 + 7);
-    scene.draw(find(pictures, "flags-1-1.png"), 220 + 11, ground - 46 + 32);
-    scene.draw(find(pictures, "explosif.png"), 260, ground - 28);
-    scene.draw(find(pictures, "wind_sock-right.png"), 292, ground - 56);
+    scene.draw(find(pictures, dataFile::tumbokDead), 220, ground - 46 + 7);
+    scene.draw(find(pictures, dataFile::flag(1, 1)), 220 + 11, ground - 46 + 32);
+    scene.draw(find(pictures, dataFile::explosif), 260, ground - 28);
+    scene.draw(find(pictures, dataFile::windSockRight), 292, ground - 56);
     return scene;
 }
 

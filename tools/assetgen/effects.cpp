@@ -2,6 +2,7 @@
 
 #include "noise.hpp"
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <cmath>
 #include <numbers>
@@ -105,6 +106,6 @@ void addEffectPictures(TPictureSet& set) {
         explosions.draw(explosionFrame(i, explosionFrameSize), 0, i * explosionFrameSize);
         smokes.draw(smokeFrame(i, smokeFrameSize), 0, i * smokeFrameSize);
     }
-    set.push_back({"game-images", "explosion-frames.png", explosions, TPngKind::PngAlpha});
-    set.push_back({"game-images", "smoke-frames.png", smokes, TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::explosionFrames, explosions, TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::smokeFrames, smokes, TPngKind::PngAlpha});
 }

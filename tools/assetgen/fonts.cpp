@@ -1,5 +1,6 @@
 #include "fonts.hpp"
 
+#include "resources/u_data_files.hpp"
 #include "text.hpp"
 
 #include <algorithm>
@@ -56,9 +57,9 @@ TImage renderFontStrip(int height) {
 }
 
 void addFontPictures(TPictureSet& set) {
-    const std::array<std::pair<const char*, int>, 3> fonts = {{{"font_big.png", fontHeightBig},
-                                                               {"font_medium.png", fontHeightMedium},
-                                                               {"font_small.png", fontHeightSmall}}};
+    const std::array<std::pair<const char*, int>, 3> fonts = {{{dataFile::fontBig, fontHeightBig},
+                                                               {dataFile::fontMedium, fontHeightMedium},
+                                                               {dataFile::fontSmall, fontHeightSmall}}};
     for (const auto& [name, height] : fonts) {
         set.push_back({"fonts", name, renderFontStrip(height), TPngKind::PngAlpha});
     }

@@ -1,6 +1,7 @@
 #include "props.hpp"
 
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -137,16 +138,15 @@ TImage markerArrow() {
 } // namespace
 
 void addPropPictures(TPictureSet& set) {
-    set.push_back({"game-images", "explosif.png", explosiveBox(1.0F), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::explosif, explosiveBox(1.0F), TPngKind::PngAlpha});
     for (int team = 0; team < teamCount; ++team) {
-        const std::string stem = "flags-" + std::to_string(team) + "-";
-        set.push_back({"game-images", stem + "0.png", flagPicture(team, flagBigWidth, flagBigHeight),
+        set.push_back({"game-images", dataFile::flag(team, 0), flagPicture(team, flagBigWidth, flagBigHeight),
                        TPngKind::PngAlpha});
-        set.push_back({"game-images", stem + "1.png", flagPicture(team, flagSmallWidth, flagSmallHeight),
-                       TPngKind::PngAlpha});
+        set.push_back({"game-images", dataFile::flag(team, 1),
+                       flagPicture(team, flagSmallWidth, flagSmallHeight), TPngKind::PngAlpha});
     }
     const TImage sock = windSock();
-    set.push_back({"game-images", "wind_sock-right.png", sock, TPngKind::PngAlpha});
-    set.push_back({"game-images", "wind_sock-left.png", sock.mirrored(), TPngKind::PngAlpha});
-    set.push_back({"game-images", "big-arrow.png", markerArrow(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::windSockRight, sock, TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::windSockLeft, sock.mirrored(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::bigArrow, markerArrow(), TPngKind::PngAlpha});
 }

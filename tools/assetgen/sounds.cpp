@@ -1,6 +1,7 @@
 // Writes the sound effects and the match music under data/noise.
 #include "atomic_file.hpp"
 #include "generators.hpp"
+#include "resources/u_data_files.hpp"
 #include "sound/effects.hpp"
 #include "sound/mod_writer.hpp"
 #include "sound/music.hpp"
@@ -28,18 +29,18 @@ struct TEffectFile {
 void generateSounds(const std::filesystem::path& dataDirectory) {
     const std::filesystem::path directory = dataDirectory / "noise";
     const std::vector<TEffectFile> effects{
-        {"jump.wav", sound::makeJump},           {"fire.wav", sound::makeFire},
-        {"arrow.wav", sound::makeArrow},         {"plant.wav", sound::makePlant},
-        {"explosion.wav", sound::makeExplosion}, {"voice1.wav", sound::makeVoiceOuch},
-        {"voice2.wav", sound::makeVoiceAie},     {"bounce.wav", sound::makeBounce},
-        {"throw.wav", sound::makeThrow},
+        {dataFile::jumpSound, sound::makeJump},           {dataFile::fireSound, sound::makeFire},
+        {dataFile::arrowSound, sound::makeArrow},         {dataFile::plantSound, sound::makePlant},
+        {dataFile::explosionSound, sound::makeExplosion}, {dataFile::voice1Sound, sound::makeVoiceOuch},
+        {dataFile::voice2Sound, sound::makeVoiceAie},     {dataFile::bounceSound, sound::makeBounce},
+        {dataFile::throwSound, sound::makeThrow},
     };
     for (const TEffectFile& effect : effects) {
         writeFileAtomically(directory / effect.name,
                             sound::encodeWavMono16(sound::toPcm16(effect.make()), sound::kEffectRate));
     }
     writeFileAtomically(
-        directory / "han.ogg",
+        directory / dataFile::hanSound,
         sound::encodeOggVorbisMono(sound::makeEffortGrunt(), sound::kEffectRate, kOggSerial, kOggQuality));
-    writeFileAtomically(directory / "music-game.mod", sound::encodeModule(sound::composeGameMusic()));
+    writeFileAtomically(directory / dataFile::gameMusic, sound::encodeModule(sound::composeGameMusic()));
 }

@@ -1,6 +1,7 @@
 #include "tumbok.hpp"
 
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -124,10 +125,10 @@ TImage grave() {
 } // namespace
 
 void addTumbokPictures(TPictureSet& set) {
-    set.push_back({"game-images", "tumbok-legs.png", legsSheet(), TPngKind::PngAlpha});
-    set.push_back({"game-images", "tumbok-bellyhead.png", bodySheet(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::tumbokLegs, legsSheet(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::tumbokBellyHead, bodySheet(), TPngKind::PngAlpha});
     const TImage hands = emptyHands();
-    set.push_back({"game-images", "weapons-nothing-right.png", hands, TPngKind::PngAlpha});
-    set.push_back({"game-images", "weapons-nothing-left.png", hands.mirrored(), TPngKind::PngAlpha});
-    set.push_back({"game-images", "tumbok-dead.png", grave(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::handsRight, hands, TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::handsLeft, hands.mirrored(), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::tumbokDead, grave(), TPngKind::PngAlpha});
 }

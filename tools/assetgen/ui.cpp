@@ -3,6 +3,7 @@
 #include "icons.hpp"
 #include "noise.hpp"
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -107,19 +108,22 @@ void addUiPictures(TPictureSet& set) {
     const auto opaque = [&set](const char* name, TImage image) {
         set.push_back({"other-images", name, std::move(image), TPngKind::PngOpaque});
     };
-    opaque("top.png", faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
-    opaque("bottom.png",
+    opaque(dataFile::buttonTop,
+           faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
+    opaque(dataFile::buttonBottom,
            faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 9.5F, 14.0F, false); }));
-    opaque("options-mini.png", faceWith(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
-    opaque("quit-mini.png", faceWith(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
-    opaque("ok.png", faceWith(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
-    opaque("cancel.png",
+    opaque(dataFile::optionsMini,
+           faceWith(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
+    opaque(dataFile::quitMini,
+           faceWith(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
+    opaque(dataFile::buttonOk, faceWith(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
+    opaque(dataFile::buttonCancel,
            faceWith(44, 44, stop, [](TImage& i) { drawCross(i, 22.0F, 22.0F, 28.0F, palette::white); }));
-    opaque("options-items-music.png", togglePicture(drawNote));
-    opaque("options-items-sounds.png", togglePicture(drawSpeaker));
-    opaque("options-items-fullscreen.png", togglePicture(drawScreenCorners));
-    opaque("options-items-scrolling.png", togglePicture(drawMouse));
-    opaque("widgets-cross.png", crossPicture());
-    opaque("options-bg.png", optionsBackground());
-    set.push_back({"game-images", "esc-menu-bg.png", escapePanel(), TPngKind::PngAlpha});
+    opaque(dataFile::toggleMusic, togglePicture(drawNote));
+    opaque(dataFile::toggleSounds, togglePicture(drawSpeaker));
+    opaque(dataFile::toggleFullscreen, togglePicture(drawScreenCorners));
+    opaque(dataFile::toggleScrolling, togglePicture(drawMouse));
+    opaque(dataFile::widgetsCross, crossPicture());
+    opaque(dataFile::optionsBackground, optionsBackground());
+    set.push_back({"game-images", dataFile::escMenuBackground, escapePanel(), TPngKind::PngAlpha});
 }

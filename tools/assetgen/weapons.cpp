@@ -1,6 +1,7 @@
 #include "weapons.hpp"
 
 #include "raster.hpp"
+#include "resources/u_data_files.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -124,12 +125,12 @@ void addWeaponPictures(TPictureSet& set) {
     const std::pair<const char*, TImage> held[] = {
         {"bow", bowPicture(1.0F)}, {"bazooka", bazookaPicture(1.0F)}, {"grenade", grenadePicture(1.0F)}};
     for (const auto& [name, picture] : held) {
-        set.push_back(
-            {"game-images", std::string("weapons-") + name + "-right.png", picture, TPngKind::PngAlpha});
-        set.push_back({"game-images", std::string("weapons-") + name + "-left.png", picture.mirrored(),
-                       TPngKind::PngAlpha});
+        set.push_back({"game-images", dataFile::weapon(name, true), picture, TPngKind::PngAlpha});
+        set.push_back({"game-images", dataFile::weapon(name, false), picture.mirrored(), TPngKind::PngAlpha});
     }
-    set.push_back({"game-images", "projectiles-bow.png", arrowProjectile(1.0F), TPngKind::PngAlpha});
-    set.push_back({"game-images", "projectiles-bazooka.png", rocketProjectile(1.0F), TPngKind::PngAlpha});
-    set.push_back({"game-images", "projectiles-grenade.png", grenadeProjectile(1.0F), TPngKind::PngAlpha});
+    set.push_back({"game-images", dataFile::projectile("bow"), arrowProjectile(1.0F), TPngKind::PngAlpha});
+    set.push_back(
+        {"game-images", dataFile::projectile("bazooka"), rocketProjectile(1.0F), TPngKind::PngAlpha});
+    set.push_back(
+        {"game-images", dataFile::projectile("grenade"), grenadeProjectile(1.0F), TPngKind::PngAlpha});
 }
