@@ -30,12 +30,12 @@ wait_for_line() {
 }
 
 wait_for_main_menu() {
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     grep -q "^Main menu first frame drawn" "$WORK_DIR/stdout" 2>/dev/null && return 0
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its main menu"
     sleep 0.1
   done
-  fail "no main menu after 20 s"
+  fail "no main menu after 60 s"
 }
 
 expect_line() {

@@ -68,7 +68,7 @@ start_game() {
 # Waits for a window with exactly the game's title; prints its id.
 wait_for_window() {
   local id=""
-  for _ in $(seq 200); do
+  for _ in $(seq 600); do
     id=$(xdotool search --name "^${TITLE//\'/.}\$" 2>/dev/null | head -n1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game exited before showing its window"
