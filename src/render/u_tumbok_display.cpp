@@ -35,61 +35,116 @@ bool isRight(const TTumbok& t) {
     return t.direction == TDirection::DirectionRight;
 }
 
-bool rowIsClear(const SDL_Surface* picture, int y) {
+// The columns [first, end) between a row's first and last visible pixel; first == end when it shows none.
+struct TSpan {
+    int first = 0;
+    int end = 0;
+    bool empty() const { return first >= end; }
+    int width() const { return end - first; }
+};
+
+TSpan visibleSpan(const SDL_Surface* picture, int y) {
     const auto* row =
         reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(picture->pixels) + y * picture->pitch);
     const Uint32 alpha = picture->format->Amask;
-    return std::none_of(row, row + picture->w, [alpha](Uint32 pixel) { return (pixel & alpha) != 0; });
+    TSpan span{0, picture->w};
+    while (span.first < span.end && (row[span.first] & alpha) == 0) {
+        ++span.first;
+    }
+    while (span.end > span.first && (row[span.end - 1] & alpha) == 0) {
+        --span.end;
+    }
+    return span;
 }
 
-// The rows [first, first + count) of a 32-bit alpha picture made by createSurface, as a picture of its own.
-SurfacePtr rowsOf(SDL_Surface* picture, int first, int count) {
-    SurfacePtr part = createSurface(picture->w, count, true);
-    if (part->w != picture->w || part->h != count || part->pitch < picture->w * 4) {
+TSpan unite(TSpan a, TSpan b) {
+    if (a.empty()) {
+        return b;
+    }
+    if (b.empty()) {
+        return a;
+    }
+    return {std::min(a.first, b.first), std::max(a.end, b.end)};
+}
+
+// What one more blit costs, in pixels blitted: a band is split off only when it saves more than this.
+constexpr int blitCostInPixels = 64;
+
+// Splits the rows into bands, each to be cut to the columns its rows show, so that the fewest pixels and
+// blits are spent; bands that show nothing are dropped. Returns the first row of each band, then the end.
+std::vector<int> bandRows(const std::vector<TSpan>& spans) {
+    const int h = static_cast<int>(spans.size());
+    std::vector<int> cost(static_cast<std::size_t>(h) + 1, 0);
+    std::vector<int> start(static_cast<std::size_t>(h) + 1, 0);
+    for (int end = 1; end <= h; ++end) {
+        cost[end] = -1;
+        TSpan band;
+        for (int first = end - 1; first >= 0; --first) {
+            band = unite(band, spans[first]);
+            const int bandCost = band.empty() ? 0 : blitCostInPixels + band.width() * (end - first);
+            if (cost[end] < 0 || cost[first] + bandCost < cost[end]) {
+                cost[end] = cost[first] + bandCost;
+                start[end] = first;
+            }
+        }
+    }
+    std::vector<int> bounds{h};
+    for (int end = h; end > 0; end = start[end]) {
+        bounds.insert(bounds.begin(), start[end]);
+    }
+    return bounds;
+}
+
+// The rectangle of a 32-bit alpha picture made by createSurface, as a picture of its own.
+SurfacePtr partOf(SDL_Surface* picture, int x, int y, int w, int h) {
+    SurfacePtr part = createSurface(w, h, true);
+    if (part->w != w || part->h != h || part->pitch < w * 4) {
         return nullptr;
     }
     const SurfaceLock lockPart(part.get());
-    const SurfaceLock lockPicture(picture);
-    for (int y = 0; y < count; ++y) {
-        std::memcpy(static_cast<Uint8*>(part->pixels) + y * part->pitch,
-                    static_cast<const Uint8*>(picture->pixels) + (first + y) * picture->pitch,
-                    static_cast<std::size_t>(picture->w) * 4);
+    for (int row = 0; row < h; ++row) {
+        std::memcpy(static_cast<Uint8*>(part->pixels) + row * part->pitch,
+                    static_cast<const Uint8*>(picture->pixels) + (y + row) * picture->pitch + x * 4,
+                    static_cast<std::size_t>(w) * 4);
     }
+    SDL_SetAlpha(part.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
     return part;
 }
 
-// Blitting a fully transparent pixel changes nothing, so a figure need not carry its clear top and bottom
-// rows: hundreds are drawn every frame.
-void trimClearRows(SurfacePtr& picture, TPixelPoint& offset) {
-    SDL_Surface* p = picture.get();
-    if (p == nullptr || p->w <= 0 || p->h <= 0 || p->format->BytesPerPixel != 4 || p->format->Amask == 0) {
-        return;
-    }
-    int first = 0;
-    int end = p->h;
-    {
-        const SurfaceLock lock(p);
-        while (first < end && rowIsClear(p, first)) {
-            ++first;
-        }
-        while (end > first && rowIsClear(p, end - 1)) {
-            --end;
-        }
-    }
-    if (first == 0 && end == p->h) {
-        return;
-    }
-    if (first == end) {
-        picture.reset(); // nothing to see
-        return;
-    }
-    if (SurfacePtr part = rowsOf(p, first, end - first)) {
-        picture = std::move(part);
-        offset.y += first;
-    }
-}
-
 } // namespace
+
+// Blitting a fully transparent pixel changes nothing, so a figure need not carry the clear pixels around
+// it: hundreds are drawn every frame. The figure's flag sticks out to the side of its body, so it is cut
+// into bands of rows, each trimmed to what it shows.
+std::vector<TTumbokDisplay::TFigurePart> TTumbokDisplay::visibleParts(SDL_Surface* picture,
+                                                                      TPixelPoint offset) {
+    std::vector<TFigurePart> parts;
+    if (picture == nullptr || picture->w <= 0 || picture->h <= 0 || picture->format->BytesPerPixel != 4 ||
+        picture->format->Amask == 0) {
+        return parts;
+    }
+    const SurfaceLock lock(picture);
+    std::vector<TSpan> spans;
+    for (int y = 0; y < picture->h; ++y) {
+        spans.push_back(visibleSpan(picture, y));
+    }
+    const std::vector<int> bounds = bandRows(spans);
+    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
+        TSpan band;
+        for (int y = bounds[i]; y < bounds[i + 1]; ++y) {
+            band = unite(band, spans[y]);
+        }
+        if (band.empty()) {
+            continue;
+        }
+        SurfacePtr part = partOf(picture, band.first, bounds[i], band.width(), bounds[i + 1] - bounds[i]);
+        if (part == nullptr) {
+            return {};
+        }
+        parts.push_back({std::move(part), {offset.x + band.first, offset.y + bounds[i]}});
+    }
+    return parts;
+}
 
 TTumbokDisplay::TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams)
     : TBasicDisplay(display, moves), teams(teams), arrowImage(loadGameImage(dataFile::bigArrow)),
@@ -145,7 +200,9 @@ void TTumbokDisplay::draw(const TTumbok& t, bool active) {
             // The bar only meets the flag's frame on the frame's top row, where both are black: drawing the
             // bar first shows the same picture as drawing it between the flag and the legs.
             drawHealth(t, o);
-            blitToScreen(figure->picture.get(), nullptr, o.x + figure->offset.x, o.y + figure->offset.y);
+            for (const TFigurePart& part : figure->parts) {
+                blitToScreen(part.picture.get(), nullptr, o.x + part.offset.x, o.y + part.offset.y);
+            }
             return;
         }
     }
@@ -199,10 +256,10 @@ const TTumbokDisplay::TFigure* TTumbokDisplay::figureOf(const TTumbok& t) {
     const int key = (t.team * 2 + (isRight(t) ? 1 : 0)) * TTumbok::walkFrames + t.frame;
     TFigure& figure = figures_[key];
     // Pictures replaced since (a new match set, tests) make the figure again.
-    if (figure.picture == nullptr || figure.sources != sources) {
+    if (figure.parts.empty() || figure.sources != sources) {
         figure = composeFigure(t, sources);
     }
-    return figure.picture != nullptr ? &figure : nullptr;
+    return !figure.parts.empty() ? &figure : nullptr;
 }
 
 TTumbokDisplay::TFigure
@@ -223,9 +280,8 @@ TTumbokDisplay::composeFigure(const TTumbok& t, const std::array<const SDL_Surfa
                   hasFlag ? flagOffsetY + flag->h + 1 : 0});
     TFigure figure;
     figure.sources = sources;
-    figure.offset = {left, top};
-    figure.picture = createSurface(right - left, bottom - top, true);
-    SDL_Surface* picture = figure.picture.get();
+    const SurfacePtr whole = createSurface(right - left, bottom - top, true);
+    SDL_Surface* picture = whole.get();
     SDL_FillRect(picture, nullptr, SDL_MapRGBA(picture->format, 0, 0, 0, 0));
     const auto at = [&](int x, int y) { return TPixelPoint{x - left, y - top}; };
     if (hasFlag) {
@@ -250,15 +306,7 @@ TTumbokDisplay::composeFigure(const TTumbok& t, const std::array<const SDL_Surfa
     }
     const TPixelPoint h = at(handsOffsetX - hands->w / 2, handsOffsetY - hands->h / 2);
     composeOver(hands, nullptr, picture, h.x, h.y);
-    if (picture->w <= 0 || picture->h <= 0) {
-        figure.picture.reset();
-        return figure;
-    }
-    trimClearRows(figure.picture, figure.offset);
-    // Run-length encoding was tried here: on this SDL it made no measurable difference.
-    if (figure.picture != nullptr) {
-        SDL_SetAlpha(figure.picture.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
-    }
+    figure.parts = visibleParts(picture, {left, top});
     return figure;
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class TTeamsManager;
 class TWidgetProgressBar;
@@ -69,12 +70,16 @@ private:
     SDL_Surface* flagOf(const TTumbok& t) const;
 
     // A tumbok that is not active looks the same for a given team, facing and step: its flag, legs, body
-    // and hands are composed once into one picture, drawn with one blit.
+    // and hands are composed once into one picture, kept as the few parts that show something.
+    struct TFigurePart {
+        SurfacePtr picture;
+        TPixelPoint offset; // of the part's top-left from the origin O
+    };
     struct TFigure {
         std::array<const SDL_Surface*, 4> sources{};
-        SurfacePtr picture;
-        TPixelPoint offset; // of the picture's top-left from the origin O
+        std::vector<TFigurePart> parts;
     };
+    static std::vector<TFigurePart> visibleParts(SDL_Surface* picture, TPixelPoint offset);
     const TFigure* figureOf(const TTumbok& t);
     TFigure composeFigure(const TTumbok& t, const std::array<const SDL_Surface*, 4>& sources) const;
     SDL_Surface* healthPicture(int health);
