@@ -69,7 +69,7 @@ TGameDisplay::~TGameDisplay() {
 }
 
 bool TGameDisplay::isLocalTurn() const {
-    const TTeam* team = physics->teams->currentTeam();
+    const TTeam* team = physics->view().teams().currentTeam();
     if (team == nullptr) {
         return false;
     }
@@ -316,7 +316,7 @@ void TGameDisplay::takeNewTurn() {
     if (!physics->takeNewTurn()) {
         return;
     }
-    const TTeam* team = physics->teams->currentTeam();
+    const TTeam* team = physics->view().teams().currentTeam();
     if (team == nullptr) {
         return;
     }

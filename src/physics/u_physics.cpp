@@ -44,6 +44,38 @@ void reportUnplaced(int unplaced, int total, const char* what) {
 
 } // namespace
 
+const TTeamsManager& TPhysicsView::teams() const {
+    return *physics_.teams;
+}
+
+const TProjectileManager& TPhysicsView::projectiles() const {
+    return *physics_.projectiles;
+}
+
+const TExplosionsPhy& TPhysicsView::explosions() const {
+    return *physics_.explosions;
+}
+
+const TExplosifsManager& TPhysicsView::boxes() const {
+    return *physics_.explosifs;
+}
+
+const TParticlesManager& TPhysicsView::particles() const {
+    return *physics_.particles;
+}
+
+TVector TPhysicsView::wind() const {
+    return physics_.forces->wind;
+}
+
+const TTimer& TPhysicsView::timer() const {
+    return physics_.timer;
+}
+
+SDL_Surface* TPhysicsView::terrain() const {
+    return physics_.terrainSurface();
+}
+
 void TCallBackPhy::changeTumbok() {
     physics.changeTumbok();
 }

@@ -6,6 +6,7 @@
 #include "model/u_data_objects.hpp"
 #include "physics/u_physics_data.hpp"
 #include "physics/u_physics_timer.hpp"
+#include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
 #include "resources/u_sdl_handles.hpp"
 
@@ -128,6 +129,7 @@ public:
     SDL_Surface* terrainSurface() const { return terrain.get(); }
     TGameStateStack& gameStateStack() { return *gameStates; }
 
+    TPhysicsView view() const { return *this; }
     const TTurnFlow& turn() const { return turn_; }
     // No dead tumbok is still falling (as of the last frame).
     bool deadAtRest() const { return deadAtRest_; }
