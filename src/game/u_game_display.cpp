@@ -53,7 +53,7 @@ void TGameDisplay::buildDisplays() {
                                                     powerBarMargin, true);
     powerBar->setPosition((TDisplay::width - powerBarWidth) / 2, TDisplay::height - 50);
     escMenu = std::make_unique<TEscMenu>(display, font);
-    infoBar = std::make_unique<TInfoBar>(display, font, states, *physics,
+    infoBar = std::make_unique<TInfoBar>(display, font, states, physics->view(),
                                          TMinimapSources{mapDisplay->background.get(), mapDisplay->terrain,
                                                          *mapDisplay->moves, mapDisplay->freeView});
 }
@@ -69,7 +69,7 @@ TGameDisplay::~TGameDisplay() {
 }
 
 bool TGameDisplay::isLocalTurn() const {
-    const TTeam* team = physics->view().teams().currentTeam();
+    const TTeam* team = physics->view().teams.currentTeam();
     if (team == nullptr) {
         return false;
     }
@@ -316,7 +316,7 @@ void TGameDisplay::takeNewTurn() {
     if (!physics->takeNewTurn()) {
         return;
     }
-    const TTeam* team = physics->view().teams().currentTeam();
+    const TTeam* team = physics->view().teams.currentTeam();
     if (team == nullptr) {
         return;
     }

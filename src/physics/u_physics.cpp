@@ -44,38 +44,6 @@ void reportUnplaced(int unplaced, int total, const char* what) {
 
 } // namespace
 
-const TTeamsManager& TPhysicsView::teams() const {
-    return *physics_.teams;
-}
-
-const TProjectileManager& TPhysicsView::projectiles() const {
-    return *physics_.projectiles;
-}
-
-const TExplosionsPhy& TPhysicsView::explosions() const {
-    return *physics_.explosions;
-}
-
-const TExplosifsManager& TPhysicsView::boxes() const {
-    return *physics_.explosifs;
-}
-
-const TParticlesManager& TPhysicsView::particles() const {
-    return *physics_.particles;
-}
-
-TVector TPhysicsView::wind() const {
-    return physics_.forces->wind;
-}
-
-const TTimer& TPhysicsView::timer() const {
-    return physics_.timer;
-}
-
-SDL_Surface* TPhysicsView::terrain() const {
-    return physics_.terrainSurface();
-}
-
 void TCallBackPhy::changeTumbok() {
     physics.changeTumbok();
 }
@@ -377,6 +345,10 @@ void TPhysics::selectWeapon(TWeapon weapon) {
     if (TTeam* team = teams->currentTeam()) {
         team->weapon = weapon;
     }
+}
+
+TPhysicsView TPhysics::view() const {
+    return {*teams, *projectiles, *explosions, *explosifs, *particles, forces->wind, timer};
 }
 
 bool TPhysics::takeNewTurn() {

@@ -129,7 +129,7 @@ public:
     SDL_Surface* terrainSurface() const { return terrain.get(); }
     TGameStateStack& gameStateStack() { return *gameStates; }
 
-    TPhysicsView view() const { return *this; }
+    TPhysicsView view() const;
     const TTurnFlow& turn() const { return turn_; }
     // No dead tumbok is still falling (as of the last frame).
     bool deadAtRest() const { return deadAtRest_; }

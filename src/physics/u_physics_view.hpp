@@ -3,31 +3,21 @@
 
 #include "model/u_data_objects.hpp"
 
-#include <SDL.h>
-
 class TExplosifsManager;
 class TExplosionsPhy;
 class TParticlesManager;
-class TPhysics;
 class TProjectileManager;
 class TTeamsManager;
 class TTimer;
 
-// What the screens and displays read of a match: its bodies, wind, timer, terrain and turn, never the
-// simulation's parts nor its commands. Whatever holds the match hands it on as this view.
-class TPhysicsView {
-public:
-    TPhysicsView(const TPhysics& physics) : physics_(physics) {} // NOLINT(google-explicit-constructor)
-
-    const TTeamsManager& teams() const;
-    const TProjectileManager& projectiles() const;
-    const TExplosionsPhy& explosions() const;
-    const TExplosifsManager& boxes() const;
-    const TParticlesManager& particles() const;
-    TVector wind() const;
-    const TTimer& timer() const;
-    SDL_Surface* terrain() const;
-
-private:
-    const TPhysics& physics_;
+// What the screens and displays read of a match, read-only: bodies, shots, blasts, boxes, particles,
+// wind and timer; none of the driver's commands.
+struct TPhysicsView {
+    const TTeamsManager& teams;
+    const TProjectileManager& projectiles;
+    const TExplosionsPhy& explosions;
+    const TExplosifsManager& boxes;
+    const TParticlesManager& particles;
+    const TVector& wind;
+    const TTimer& timer;
 };

@@ -32,10 +32,10 @@ public:
     static constexpr Uint8 panelAlpha = 64;
     static constexpr Uint32 flagFrame = 0xFF000000u;
 
-    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysicsView physics,
+    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, const TPhysicsView& physics,
              TMapDisplay& mapDisplay);
     // The minimap's pictures and camera given directly (tests, tools).
-    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysicsView physics,
+    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, const TPhysicsView& physics,
              const TMinimapSources& mapSources);
     TInfoBar(const TInfoBar&) = delete;
     TInfoBar& operator=(const TInfoBar&) = delete;

@@ -19,6 +19,7 @@ class TGameStateStack;
 class TMoves;
 class TNoise;
 class TParticlesDisplay;
+class TPhysics;
 class TProjectileDisplay;
 class TTumbokDisplay;
 

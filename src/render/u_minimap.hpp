@@ -38,9 +38,9 @@ public:
     static constexpr int outlineReach = 3;
 
     TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, TMapDisplay& mapDisplay,
-             TPhysicsView physics, int screenWidth, int screenHeight);
+             const TPhysicsView& physics, int screenWidth, int screenHeight);
     TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, const TMinimapSources& sources,
-             TPhysicsView physics, int screenWidth, int screenHeight);
+             const TPhysicsView& physics, int screenWidth, int screenHeight);
     TMinimap(const TMinimap&) = delete;
     TMinimap& operator=(const TMinimap&) = delete;
 

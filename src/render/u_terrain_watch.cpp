@@ -6,9 +6,9 @@
 
 TTerrainSignature TTerrainWatch::signature() const {
     TTerrainSignature now;
-    now.turnStart = physics_.timer().startTicks;
-    now.team = physics_.teams().current.team;
-    for (const TTeam& team : physics_.teams().teams) {
+    now.turnStart = physics_.timer.startTicks;
+    now.team = physics_.teams.current.team;
+    for (const TTeam& team : physics_.teams.teams) {
         for (const TTumbok& tumbok : team.tumboks) {
             now.tumboksOut += tumbok.out ? 1 : 0;
         }
@@ -17,7 +17,7 @@ TTerrainSignature TTerrainWatch::signature() const {
 }
 
 bool TTerrainWatch::blasting() const {
-    return !physics_.explosions().allFinished();
+    return !physics_.explosions.allFinished();
 }
 
 bool TTerrainWatch::changed() {

@@ -18,7 +18,7 @@ struct TTerrainSignature {
 
 class TTerrainWatch {
 public:
-    explicit TTerrainWatch(TPhysicsView physics) : physics_(physics) {}
+    explicit TTerrainWatch(const TPhysicsView& physics) : physics_(physics) {}
 
     // True at the first call, and whenever the terrain may have changed since the previous call.
     bool changed();
