@@ -46,8 +46,9 @@ public:
 };
 
 // Where a turn stands. Every change of phase is written here, so a turn reads from top to bottom:
-// unnoticed (begun, the screen has not shown it yet) -> playing -> ending (waiting for the world to rest)
-// -> the next turn, unnoticed again; or over when fewer than two teams are left.
+// unnoticed (begun, the screen has not shown it yet) -> playing -> ending (waiting for the world to rest;
+// "computer gave up" is the same wait, without asking the computer again) -> the next turn, unnoticed
+// again; or over when fewer than two teams are left.
 enum class TTurnPhase { TurnUnnoticed, TurnPlaying, TurnEnding, TurnAiGaveUp, TurnOver };
 
 class TTurnFlow {
