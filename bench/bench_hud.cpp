@@ -77,7 +77,8 @@ private:
 
 void infoBarFrames(benchmark::State& state, int nbTeams, int nbTumboks, bool blasting) {
     THudMatch match(nbTeams, nbTumboks);
-    TInfoBar bar(match.display, match.font, match.physics->gameStateStack(), *match.physics, match.sources());
+    TInfoBar bar(match.display, match.font, match.physics->gameStateStack(), match.physics->view(),
+                 match.sources());
     if (blasting) {
         // An explosion that never finishes: the minimap scales the terrain again in every frame.
         match.physics->explosions->add(vector(800, 600));

@@ -119,7 +119,7 @@ void setOffMiddleBox(TPhysics& physics) {
 
 // No blast left, every dead body laid to rest and every living one still.
 bool atRest(const TPhysics& physics) {
-    if (!physics.explosions->allFinished() || !physics.deadAtRest) {
+    if (!physics.explosions->allFinished() || !physics.deadAtRest()) {
         return false;
     }
     for (const TTeam& team : physics.teams->teams) {

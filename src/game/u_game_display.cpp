@@ -15,6 +15,8 @@
 #include "sound/u_sound.hpp"
 #include "widgets/u_widgets_progress_bar.hpp"
 
+#include <array>
+
 namespace {
 
 bool isKeyDown(const SDL_Event& event, SDLKey key) {
@@ -51,7 +53,7 @@ void TGameDisplay::buildDisplays() {
                                                     powerBarMargin, true);
     powerBar->setPosition((TDisplay::width - powerBarWidth) / 2, TDisplay::height - 50);
     escMenu = std::make_unique<TEscMenu>(display, font);
-    infoBar = std::make_unique<TInfoBar>(display, font, states, *physics,
+    infoBar = std::make_unique<TInfoBar>(display, font, states, physics->view(),
                                          TMinimapSources{mapDisplay->background.get(), mapDisplay->terrain,
                                                          *mapDisplay->moves, mapDisplay->freeView});
 }
@@ -67,7 +69,7 @@ TGameDisplay::~TGameDisplay() {
 }
 
 bool TGameDisplay::isLocalTurn() const {
-    const TTeam* team = physics->teams->currentTeam();
+    const TTeam* team = physics->view().teams.currentTeam();
     if (team == nullptr) {
         return false;
     }
@@ -134,42 +136,72 @@ bool TGameDisplay::handleEvent(const SDL_Event& event) {
         mapDisplay->rightClickAt(event.button.x, event.button.y); // only with mouse scrolling off
     }
     mapDisplay->handleEvent(event);
-
-    const TGameStateType state = states.current();
-    if (event.type == SDL_QUIT) {
-        next_ = TScreenType::ScreenQuit;
-        running_ = false;
-    } else if (isKeyDown(event, SDLK_ESCAPE)) {
-        // A held Esc must not run on from opening the menu to abandoning the match.
-        if (freshPress) {
-            handleEscape();
+    // The first that takes the event is the only one to get it: the order below is the priority.
+    static constexpr std::array handlers{&TGameDisplay::takeQuit,       &TGameDisplay::takeEscape,
+                                         &TGameDisplay::takeInfoToggle, &TGameDisplay::takeMapClick,
+                                         &TGameDisplay::takeTurnKey,    &TGameDisplay::takeMinimapEvent,
+                                         &TGameDisplay::takeLaunch,     &TGameDisplay::takeEscMenu};
+    for (const auto handler : handlers) {
+        if ((this->*handler)(event, freshPress)) {
+            break;
         }
-    } else if (isKeyDown(event, SDLK_i)) {
-        if (freshPress) {
-            infoBar->toggle();
-        }
-    } else if (event.type == SDL_MOUSEBUTTONDOWN && state == TGameStateType::StateNormal &&
-               !onInfoBar(event.button.x, event.button.y)) {
-        handleMouse(event);
-    } else if (isLocalTurn() && state == TGameStateType::StateNormal && event.type == SDL_KEYDOWN &&
-               !controlHeld()) {
-        handleTurnKey(event, freshPress);
-    } else if (state == TGameStateType::StateNormal && infoBar->expanded) {
-        infoBar->minimap->handleEvent(event);
-    } else if (state == TGameStateType::StateLaunch) {
-        handleLaunch(event);
-    } else if (state == TGameStateType::StateEscMenu) {
-        handleEscMenu(event);
     }
     return running_;
 }
 
-void TGameDisplay::handleEscape() {
+bool TGameDisplay::takeQuit(const SDL_Event& event, bool /*freshPress*/) {
+    if (event.type != SDL_QUIT) {
+        return false;
+    }
+    next_ = TScreenType::ScreenQuit;
+    running_ = false;
+    return true;
+}
+
+bool TGameDisplay::takeEscape(const SDL_Event& event, bool freshPress) {
+    if (!isKeyDown(event, SDLK_ESCAPE)) {
+        return false;
+    }
+    // A held Esc must not run on from opening the menu to abandoning the match.
+    if (!freshPress) {
+        return true;
+    }
     if (states.current() == TGameStateType::StateEscMenu) {
         abandonMatch();
-        return;
+    } else {
+        openEscMenu();
     }
-    openEscMenu();
+    return true;
+}
+
+bool TGameDisplay::takeInfoToggle(const SDL_Event& event, bool freshPress) {
+    if (!isKeyDown(event, SDLK_i)) {
+        return false;
+    }
+    if (freshPress) {
+        infoBar->toggle();
+    }
+    return true;
+}
+
+bool TGameDisplay::takeMapClick(const SDL_Event& event, bool /*freshPress*/) {
+    if (event.type != SDL_MOUSEBUTTONDOWN || states.current() != TGameStateType::StateNormal ||
+        onInfoBar(event.button.x, event.button.y)) {
+        return false;
+    }
+    // The computer's team, or another machine's, is never picked for.
+    if (isLocalTurn()) {
+        mapDisplay->selectAt(event.button.x, event.button.y);
+    }
+    return true;
+}
+
+bool TGameDisplay::takeMinimapEvent(const SDL_Event& event, bool /*freshPress*/) {
+    if (states.current() != TGameStateType::StateNormal || !infoBar->expanded) {
+        return false;
+    }
+    infoBar->minimap->handleEvent(event);
+    return true;
 }
 
 void TGameDisplay::openEscMenu() {
@@ -197,14 +229,11 @@ void TGameDisplay::abandonMatch() {
     running_ = false;
 }
 
-void TGameDisplay::handleMouse(const SDL_Event& event) {
-    // The computer's team, or another machine's, is never picked for.
-    if (isLocalTurn()) {
-        mapDisplay->selectAt(event.button.x, event.button.y);
+bool TGameDisplay::takeTurnKey(const SDL_Event& event, bool freshPress) {
+    if (!isLocalTurn() || states.current() != TGameStateType::StateNormal || event.type != SDL_KEYDOWN ||
+        controlHeld()) {
+        return false;
     }
-}
-
-void TGameDisplay::handleTurnKey(const SDL_Event& event, bool freshPress) {
     switch (event.key.keysym.sym) {
     case SDLK_TAB:
         if (freshPress) {
@@ -236,11 +265,15 @@ void TGameDisplay::handleTurnKey(const SDL_Event& event, bool freshPress) {
     default:
         break;
     }
+    return true;
 }
 
-void TGameDisplay::handleLaunch(const SDL_Event& event) {
+bool TGameDisplay::takeLaunch(const SDL_Event& event, bool /*freshPress*/) {
+    if (states.current() != TGameStateType::StateLaunch) {
+        return false;
+    }
     if (!isLocalTurn()) {
-        return;
+        return true;
     }
     if (isKeyDown(event, SDLK_RETURN)) {
         powerBar->addValue(powerBar->value / 15 + powerStart);
@@ -252,6 +285,7 @@ void TGameDisplay::handleLaunch(const SDL_Event& event) {
         powerBar->setMark(true);
         fire();
     }
+    return true;
 }
 
 void TGameDisplay::fire() {
@@ -260,7 +294,10 @@ void TGameDisplay::fire() {
     }
 }
 
-void TGameDisplay::handleEscMenu(const SDL_Event& event) {
+bool TGameDisplay::takeEscMenu(const SDL_Event& event, bool /*freshPress*/) {
+    if (states.current() != TGameStateType::StateEscMenu) {
+        return false;
+    }
     bool options = false;
     // Each event reaches the menu once, when it happens.
     const bool stays = escMenu->handle(event, options);
@@ -268,6 +305,7 @@ void TGameDisplay::handleEscMenu(const SDL_Event& event) {
     if (!stays) {
         closeEscMenu();
     }
+    return true;
 }
 
 bool TGameDisplay::onInfoBar(int x, int y) const {
@@ -278,7 +316,7 @@ void TGameDisplay::takeNewTurn() {
     if (!physics->takeNewTurn()) {
         return;
     }
-    const TTeam* team = physics->teams->currentTeam();
+    const TTeam* team = physics->view().teams.currentTeam();
     if (team == nullptr) {
         return;
     }

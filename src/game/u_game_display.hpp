@@ -59,11 +59,15 @@ private:
     void buildDisplays();
     // False when the event ends the screen's run.
     bool handleEvent(const SDL_Event& event);
-    void handleEscape();
-    void handleMouse(const SDL_Event& event);
-    void handleTurnKey(const SDL_Event& event, bool freshPress);
-    void handleLaunch(const SDL_Event& event);
-    void handleEscMenu(const SDL_Event& event);
+    // Each takes the event (true) or lets the next one in the order try.
+    bool takeQuit(const SDL_Event& event, bool freshPress);
+    bool takeEscape(const SDL_Event& event, bool freshPress);
+    bool takeInfoToggle(const SDL_Event& event, bool freshPress);
+    bool takeMapClick(const SDL_Event& event, bool freshPress);
+    bool takeTurnKey(const SDL_Event& event, bool freshPress);
+    bool takeMinimapEvent(const SDL_Event& event, bool freshPress);
+    bool takeLaunch(const SDL_Event& event, bool freshPress);
+    bool takeEscMenu(const SDL_Event& event, bool freshPress);
     void openEscMenu();
     void closeEscMenu();
     void abandonMatch();

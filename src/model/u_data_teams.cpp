@@ -76,8 +76,12 @@ const TTeam* TTeamsManager::teamAt(int i) const {
 }
 
 TTumbok* TTeamsManager::tumbokAt(TTumbokLocation location) {
-    TTeam* team = teamAt(location.team);
-    TTumbok* tumbok = team != nullptr ? team->tumbokAt(location.tumbok) : nullptr;
+    return const_cast<TTumbok*>(static_cast<const TTeamsManager&>(*this).tumbokAt(location));
+}
+
+const TTumbok* TTeamsManager::tumbokAt(TTumbokLocation location) const {
+    const TTeam* team = teamAt(location.team);
+    const TTumbok* tumbok = team != nullptr ? team->tumbokAt(location.tumbok) : nullptr;
     if (tumbok == nullptr) {
         diagnosticLine("ERREUR\u00A0ACCES TUMBOK");
     }
@@ -89,6 +93,10 @@ TTumbok* TTeamsManager::tumbokAt(int team, int tumbok) {
 }
 
 TTumbok* TTeamsManager::currentTumbok() {
+    return tumbokAt(current);
+}
+
+const TTumbok* TTeamsManager::currentTumbok() const {
     return tumbokAt(current);
 }
 

@@ -43,8 +43,10 @@ public:
     const TTeam* teamAt(int i) const;
     // Null, after the line "ERREUR ACCES TUMBOK", when there is no such tumbok.
     TTumbok* tumbokAt(TTumbokLocation location);
+    const TTumbok* tumbokAt(TTumbokLocation location) const;
     TTumbok* tumbokAt(int team, int tumbok);
     TTumbok* currentTumbok();
+    const TTumbok* currentTumbok() const;
     // The team on turn; null only in a match without teams.
     TTeam* currentTeam();
     const TTeam* currentTeam() const;

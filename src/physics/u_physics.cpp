@@ -97,8 +97,6 @@ TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messa
                          0);
     placeTumboks(this->nbTeams, this->nbTumboks);
     placeExplosifs();
-    newTurn = true;
-    deadAtRest = false;
 }
 
 TPhysics::~TPhysics() {
@@ -117,7 +115,7 @@ bool TPhysics::step() {
     }
     endWanted = turnChecks() || endWanted;
     // Decided once, after every body has moved this frame.
-    if (endWanted || turnEndPending) {
+    if (endWanted || turn_.waitingForRest()) {
         return requestTurnEnd();
     }
     return true;
@@ -138,7 +136,7 @@ void TPhysics::stepExplosifs() {
 
 bool TPhysics::stepTumboks() {
     bool currentLanded = false;
-    deadAtRest = true;
+    deadAtRest_ = true;
     for (TTeam& team : teams->teams) {
         for (TTumbok& tumbok : team.tumboks) {
             if (tumbok.isAlive()) {
@@ -148,7 +146,7 @@ bool TPhysics::stepTumboks() {
                 stepDead(tumbok);
             }
             if (!tumbok.out && !tumbok.isAlive()) {
-                deadAtRest = false;
+                deadAtRest_ = false;
             }
         }
     }
@@ -200,9 +198,9 @@ bool TPhysics::turnChecks() {
         return true;
     }
     const TTeam* team = teams->currentTeam();
-    if (team != nullptr && team->computer && !aiGaveUp_ && !ai->step()) {
+    if (team != nullptr && team->computer && turn_.mayAskComputer() && !ai->step()) {
         messages.add("The AI abandons !");
-        aiGaveUp_ = true;
+        turn_.computerGaveUp();
         return true;
     }
     return false;
@@ -231,11 +229,11 @@ void TPhysics::projectileFinished() {
 }
 
 bool TPhysics::requestTurnEnd() {
-    if (newTurn) {
+    if (turn_.unnoticed()) {
         return true;
     }
-    turnEndPending = projectiles->inFlight() || !(explosions->allFinished() && deadAtRest && livingAtRest());
-    if (turnEndPending) {
+    if (projectiles->inFlight() || !(explosions->allFinished() && deadAtRest_ && livingAtRest())) {
+        turn_.waitForRest();
         return true;
     }
     return startTurn();
@@ -243,28 +241,24 @@ bool TPhysics::requestTurnEnd() {
 
 bool TPhysics::startTurn() {
     gameStates->clear();
-    if (teams->teamsWithHealth() < 2) {
+    if (teams->teamsWithHealth() < 2 || !teams->nextTurn()) {
+        turn_.over();
         return false;
     }
-    if (!teams->nextTurn()) {
-        return false;
-    }
-    mayChangeTumbok = true;
-    aiGaveUp_ = false;
+    turn_.begin();
     if (teams->currentTeam()->computer) {
         ai->startTurn();
     }
     timer.restart();
     forces->newWind();
     gameStates->pushState(TGameStateType::StateNormal);
-    newTurn = true;
     // Nothing runs between turns, so the finished explosions can go.
     explosions->pruneFinished();
     return true;
 }
 
 bool TPhysics::fire(int power, TWeapon weapon, double angle) {
-    if (turnEndPending || newTurn || activeLiving() == nullptr) {
+    if (turn_.phase() != TTurnPhase::TurnPlaying || activeLiving() == nullptr) {
         return false;
     }
     projectiles->launch(power, weapon, angle);
@@ -291,7 +285,7 @@ bool TPhysics::walkStep(TDirection direction, int steps, int climb) {
     if (collisions->isInAir(tumbok, foot)) {
         return false;
     }
-    mayChangeTumbok = false;
+    turn_.moved();
     bool moved = false;
     for (int n = steps; !moved && n > 0; --n) {
         const TVector d = walkDisplacement(foot, n, direction);
@@ -328,21 +322,21 @@ void TPhysics::jump() {
     if (tumbok == nullptr || collisions->isInAir(*tumbok, foot)) {
         return;
     }
-    mayChangeTumbok = false;
+    turn_.moved();
     noise.playSound(TTypeSound::SoundJump);
     const double side = tumbok->direction == TDirection::DirectionLeft ? -1.0 : 1.0;
     tumbok->speed = vector(side * jumpSpeed.x, jumpSpeed.y);
 }
 
 void TPhysics::changeTumbok() {
-    if (mayChangeTumbok) {
+    if (turn_.mayChangeTumbok()) {
         teams->nextTumbok();
     }
 }
 
 void TPhysics::selectTumbok(int index) {
     const TTeam* team = teams->currentTeam();
-    if (mayChangeTumbok && team != nullptr && !team->computer) {
+    if (turn_.mayChangeTumbok() && team != nullptr && !team->computer) {
         teams->selectTumbok(index);
     }
 }
@@ -353,10 +347,12 @@ void TPhysics::selectWeapon(TWeapon weapon) {
     }
 }
 
+TPhysicsView TPhysics::view() const {
+    return {*teams, *projectiles, *explosions, *explosifs, *particles, forces->wind, timer};
+}
+
 bool TPhysics::takeNewTurn() {
-    const bool result = newTurn;
-    newTurn = false;
-    return result;
+    return turn_.notice();
 }
 
 TTumbok* TPhysics::activeLiving() {
@@ -389,7 +385,6 @@ void TPhysics::placeTumboks(int teamCount, int tumbokCount) {
         }
     }
     reportUnplaced(unplaced, teamCount * tumbokCount, "tumboks");
-    mayChangeTumbok = true;
 }
 
 void TPhysics::placeExplosifs() {

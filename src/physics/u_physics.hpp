@@ -6,6 +6,7 @@
 #include "model/u_data_objects.hpp"
 #include "physics/u_physics_data.hpp"
 #include "physics/u_physics_timer.hpp"
+#include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
 #include "resources/u_sdl_handles.hpp"
 
@@ -44,6 +45,53 @@ public:
     TPhysics& physics;
 };
 
+// Where a turn stands. Every change of phase is written here, so a turn reads from top to bottom:
+// unnoticed (begun, the screen has not shown it yet) -> playing -> ending (waiting for the world to rest;
+// "computer gave up" is the same wait, without asking the computer again) -> the next turn, unnoticed
+// again; or over when fewer than two teams are left.
+enum class TTurnPhase { TurnUnnoticed, TurnPlaying, TurnEnding, TurnAiGaveUp, TurnOver };
+
+class TTurnFlow {
+public:
+    TTurnPhase phase() const { return phase_; }
+    // Begun, and the screen has not shown it yet.
+    bool unnoticed() const { return phase_ == TTurnPhase::TurnUnnoticed; }
+    // The computer who gave up is still waiting for rest, but is not asked again.
+    bool waitingForRest() const {
+        return phase_ == TTurnPhase::TurnEnding || phase_ == TTurnPhase::TurnAiGaveUp;
+    }
+    bool mayAskComputer() const {
+        return phase_ == TTurnPhase::TurnPlaying || phase_ == TTurnPhase::TurnEnding;
+    }
+    // Moving is not a phase of its own: a tumbok may move before the turn is noticed or while it ends.
+    bool mayChangeTumbok() const { return mayChangeTumbok_; }
+
+    void begin() {
+        phase_ = TTurnPhase::TurnUnnoticed;
+        mayChangeTumbok_ = true;
+    }
+    // True once per new turn.
+    bool notice() {
+        if (phase_ != TTurnPhase::TurnUnnoticed) {
+            return false;
+        }
+        phase_ = TTurnPhase::TurnPlaying;
+        return true;
+    }
+    void moved() { mayChangeTumbok_ = false; }
+    void computerGaveUp() { phase_ = TTurnPhase::TurnAiGaveUp; }
+    void waitForRest() {
+        if (phase_ != TTurnPhase::TurnAiGaveUp) {
+            phase_ = TTurnPhase::TurnEnding;
+        }
+    }
+    void over() { phase_ = TTurnPhase::TurnOver; }
+
+private:
+    TTurnPhase phase_ = TTurnPhase::TurnUnnoticed;
+    bool mayChangeTumbok_ = true;
+};
+
 class TPhysics {
 public:
     static constexpr std::int32_t turnDuration = 40000;
@@ -65,7 +113,7 @@ public:
 
     // One frame of 0.05 s; false once fewer than two teams have living tumboks.
     bool step();
-    // False when refused: an end of turn is pending, the new turn was not yet noticed, or the active
+    // False when refused: the turn is not being played (not yet noticed, ending or over), or the active
     // tumbok is dead.
     bool fire(int power, TWeapon weapon, double angle);
     // Facing that way: a walking step (animated only if it moved); otherwise only turn round.
@@ -82,13 +130,14 @@ public:
     SDL_Surface* terrainSurface() const { return terrain.get(); }
     TGameStateStack& gameStateStack() { return *gameStates; }
 
+    TPhysicsView view() const;
+    const TTurnFlow& turn() const { return turn_; }
+    // No dead tumbok is still falling (as of the last frame).
+    bool deadAtRest() const { return deadAtRest_; }
+
     TNoise& noise;
     TTimer timer;
     TStatistics& statistics;
-    bool turnEndPending = false;
-    bool newTurn = true;
-    bool deadAtRest = false;
-    bool mayChangeTumbok = true;
     int nbTeams;
     int nbTumboks;
     SurfacePtr terrain;
@@ -128,7 +177,8 @@ private:
     void placeTumboks(int teamCount, int tumbokCount);
     void placeExplosifs();
 
-    bool aiGaveUp_ = false;
+    TTurnFlow turn_;
+    bool deadAtRest_ = false;
     // Per tumbok, team-major: consecutive frames it has been moving.
     std::vector<int> movingFrames_;
 };

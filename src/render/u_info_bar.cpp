@@ -27,18 +27,18 @@ void fillPanel(SDL_Surface* panel) {
 
 } // namespace
 
-TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
-                   TMapDisplay& mapDisplay)
+TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates,
+                   const TPhysicsView& physics, TMapDisplay& mapDisplay)
     : TInfoBar(display, font, gameStates, physics, minimapSourcesOf(mapDisplay)) {}
 
-TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
-                   const TMinimapSources& mapSources)
+TInfoBar::TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates,
+                   const TPhysicsView& physics, const TMinimapSources& mapSources)
     : display(display), font(font), physics(physics),
       gameStates(gameStates), teamsOrigin{static_cast<std::int16_t>(
-                                              600 - (columnWidth + columnSpacing) * physics.teams->nbTeams -
+                                              600 - (columnWidth + columnSpacing) * physics.teams.nbTeams -
                                               padding),
                                           padding},
-      teamBar(std::make_unique<TWidgetProgressBar>(0, physics.teams->nbTumboks * 100, columnWidth,
+      teamBar(std::make_unique<TWidgetProgressBar>(0, physics.teams.nbTumboks * 100, columnWidth,
                                                    columnHeight, 1, true)),
       windInfo(std::make_unique<TWindInfo>(display, font)), timerText(createSurface(0, 0, true)),
       minimap(std::make_unique<TMinimap>(display, minimapX, minimapY, minimapWidth, minimapHeight, mapSources,
@@ -61,7 +61,7 @@ int TInfoBar::columnX(int team) const {
 
 SDL_Rect TInfoBar::windArea() const {
     int flagsWidth = 0;
-    if (const TTeam* last = physics.teams->teamAt(physics.teams->nbTeams - 1)) {
+    if (const TTeam* last = physics.teams.teamAt(physics.teams.nbTeams - 1)) {
         flagsWidth = last->flagBig->w + last->flagSmall->w;
     }
     return {static_cast<Sint16>(expandedRect.x + flagsWidth + 2 * padding),
@@ -70,7 +70,7 @@ SDL_Rect TInfoBar::windArea() const {
 }
 
 std::int32_t TInfoBar::roundedWind() const {
-    const double wind = physics.forces->wind.x;
+    const double wind = physics.wind.x;
     // A wind beyond any integer (or not a number) is drawn as the strongest one.
     if (!(std::abs(wind) < TWindInfo::fullWind)) {
         return std::signbit(wind) ? -TWindInfo::fullWind : TWindInfo::fullWind;
@@ -100,8 +100,8 @@ void TInfoBar::updateTimerText() {
 
 TInfoBar::TPanelKey TInfoBar::panelKey() const {
     TPanelKey key;
-    key.team = physics.teams->current.team;
-    for (const TTeam& team : physics.teams->teams) {
+    key.team = physics.teams.current.team;
+    for (const TTeam& team : physics.teams.teams) {
         key.healths.push_back(team.health());
     }
     return key;
@@ -121,7 +121,7 @@ void TInfoBar::drawFramedFlag(SDL_Surface* flag, int x, int y) const {
 void TInfoBar::composePanel() {
     SDL_Surface* panel = expandedSurface.get();
     fillPanel(panel);
-    const TTeamsManager& teams = *physics.teams;
+    const TTeamsManager& teams = physics.teams;
     if (const TTeam* onTurn = teams.teamAt(teams.current.team)) {
         drawFramedFlag(onTurn->flagBig.get(), padding, padding);
     }

@@ -17,7 +17,6 @@ class TDisplay;
 class TFont;
 class TGameStateStack;
 class TMapDisplay;
-class TPhysics;
 
 struct TPair16 {
     std::int16_t x;
@@ -33,10 +32,10 @@ public:
     static constexpr Uint8 panelAlpha = 64;
     static constexpr Uint32 flagFrame = 0xFF000000u;
 
-    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
+    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, const TPhysicsView& physics,
              TMapDisplay& mapDisplay);
     // The minimap's pictures and camera given directly (tests, tools).
-    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, TPhysics& physics,
+    TInfoBar(TDisplay& display, const TFont& font, TGameStateStack& gameStates, const TPhysicsView& physics,
              const TMinimapSources& mapSources);
     TInfoBar(const TInfoBar&) = delete;
     TInfoBar& operator=(const TInfoBar&) = delete;
@@ -53,7 +52,7 @@ public:
 
     TDisplay& display;
     const TFont& font;
-    TPhysics& physics;
+    TPhysicsView physics;
     TGameStateStack& gameStates;
     TPair16 teamsOrigin;
     TPair16 teamBarSize = {columnWidth, columnHeight};

@@ -38,7 +38,7 @@ TMapDisplay::TMapDisplay(TDisplay& display, TContext& context, TFont& font, TNoi
     : display(display), context(context), font(font), noise(noise),
       background(loadMapImage(context.preferences.gameBackground, TImageConversion::ConversionOpaque)),
       terrain(physics.terrainSurface()), gameStates(physics.gameStateStack()), physics(physics),
-      mousePosition(sdlMousePosition) {
+      world(physics.view()), mousePosition(sdlMousePosition) {
     // The background shows through the terrain's transparent pixels, whatever made the surface.
     if (terrain != nullptr && terrain->format->Amask != 0) {
         SDL_SetAlpha(terrain, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
@@ -51,7 +51,7 @@ TMapDisplay::TMapDisplay(TDisplay& display, TContext& context, TFont& font, TNoi
     tumbokDisplay = std::make_unique<TTumbokDisplay>(display, *moves, *physics.teams);
     physics.tumbokDisplay = tumbokDisplay.get();
     physics.projectiles->projectileDisplay = projectileDisplay.get();
-    if (const TTumbok* cur = physics.teams->currentTumbok()) {
+    if (const TTumbok* cur = world.teams.currentTumbok()) {
         moves->centerOn(false, cur->position.x, cur->position.y);
     }
     noise.playMusic(TTypeMusic::MusicGame, -1);
@@ -104,7 +104,7 @@ void TMapDisplay::handleEvent(const SDL_Event& event) {
     freeView = false;
     if (freshRecentre) {
         recentring_ = true;
-        if (const TTumbok* cur = physics.teams->currentTumbok()) {
+        if (const TTumbok* cur = world.teams.currentTumbok()) {
             recentre(*cur);
         }
     }
@@ -123,7 +123,7 @@ void TMapDisplay::draw() {
     if (stopped) {
         return;
     }
-    const TTumbok* cur = physics.teams->currentTumbok();
+    const TTumbok* cur = world.teams.currentTumbok();
     if (gameStates.current() != TGameStateType::StateEscMenu) {
         if (!physics.step()) {
             stopped = true;
@@ -148,7 +148,7 @@ void TMapDisplay::moveCamera(const TTumbok* cur) {
     if (freeView) {
         return;
     }
-    const TProjectileManager& shots = *physics.projectiles;
+    const TProjectileManager& shots = world.projectiles;
     if (top == TGameStateType::StateMotion) {
         const TVector target = shots.inFlight() ? shots.projectile->position : shots.lastPosition;
         moves->follow(false, target.x, target.y);
@@ -183,10 +183,10 @@ void TMapDisplay::drawScenery() const {
 }
 
 void TMapDisplay::drawObjects(const TTumbok* cur) {
-    for (const auto& box : physics.explosifs->list) {
+    for (const auto& box : world.boxes.list) {
         explosifsDisplay->draw(*box);
     }
-    for (const TTeam& team : physics.teams->teams) {
+    for (const TTeam& team : world.teams.teams) {
         for (const TTumbok& t : team.tumboks) {
             if (!t.out) {
                 tumbokDisplay->draw(t, &t == cur);
@@ -199,16 +199,16 @@ void TMapDisplay::drawObjects(const TTumbok* cur) {
     } else if (gameStates.current() == TGameStateType::StateNormal && cur != nullptr) {
         tumbokDisplay->drawArrow(*cur);
     }
-    for (const auto& explosion : physics.explosions->list) {
+    for (const auto& explosion : world.explosions.list) {
         explosionDisplay->draw(*explosion);
     }
-    particlesDisplay->draw(physics.particles->fountains);
+    particlesDisplay->draw(world.particles.fountains);
 }
 
 void TMapDisplay::selectAt(int sx, int sy) {
     const int wx = moves->view.x + sx;
     const int wy = moves->view.y + sy;
-    const TTeam* team = physics.teams->currentTeam();
+    const TTeam* team = world.teams.currentTeam();
     if (team == nullptr) {
         return;
     }
@@ -242,7 +242,7 @@ void TMapDisplay::setWeapon(TWeapon weapon) {
 }
 
 bool TMapDisplay::fire(int power) {
-    const TTumbok* cur = physics.teams->currentTumbok();
+    const TTumbok* cur = world.teams.currentTumbok();
     if (cur == nullptr) {
         return false;
     }

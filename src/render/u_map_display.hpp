@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/u_data_objects.hpp"
+#include "physics/u_physics_view.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <SDL.h>
@@ -56,7 +57,9 @@ public:
     // The physics driver's own surface; it stays the driver's to free.
     SDL_Surface* terrain;
     TGameStateStack& gameStates;
+    // Commands and the displays it stamps with; everything drawn is read through the view.
     TPhysics& physics;
+    TPhysicsView world;
     std::unique_ptr<TTumbokDisplay> tumbokDisplay;
     std::unique_ptr<TProjectileDisplay> projectileDisplay;
     std::unique_ptr<TParticlesDisplay> particlesDisplay;

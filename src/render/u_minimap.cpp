@@ -46,12 +46,13 @@ TMinimapSources minimapSourcesOf(TMapDisplay& mapDisplay) {
 }
 
 TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, TMapDisplay& mapDisplay,
-                   TPhysics& physics, int screenWidth, int screenHeight)
+                   const TPhysicsView& physics, int screenWidth, int screenHeight)
     : TMinimap(display, x, y, maxWidth, maxHeight, minimapSourcesOf(mapDisplay), physics, screenWidth,
                screenHeight) {}
 
 TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight,
-                   const TMinimapSources& sources, TPhysics& physics, int screenWidth, int screenHeight)
+                   const TMinimapSources& sources, const TPhysicsView& physics, int screenWidth,
+                   int screenHeight)
     : physics(physics), display(display), moves(sources.moves), freeView(sources.freeView),
       background(sources.background), terrain(sources.terrain), camera(sources.moves.view), watch_(physics) {
     const double byHeight = fitScale(maxHeight, terrain->h);
@@ -106,7 +107,7 @@ void TMinimap::draw() {
 }
 
 void TMinimap::drawTumboks() const {
-    const TTeamsManager& teams = *physics.teams;
+    const TTeamsManager& teams = physics.teams;
     const TTumbok* current = nullptr;
     if (const TTeam* team = teams.teamAt(teams.current.team)) {
         current = team->tumbokAt(teams.current.tumbok);

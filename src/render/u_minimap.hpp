@@ -11,7 +11,6 @@
 class TDisplay;
 class TMapDisplay;
 class TMoves;
-class TPhysics;
 
 // What the minimap shows and steers, as the map display holds it.
 struct TMinimapSources {
@@ -39,9 +38,9 @@ public:
     static constexpr int outlineReach = 3;
 
     TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, TMapDisplay& mapDisplay,
-             TPhysics& physics, int screenWidth, int screenHeight);
+             const TPhysicsView& physics, int screenWidth, int screenHeight);
     TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight, const TMinimapSources& sources,
-             TPhysics& physics, int screenWidth, int screenHeight);
+             const TPhysicsView& physics, int screenWidth, int screenHeight);
     TMinimap(const TMinimap&) = delete;
     TMinimap& operator=(const TMinimap&) = delete;
 
@@ -55,7 +54,7 @@ public:
     bool empty() const { return area.w == 0 || area.h == 0; }
     static Uint32 teamColour(int team);
 
-    TPhysics& physics;
+    TPhysicsView physics;
     TDisplay& display;
     TMoves& moves;
     bool& freeView;

@@ -1,25 +1,23 @@
 #include "render/u_terrain_watch.hpp"
 
 #include "model/u_data_teams.hpp"
-#include "physics/u_physics.hpp"
 #include "physics/u_physics_explosion.hpp"
+#include "physics/u_physics_timer.hpp"
 
 TTerrainSignature TTerrainWatch::signature() const {
     TTerrainSignature now;
     now.turnStart = physics_.timer.startTicks;
-    if (physics_.teams) {
-        now.team = physics_.teams->current.team;
-        for (const TTeam& team : physics_.teams->teams) {
-            for (const TTumbok& tumbok : team.tumboks) {
-                now.tumboksOut += tumbok.out ? 1 : 0;
-            }
+    now.team = physics_.teams.current.team;
+    for (const TTeam& team : physics_.teams.teams) {
+        for (const TTumbok& tumbok : team.tumboks) {
+            now.tumboksOut += tumbok.out ? 1 : 0;
         }
     }
     return now;
 }
 
 bool TTerrainWatch::blasting() const {
-    return physics_.explosions && !physics_.explosions->allFinished();
+    return !physics_.explosions.allFinished();
 }
 
 bool TTerrainWatch::changed() {

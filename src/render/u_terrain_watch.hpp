@@ -2,9 +2,9 @@
 // that the terrain is scaled down again only then.
 #pragma once
 
-#include <cstdint>
+#include "physics/u_physics_view.hpp"
 
-class TPhysics;
+#include <cstdint>
 
 // The terrain changes only where a blast carves it (while an explosion runs), where a dead tumbok is laid
 // to rest (its out flag is set as its grave is stamped) and where a projectile is stamped (during a shot,
@@ -18,7 +18,7 @@ struct TTerrainSignature {
 
 class TTerrainWatch {
 public:
-    explicit TTerrainWatch(const TPhysics& physics) : physics_(physics) {}
+    explicit TTerrainWatch(const TPhysicsView& physics) : physics_(physics) {}
 
     // True at the first call, and whenever the terrain may have changed since the previous call.
     bool changed();
@@ -30,7 +30,7 @@ public:
 private:
     bool blasting() const;
 
-    const TPhysics& physics_;
+    TPhysicsView physics_;
     TTerrainSignature last_;
     bool fresh_ = true;
 };

@@ -270,7 +270,7 @@ TEST_F(GameScreenTest, ARefusedShotGivesTheTurnBack) {
     ASSERT_TRUE(frame());
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)}));
     // The frame in which the next turn starts: its first events come before the screen has noticed it.
-    ASSERT_TRUE(framesUntil([&] { return screen->physics->newTurn && teamOnTurn() == 1; }));
+    ASSERT_TRUE(framesUntil([&] { return screen->physics->turn().unnoticed() && teamOnTurn() == 1; }));
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)}));
     EXPECT_EQ(state(), TGameStateType::StateNormal) << "not left waiting in the charge";
     EXPECT_FALSE(screen->physics->projectiles->inFlight());
@@ -299,7 +299,7 @@ TEST_F(GameScreenTest, KeysAndClicksInEveryStateNeverBreakTheTurn) {
             ASSERT_LT(screen->physics->teams->teamsWithHealth(), 2) << "only the end of the match leaves";
             return;
         }
-        if (screen->physics->newTurn) {
+        if (screen->physics->turn().unnoticed()) {
             ++turns;
         }
         const TGameStateType s = state();

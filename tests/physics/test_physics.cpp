@@ -59,11 +59,11 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
     EXPECT_TRUE(turnIs(1) || turnIs(2));
     EXPECT_FALSE(physics->projectiles->inFlight());
     EXPECT_TRUE(physics->explosions->allFinished());
-    EXPECT_TRUE(physics->deadAtRest);
+    EXPECT_TRUE(physics->deadAtRest());
     EXPECT_EQ(state(), TGameStateType::StateNormal);
     EXPECT_EQ(physics->timer.remaining(), turnMs); // restarted at the turn's start
     EXPECT_NE(physics->forces->wind, windBefore);
-    EXPECT_FALSE(physics->turnEndPending);
+    EXPECT_FALSE(physics->turn().waitingForRest());
     EXPECT_TRUE(physics->takeNewTurn());
     EXPECT_FALSE(physics->takeNewTurn());
 }
@@ -74,7 +74,7 @@ TEST_F(DriverTest, FireIsRefusedAndSaysSoUntilTheNewTurnIsNoticedAndOncePending)
     EXPECT_FALSE(physics->projectiles->inFlight());
     EXPECT_TRUE(physics->takeNewTurn());
     EXPECT_TRUE(physics->fire(500, TWeapon::WeaponBow, 45));
-    EXPECT_TRUE(physics->turnEndPending);
+    EXPECT_TRUE(physics->turn().waitingForRest());
     EXPECT_FALSE(physics->fire(500, TWeapon::WeaponBow, 45)); // a second shot in the same turn
 }
 
@@ -105,11 +105,11 @@ TEST_F(DriverTest, WalkingTurnsStepsAndAnimatesButNeverClimbsASteepSlope) {
     physics->walk(TDirection::DirectionRight); // turns round only
     EXPECT_EQ(t.direction, TDirection::DirectionRight);
     EXPECT_DOUBLE_EQ(t.position.x, 100);
-    EXPECT_TRUE(physics->mayChangeTumbok);
+    EXPECT_TRUE(physics->turn().mayChangeTumbok());
     physics->walk(TDirection::DirectionRight);
     EXPECT_NEAR(t.position.x, 105, 1e-9);
     EXPECT_EQ(t.frame, 1);
-    EXPECT_FALSE(physics->mayChangeTumbok);
+    EXPECT_FALSE(physics->turn().mayChangeTumbok());
 
     standOn(0, 0, 300 - 7, groundY);
     settle();
@@ -173,12 +173,14 @@ TEST_F(DriverTest, MatchEndsAtTheEndOfTheShotThatBeatsTheLastEnemy) {
     while (physics->step() && frames < 2000) {
         ++frames;
         clock.advance(50);
-        EXPECT_FALSE(physics->newTurn); // the match must not go on to another turn
+        EXPECT_FALSE(physics->turn().unnoticed()); // the match must not go on to another turn
         // Not before every blast has ended.
-        ASSERT_TRUE(tumbok(1, 0).health > 0 || physics->turnEndPending ||
+        ASSERT_TRUE(tumbok(1, 0).health > 0 || physics->turn().waitingForRest() ||
                     !physics->explosions->allFinished());
     }
     EXPECT_LT(frames, 2000);
+    EXPECT_EQ(physics->turn().phase(), TTurnPhase::TurnOver);
+    EXPECT_FALSE(physics->fire(200, TWeapon::WeaponBow, 0));
     EXPECT_EQ(tumbok(1, 0).health, 0);
     EXPECT_GT(tumbok(0, 0).health, 0);
     EXPECT_TRUE(physics->explosions->allFinished());

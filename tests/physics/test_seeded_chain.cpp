@@ -79,7 +79,7 @@ protected:
     }
 
     bool atRest() const {
-        if (!physics->explosions->allFinished() || !physics->deadAtRest) {
+        if (!physics->explosions->allFinished() || !physics->deadAtRest()) {
             return false;
         }
         for (const TTeam& team : physics->teams->teams) {

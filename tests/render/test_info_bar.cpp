@@ -32,8 +32,8 @@ THudSetup teamsWithFlags(int nbTeams) {
 class InfoBarScene {
 public:
     explicit InfoBarScene(const THudSetup& setup = {})
-        : scene(setup),
-          bar(scene.display, scene.font, scene.physics->gameStateStack(), *scene.physics, scene.sources()) {}
+        : scene(setup), bar(scene.display, scene.font, scene.physics->gameStateStack(), scene.physics->view(),
+                            scene.sources()) {}
 
     void setHealths(int team, std::initializer_list<int> healths) {
         int number = 0;

@@ -20,7 +20,7 @@ TRgba minimapPixel(int x, int y) {
 
 TEST(InfoBarInAMatch, MinimapShowsTheMapDisplaysPicturesAndMovesItsCamera) {
     TMapScene scene;
-    TInfoBar bar(scene.display, scene.font, scene.states(), *scene.physics, *scene.map);
+    TInfoBar bar(scene.display, scene.font, scene.states(), scene.physics->view(), *scene.map);
     EXPECT_EQ(bar.minimap->terrain, scene.map->terrain);
     EXPECT_EQ(bar.minimap->background, scene.map->background.get());
     EXPECT_EQ(&bar.minimap->camera, &scene.moves().view);
@@ -38,7 +38,7 @@ TEST(InfoBarInAMatch, MinimapShowsTheMapDisplaysPicturesAndMovesItsCamera) {
 
 TEST(InfoBarInAMatch, MinimapShowsTheCraterOfABlast) {
     TMapScene scene;
-    TInfoBar bar(scene.display, scene.font, scene.states(), *scene.physics, *scene.map);
+    TInfoBar bar(scene.display, scene.font, scene.states(), scene.physics->view(), *scene.map);
     for (TTeam& team : scene.physics->teams->teams) {
         for (TTumbok& t : team.tumboks) {
             scene.standAt(t, 100 + 20 * t.number + 200 * team.index);

@@ -66,7 +66,7 @@ public:
 
 private:
     TMinimap make(const TMinimapSources& sources) {
-        return TMinimap(scene.display, mapX, mapY, 180, 80, sources, *scene.physics, 800, 600);
+        return TMinimap(scene.display, mapX, mapY, 180, 80, sources, scene.physics->view(), 800, 600);
     }
 };
 
@@ -111,7 +111,7 @@ TEST(Minimap, WithoutABackgroundTheFrameColourShowsUnderTheTerrain) {
     MinimapScene s(terrainOf(1600, 1200));
     TMinimap bare(s.scene.display, mapX, mapY, 180, 80,
                   {noBackground.get(), s.scene.physics->terrainSurface(), *s.scene.moves, s.scene.freeView},
-                  *s.scene.physics, 800, 600);
+                  s.scene.physics->view(), 800, 600);
     EXPECT_EQ(bare.backScale, 0.0);
     s.scene.moves->setView(false, 800, 600);
     s.paintTerrain(0, 0, 1600, 300, {0, 200, 0, 255});
