@@ -141,46 +141,51 @@ double secondsOfStep(TPhysics& physics) {
     return std::chrono::duration<double>(end - start).count();
 }
 
+struct TChainTimes {
+    double worst = 0.0;
+    double total = 0.0;
+    int steps = 0;
+};
+
+// Sets off the middle box of a fresh battlefield and times every step until the last explosion has ended
+// or, when asked, until everything has come to rest.
+TChainTimes timeChain(SDL_Surface* terrain, bool untilRest) {
+    TBattlefield field(terrain);
+    TPhysics& physics = *field.physics;
+    setOffMiddleBox(physics);
+    TChainTimes times;
+    while (!(untilRest ? atRest(physics) : physics.explosions->allFinished()) &&
+           times.steps < chainStepBound) {
+        const double seconds = secondsOfStep(physics);
+        times.worst = std::max(times.worst, seconds);
+        times.total += seconds;
+        ++times.steps;
+    }
+    return times;
+}
+
 } // namespace
 
-// Each iteration sets off the middle box of a fresh battlefield and times every step until the last
-// explosion has ended; the iteration's time is the slowest of those steps.
+// The iteration's time is the slowest step of the chain.
 static void BM_ChainExplosionWorstStep(benchmark::State& state) {
     TFloorScene scene;
-    int steps = 0;
+    TChainTimes times;
     for (auto _ : state) {
-        TBattlefield field(scene.terrain.get());
-        TPhysics& physics = *field.physics;
-        setOffMiddleBox(physics);
-        double worst = 0.0;
-        steps = 0;
-        while (!physics.explosions->allFinished() && steps < chainStepBound) {
-            worst = std::max(worst, secondsOfStep(physics));
-            ++steps;
-        }
-        state.SetIterationTime(worst);
-        state.counters["boxesLeft"] = physics.explosifs->count();
+        times = timeChain(scene.terrain.get(), false);
+        state.SetIterationTime(times.worst);
     }
-    state.counters["steps"] = steps;
+    state.counters["steps"] = times.steps;
 }
 BENCHMARK(BM_ChainExplosionWorstStep)->UseManualTime()->Iterations(3);
 
 // The physics time of a whole chain, from the first blast until everything has come to rest.
 static void BM_ChainExplosionWholeChain(benchmark::State& state) {
     TFloorScene scene;
-    int steps = 0;
+    TChainTimes times;
     for (auto _ : state) {
-        TBattlefield field(scene.terrain.get());
-        TPhysics& physics = *field.physics;
-        setOffMiddleBox(physics);
-        double total = 0.0;
-        steps = 0;
-        while (!atRest(physics) && steps < chainStepBound) {
-            total += secondsOfStep(physics);
-            ++steps;
-        }
-        state.SetIterationTime(total);
+        times = timeChain(scene.terrain.get(), true);
+        state.SetIterationTime(times.total);
     }
-    state.counters["steps"] = steps;
+    state.counters["steps"] = times.steps;
 }
 BENCHMARK(BM_ChainExplosionWholeChain)->UseManualTime()->Iterations(3);
