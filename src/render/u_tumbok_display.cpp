@@ -70,29 +70,39 @@ TSpan unite(TSpan a, TSpan b) {
 // What one more blit costs, in pixels blitted: a band is split off only when it saves more than this.
 constexpr int blitCostInPixels = 64;
 
-// Splits the rows into bands, each to be cut to the columns its rows show, so that the fewest pixels and
-// blits are spent; bands that show nothing are dropped. Returns the first row of each band, then the end.
-std::vector<int> bandRows(const std::vector<TSpan>& spans) {
+// Rows [firstRow, endRow) cut to the columns they show.
+struct TBand {
+    int firstRow = 0;
+    int endRow = 0;
+    TSpan columns;
+};
+
+// Splits the rows into bands, each cut to the columns its rows show, so that the fewest pixels and blits
+// are spent; bands that show nothing are dropped.
+std::vector<TBand> bandsOf(const std::vector<TSpan>& spans) {
     const int h = static_cast<int>(spans.size());
     std::vector<int> cost(static_cast<std::size_t>(h) + 1, 0);
-    std::vector<int> start(static_cast<std::size_t>(h) + 1, 0);
+    std::vector<TBand> last(static_cast<std::size_t>(h) + 1); // the best split's band ending at each row
     for (int end = 1; end <= h; ++end) {
         cost[end] = -1;
-        TSpan band;
+        TSpan columns;
         for (int first = end - 1; first >= 0; --first) {
-            band = unite(band, spans[first]);
-            const int bandCost = band.empty() ? 0 : blitCostInPixels + band.width() * (end - first);
+            columns = unite(columns, spans[first]);
+            const int bandCost = columns.empty() ? 0 : blitCostInPixels + columns.width() * (end - first);
             if (cost[end] < 0 || cost[first] + bandCost < cost[end]) {
                 cost[end] = cost[first] + bandCost;
-                start[end] = first;
+                last[end] = {first, end, columns};
             }
         }
     }
-    std::vector<int> bounds{h};
-    for (int end = h; end > 0; end = start[end]) {
-        bounds.insert(bounds.begin(), start[end]);
+    std::vector<TBand> bands;
+    for (int end = h; end > 0; end = last[end].firstRow) {
+        if (!last[end].columns.empty()) {
+            bands.push_back(last[end]);
+        }
     }
-    return bounds;
+    std::reverse(bands.begin(), bands.end());
+    return bands;
 }
 
 // The rectangle of a 32-bit alpha picture made by createSurface, as a picture of its own.
@@ -128,20 +138,13 @@ std::vector<TTumbokDisplay::TFigurePart> TTumbokDisplay::visibleParts(SDL_Surfac
     for (int y = 0; y < picture->h; ++y) {
         spans.push_back(visibleSpan(picture, y));
     }
-    const std::vector<int> bounds = bandRows(spans);
-    for (std::size_t i = 0; i + 1 < bounds.size(); ++i) {
-        TSpan band;
-        for (int y = bounds[i]; y < bounds[i + 1]; ++y) {
-            band = unite(band, spans[y]);
-        }
-        if (band.empty()) {
-            continue;
-        }
-        SurfacePtr part = partOf(picture, band.first, bounds[i], band.width(), bounds[i + 1] - bounds[i]);
+    for (const TBand& band : bandsOf(spans)) {
+        SurfacePtr part = partOf(picture, band.columns.first, band.firstRow, band.columns.width(),
+                                 band.endRow - band.firstRow);
         if (part == nullptr) {
             return {};
         }
-        parts.push_back({std::move(part), {offset.x + band.first, offset.y + bounds[i]}});
+        parts.push_back({std::move(part), {offset.x + band.columns.first, offset.y + band.firstRow}});
     }
     return parts;
 }

@@ -1,5 +1,6 @@
-// The name of every data file the game asks for, written once for the game, for the generator that makes
-// them and for the tests that check them. Map pictures are not listed: the game finds them by their prefix.
+// The name of every data file the game asks for, and the limits of the map pictures, written once for the
+// game, for the generator that makes them and for the tests that check them. Map pictures are not listed:
+// the game finds them by their prefix.
 #pragma once
 
 #include <string>
@@ -75,3 +76,8 @@ inline constexpr const char* hanSound = "han.ogg";
 inline constexpr const char* gameMusic = "music-game.mod";
 
 } // namespace dataFile
+
+// The largest map picture the game loads and the generator draws: a larger one, with the copies a match
+// makes of it, would not fit in memory.
+inline constexpr int mapMaxWidth = 8192;
+inline constexpr int mapMaxHeight = 4096;

@@ -1,6 +1,7 @@
 // Loading pictures, sound samples and music from the data directory.
 #pragma once
 
+#include "resources/u_data_files.hpp"
 #include "resources/u_resource_paths.hpp"
 #include "resources/u_sdl_handles.hpp"
 
@@ -17,10 +18,6 @@ constexpr TImageConversion operator|(TImageConversion a, TImageConversion b) {
 constexpr bool hasConversion(TImageConversion set, TImageConversion flag) {
     return (static_cast<std::uint8_t>(set) & static_cast<std::uint8_t>(flag)) != 0;
 }
-
-// The largest map picture loaded: a larger one, with the copies a match makes of it, would not fit in memory.
-constexpr int mapMaxWidth = 8192;
-constexpr int mapMaxHeight = 4096;
 
 struct TPictureSize {
     int width = 0;

@@ -5,6 +5,8 @@
 #include "png_writer.hpp"
 #include "terrains.hpp"
 
+#include "resources/u_data_files.hpp"
+
 #include <unistd.h>
 
 #include <charconv>
@@ -18,8 +20,6 @@ namespace {
 // From the window's size to the largest terrain the game loads.
 constexpr int minWidth = 800;
 constexpr int minHeight = 600;
-constexpr int maxWidth = 8192;
-constexpr int maxHeight = 4096;
 constexpr int badArgumentStatus = 2;
 
 // Raised for anything the player typed wrong; the message is the one line they see.
@@ -61,11 +61,11 @@ void parseSize(const std::string& text, TMapRequest& request) {
         cross == std::string::npos ? std::nullopt : parseNumber(text.substr(0, cross));
     const std::optional<long long> height =
         cross == std::string::npos ? std::nullopt : parseNumber(text.substr(cross + 1));
-    if (!width || !height || *width < minWidth || *width > maxWidth || *height < minHeight ||
-        *height > maxHeight) {
+    if (!width || !height || *width < minWidth || *width > mapMaxWidth || *height < minHeight ||
+        *height > mapMaxHeight) {
         throw TArgumentError("the size must be WIDTHxHEIGHT from " + std::to_string(minWidth) + "x" +
-                             std::to_string(minHeight) + " to " + std::to_string(maxWidth) + "x" +
-                             std::to_string(maxHeight) + ", not \"" + text + "\"");
+                             std::to_string(minHeight) + " to " + std::to_string(mapMaxWidth) + "x" +
+                             std::to_string(mapMaxHeight) + ", not \"" + text + "\"");
     }
     request.width = static_cast<int>(*width);
     request.height = static_cast<int>(*height);
