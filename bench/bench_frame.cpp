@@ -52,7 +52,7 @@ public:
         context.preferences.nbExplosifs = boxes;
         seedRandom(11);
         physics = std::make_unique<TPhysics>(benchTerrain(), noise, messages, context, 4, tumboks, 0, clock);
-        physics->particles->reseed = [] {};
+        physics->keepSeededSequence();
         map = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
         map->freeView = true;
     }

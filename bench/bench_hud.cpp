@@ -1,6 +1,7 @@
 // The heads-up display and the smoke: the expanded information bar with its minimap, and a frame of ten
 // bazooka smoke trails, each beside the floor case.
 #include "bench/bench_support.hpp"
+#include "tests/support/physics_peer.hpp"
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
@@ -47,7 +48,7 @@ public:
         seedRandom(11);
         physics = std::make_unique<TPhysics>(std::move(floor.terrain), noise, messages, context, nbTeams,
                                              nbTumboks, 0);
-        physics->particles->reseed = nullptr;
+        physics->keepSeededSequence();
         moves = std::make_unique<TMoves>(display.screen, physics->terrainSurface(), floor.background.get());
         moves->setView(false, 400, 300);
     }
@@ -81,7 +82,7 @@ void infoBarFrames(benchmark::State& state, int nbTeams, int nbTumboks, bool bla
                  match.sources());
     if (blasting) {
         // An explosion that never finishes: the minimap scales the terrain again in every frame.
-        match.physics->explosions->add(vector(800, 600));
+        peer(*match.physics).explosions().add(vector(800, 600));
     }
     for (auto _ : state) {
         bar.draw();

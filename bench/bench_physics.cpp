@@ -1,6 +1,7 @@
 // The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
 // a quiet step, and the worst step while all 100 boxes go off in one chain.
 #include "bench/bench_support.hpp"
+#include "tests/support/physics_peer.hpp"
 
 #include "app/u_context.hpp"
 #include "model/u_data_teams.hpp"
@@ -64,7 +65,7 @@ public:
         physics = std::make_unique<TPhysics>(copyOf(terrain), *noise_, messages_, *context_, teamCount,
                                              tumboksPerTeam, 0, clock_);
         std::cout.rdbuf(previous);
-        physics->particles->reseed = nullptr;
+        physics->keepSeededSequence();
         physics->takeNewTurn();
         for (int i = 0; i < settlingFrames; ++i) {
             physics->step();
@@ -107,7 +108,7 @@ namespace {
 
 // Sets off the box nearest the middle of the map.
 void setOffMiddleBox(TPhysics& physics) {
-    TExplosifsManager& boxes = *physics.explosifs;
+    TExplosifsManager& boxes = peer(physics).explosifs();
     int middle = 0;
     for (int i = 0; i < boxes.count(); ++i) {
         if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
@@ -119,10 +120,10 @@ void setOffMiddleBox(TPhysics& physics) {
 
 // No blast left, every dead body laid to rest and every living one still.
 bool atRest(const TPhysics& physics) {
-    if (!physics.explosions->allFinished() || !physics.deadAtRest()) {
+    if (!physics.view().explosions.allFinished() || !physics.deadAtRest()) {
         return false;
     }
-    for (const TTeam& team : physics.teams->teams) {
+    for (const TTeam& team : physics.view().teams.teams) {
         for (const TTumbok& tumbok : team.tumboks) {
             if (tumbok.isAlive() && !tumbok.out && !(tumbok.speed == vector(0, 0))) {
                 return false;
@@ -154,7 +155,7 @@ TChainTimes timeChain(SDL_Surface* terrain, bool untilRest) {
     TPhysics& physics = *field.physics;
     setOffMiddleBox(physics);
     TChainTimes times;
-    while (!(untilRest ? atRest(physics) : physics.explosions->allFinished()) &&
+    while (!(untilRest ? atRest(physics) : peer(physics).explosions().allFinished()) &&
            times.steps < chainStepBound) {
         const double seconds = secondsOfStep(physics);
         times.worst = std::max(times.worst, seconds);

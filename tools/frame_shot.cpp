@@ -14,6 +14,7 @@
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
+#include "tests/support/physics_peer.hpp"
 
 #include <SDL.h>
 
@@ -31,7 +32,7 @@ public:
 };
 
 bool blastShowing(const TPhysics& physics) {
-    for (const auto& explosion : physics.explosions->list) {
+    for (const auto& explosion : physics.view().explosions.list) {
         for (const TExplosionNode& node : explosion->nodes()) {
             if (node.age >= 3) {
                 return true;
@@ -84,9 +85,9 @@ int main(int argc, char** argv) {
             map.tumbokDisplay->changeAim(36);
             if (blast) {
                 // A blast a little ahead of the active tumbok, shown once its fireballs have grown.
-                const TTumbok& cur = *physics.teams->currentTumbok();
+                const TTumbok& cur = *physics.view().teams.currentTumbok();
                 const double ahead = cur.direction == TDirection::DirectionRight ? 120.0 : -120.0;
-                physics.explosions->add({cur.position.x + ahead, cur.position.y + 30.0});
+                peer(physics).explosions().add({cur.position.x + ahead, cur.position.y + 30.0});
                 for (int i = 0; i < 40 && !blastShowing(physics); ++i) {
                     frame();
                 }

@@ -347,6 +347,19 @@ void TPhysics::selectWeapon(TWeapon weapon) {
     }
 }
 
+void TPhysics::attachStampers(TDeadTumbokStamper* graves, TProjectileStamper* shots) {
+    tumbokDisplay = graves;
+    projectiles->projectileDisplay = shots;
+}
+
+TProjectile* TPhysics::projectileInFlight() {
+    return projectiles->inFlight() ? projectiles->projectile.get() : nullptr;
+}
+
+void TPhysics::keepSeededSequence() {
+    particles->reseed = nullptr;
+}
+
 TPhysicsView TPhysics::view() const {
     return {*teams, *projectiles, *explosions, *explosifs, *particles, forces->wind, timer};
 }

@@ -29,6 +29,7 @@ class TProjectileManager;
 class TStatistics;
 class TTeamsManager;
 class TPhysics;
+class TProjectileStamper;
 
 // The commands of the players, human or computer, forwarded to the driver.
 class TCallBackPhy final : public TCallback {
@@ -129,35 +130,24 @@ public:
 
     SDL_Surface* terrainSurface() const { return terrain.get(); }
     TGameStateStack& gameStateStack() { return *gameStates; }
+    // The commands a player may give, the way the computer player gives them.
+    TCallback& commands() { return *callback; }
+    // Where graves and stuck arrows are stamped; null stamps nothing (the bodies still come to rest).
+    void attachStampers(TDeadTumbokStamper* graves, TProjectileStamper* shots);
+    // Drawing a shot turns it to face its flight, so the map display needs it writable.
+    TProjectile* projectileInFlight();
+    // Smoke re-seeds the random generator from the clock; a seeded match keeps its sequence instead.
+    void keepSeededSequence();
 
     TPhysicsView view() const;
     const TTurnFlow& turn() const { return turn_; }
     // No dead tumbok is still falling (as of the last frame).
     bool deadAtRest() const { return deadAtRest_; }
 
-    TNoise& noise;
-    TTimer timer;
-    TStatistics& statistics;
-    int nbTeams;
-    int nbTumboks;
-    SurfacePtr terrain;
-    // Set by the displays; null stamps nothing (the dead tumbok still comes to rest).
-    TDeadTumbokStamper* tumbokDisplay = nullptr;
-    std::unique_ptr<TGameStateStack> gameStates;
-    std::unique_ptr<TExternalForces> forces;
-    std::unique_ptr<TTeamsManager> teams;
-    std::unique_ptr<TDamage> damage;
-    std::unique_ptr<TCollisions> collisions;
-    std::unique_ptr<TExplosionsPhy> explosions;
-    std::unique_ptr<TParticlesManager> particles;
-    std::unique_ptr<TProjectileManager> projectiles;
-    std::unique_ptr<TExplosifsManager> explosifs;
-    TMessageSink& messages;
-    // The callback outlives the computer player that holds it.
-    std::unique_ptr<TCallBackPhy> callback;
-    std::unique_ptr<TAi> ai;
-
 private:
+    // Tests and developer tools stage their scenes through it; the game goes through the commands above.
+    friend class TPhysicsPeer;
+
     bool requestTurnEnd();
     bool startTurn();
     void projectileFinished();
@@ -177,6 +167,26 @@ private:
     void placeTumboks(int teamCount, int tumbokCount);
     void placeExplosifs();
 
+    TNoise& noise;
+    TTimer timer;
+    TStatistics& statistics;
+    int nbTeams;
+    int nbTumboks;
+    SurfacePtr terrain;
+    TDeadTumbokStamper* tumbokDisplay = nullptr;
+    std::unique_ptr<TGameStateStack> gameStates;
+    std::unique_ptr<TExternalForces> forces;
+    std::unique_ptr<TTeamsManager> teams;
+    std::unique_ptr<TDamage> damage;
+    std::unique_ptr<TCollisions> collisions;
+    std::unique_ptr<TExplosionsPhy> explosions;
+    std::unique_ptr<TParticlesManager> particles;
+    std::unique_ptr<TProjectileManager> projectiles;
+    std::unique_ptr<TExplosifsManager> explosifs;
+    TMessageSink& messages;
+    // The callback outlives the computer player that holds it.
+    std::unique_ptr<TCallBackPhy> callback;
+    std::unique_ptr<TAi> ai;
     TTurnFlow turn_;
     bool deadAtRest_ = false;
     // Per tumbok, team-major: consecutive frames it has been moving.

@@ -55,8 +55,7 @@ int winnerOf(const TTeamsManager& teams) {
 
 } // namespace
 
-TAutoPlayer::TAutoPlayer(TCallback& callback, const TTeamsManager& teams, const TExternalForces& forces)
-    : callback_(callback), teams_(teams), forces_(forces) {}
+TAutoPlayer::TAutoPlayer(TCallback& callback, TPhysicsView world) : callback_(callback), world_(world) {}
 
 void TAutoPlayer::startTurn() {
     walkFrames_ = Random(maxWalkFrames + 1);
@@ -79,8 +78,8 @@ void TAutoPlayer::step() {
 }
 
 void TAutoPlayer::fire() {
-    const TTeam* team = teams_.currentTeam();
-    const TTumbok* shooter = team != nullptr ? team->tumbokAt(teams_.current.tumbok) : nullptr;
+    const TTeam* team = world_.teams.currentTeam();
+    const TTumbok* shooter = team != nullptr ? team->tumbokAt(world_.teams.current.tumbok) : nullptr;
     const TTumbok* enemy = pickEnemy();
     int power = 0;
     double angle = 0.0;
@@ -100,7 +99,7 @@ void TAutoPlayer::fire() {
 
 bool TAutoPlayer::aim(TVector from, TVector to, int& power, double& angle) const {
     constexpr double dt = TExternalForces::timeStep;
-    const TVector acceleration = add(forces_.gravity, forces_.wind);
+    const TVector acceleration = add(vector(0.0, TExternalForces::gravityStrength), world_.wind);
     const int start = Random(static_cast<int>(std::size(flightFrames)));
     for (std::size_t k = 0; k < std::size(flightFrames); ++k) {
         const int n = flightFrames[(static_cast<std::size_t>(start) + k) % std::size(flightFrames)];
@@ -119,8 +118,8 @@ bool TAutoPlayer::aim(TVector from, TVector to, int& power, double& angle) const
 
 const TTumbok* TAutoPlayer::pickEnemy() const {
     std::vector<const TTumbok*> enemies;
-    for (const TTeam& team : teams_.teams) {
-        if (team.index == teams_.current.team) {
+    for (const TTeam& team : world_.teams.teams) {
+        if (team.index == world_.teams.current.team) {
             continue;
         }
         for (const TTumbok& tumbok : team.tumboks) {
@@ -151,15 +150,15 @@ THeadlessResult runHeadlessMatch(const THeadlessSettings& settings) {
                              : loadMapImage(settings.mapName, TImageConversion::ConversionAlpha);
     TPhysics physics(std::move(terrain), noise, messages, context, settings.nbTeams, settings.nbTumboks,
                      settings.nbAi, clock);
-    physics.particles->reseed = nullptr; // keep the seeded sequence
-    TAutoPlayer player(*physics.callback, *physics.teams, *physics.forces);
+    physics.keepSeededSequence();
+    TAutoPlayer player(physics.commands(), physics.view());
     bool running = true;
     while (running && result.frames < settings.maxFrames) {
         if (physics.takeNewTurn()) {
             ++result.turns;
             player.startTurn();
         }
-        const TTeam* team = physics.teams->currentTeam();
+        const TTeam* team = physics.view().teams.currentTeam();
         if (physics.gameStateStack().current() == TGameStateType::StateNormal && team != nullptr &&
             !team->computer) {
             player.step();
@@ -169,7 +168,7 @@ THeadlessResult runHeadlessMatch(const THeadlessSettings& settings) {
         ++result.frames;
     }
     result.finished = !running;
-    result.winner = result.finished ? winnerOf(*physics.teams) : -1;
+    result.winner = result.finished ? winnerOf(physics.view().teams) : -1;
     return result;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/u_data_objects.hpp"
+#include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
 #include "resources/u_sdl_handles.hpp"
 
@@ -10,8 +11,6 @@
 #include <string>
 
 class TCallback;
-class TExternalForces;
-class TTeamsManager;
 
 // Simulated time: 50 ms per frame, so a turn lasts 800 frames whatever the machine's speed.
 class TFrameClock final : public TClock {
@@ -32,12 +31,11 @@ public:
     static constexpr int maxWalkFrames = 20;
     static constexpr int aimedInFour = 3; // shots out of four that are aimed
 
-    TAutoPlayer(TCallback& callback, const TTeamsManager& teams, const TExternalForces& forces);
+    TAutoPlayer(TCallback& callback, TPhysicsView world);
 
     void startTurn();
     // One frame of the turn while the player has control.
     void step();
-    bool hasFired() const { return fired_; }
 
 private:
     void fire();
@@ -46,8 +44,7 @@ private:
     const TTumbok* pickEnemy() const;
 
     TCallback& callback_;
-    const TTeamsManager& teams_;
-    const TExternalForces& forces_;
+    TPhysicsView world_;
     int walkFrames_ = 0;
     TDirection direction_ = TDirection::DirectionLeft;
     TWeapon weapon_ = TWeapon::WeaponBazooka;

@@ -48,9 +48,8 @@ TMapDisplay::TMapDisplay(TDisplay& display, TContext& context, TFont& font, TNoi
     explosionDisplay = std::make_unique<TExplosionDisplay>(display, *moves);
     explosifsDisplay = std::make_unique<TExplosifsDisplay>(display, *moves);
     particlesDisplay = std::make_unique<TParticlesDisplay>(display, *moves);
-    tumbokDisplay = std::make_unique<TTumbokDisplay>(display, *moves, *physics.teams);
-    physics.tumbokDisplay = tumbokDisplay.get();
-    physics.projectiles->projectileDisplay = projectileDisplay.get();
+    tumbokDisplay = std::make_unique<TTumbokDisplay>(display, *moves, world.teams);
+    physics.attachStampers(tumbokDisplay.get(), projectileDisplay.get());
     if (const TTumbok* cur = world.teams.currentTumbok()) {
         moves->centerOn(false, cur->position.x, cur->position.y);
     }
@@ -59,12 +58,7 @@ TMapDisplay::TMapDisplay(TDisplay& display, TContext& context, TFont& font, TNoi
 
 TMapDisplay::~TMapDisplay() {
     noise.stopMusic();
-    if (physics.tumbokDisplay == tumbokDisplay.get()) {
-        physics.tumbokDisplay = nullptr;
-    }
-    if (physics.projectiles && physics.projectiles->projectileDisplay == projectileDisplay.get()) {
-        physics.projectiles->projectileDisplay = nullptr;
-    }
+    physics.attachStampers(nullptr, nullptr);
 }
 
 void TMapDisplay::handleEvent(const SDL_Event& event) {
@@ -193,9 +187,8 @@ void TMapDisplay::drawObjects(const TTumbok* cur) {
             }
         }
     }
-    TProjectileManager& shots = *physics.projectiles;
-    if (shots.inFlight()) {
-        projectileDisplay->draw(*shots.projectile);
+    if (TProjectile* shot = physics.projectileInFlight()) {
+        projectileDisplay->draw(*shot);
     } else if (gameStates.current() == TGameStateType::StateNormal && cur != nullptr) {
         tumbokDisplay->drawArrow(*cur);
     }

@@ -149,7 +149,7 @@ std::vector<TTumbokDisplay::TFigurePart> TTumbokDisplay::visibleParts(SDL_Surfac
     return parts;
 }
 
-TTumbokDisplay::TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams)
+TTumbokDisplay::TTumbokDisplay(TDisplay& display, TMoves& moves, const TTeamsManager& teams)
     : TBasicDisplay(display, moves), teams(teams), arrowImage(loadGameImage(dataFile::bigArrow)),
       legsImage(loadGameImage(dataFile::tumbokLegs)), bodyImage(loadGameImage(dataFile::tumbokBellyHead)),
       handsLeft(loadGameImage(dataFile::handsLeft)), handsRight(loadGameImage(dataFile::handsRight)),

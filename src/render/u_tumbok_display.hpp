@@ -24,7 +24,7 @@ public:
     static constexpr int legsWidth = 16;
     static constexpr int legsHeight = 24;
 
-    TTumbokDisplay(TDisplay& display, TMoves& moves, TTeamsManager& teams);
+    TTumbokDisplay(TDisplay& display, TMoves& moves, const TTeamsManager& teams);
     ~TTumbokDisplay() override;
     TTumbokDisplay(const TTumbokDisplay&) = delete;
     TTumbokDisplay& operator=(const TTumbokDisplay&) = delete;
@@ -45,7 +45,7 @@ public:
     // Where the sight of the active tumbok stands relative to its hands.
     TPixelPoint sightOffset(const TTumbok& t) const;
 
-    TTeamsManager& teams;
+    const TTeamsManager& teams;
     SurfacePtr arrowImage;
     SurfacePtr legsImage;
     SurfacePtr bodyImage;

@@ -11,6 +11,7 @@
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_random.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/physics_peer.hpp"
 #include "support/screen_fixture.hpp"
 
 #include <memory>
@@ -46,7 +47,7 @@ protected:
         seedRandom(7);
         const TDiagnosticCapture quiet; // the test data has no pictures
         screen = std::make_unique<TGameDisplay>(display, context, font, noise, flatTerrain(), clock);
-        screen->physics->particles->reseed = nullptr; // the seeded sequence holds for the whole match
+        screen->physics->keepSeededSequence(); // the seeded sequence holds for the whole match
     }
 
     // One frame with these events; false once the screen leaves.
@@ -69,8 +70,8 @@ protected:
     }
 
     TGameStateType state() const { return screen->states.current(); }
-    int teamOnTurn() const { return screen->physics->teams->current.team; }
-    TTumbok& activeTumbok() { return *screen->physics->teams->currentTumbok(); }
+    int teamOnTurn() const { return peer(*screen->physics).teams().current.team; }
+    TTumbok& activeTumbok() { return *peer(*screen->physics).teams().currentTumbok(); }
 
     TFrameClock clock;
     std::unique_ptr<TGameDisplay> screen;

@@ -9,6 +9,7 @@
 #include "physics/u_physics_particles.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
+#include "support/physics_peer.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -44,10 +45,10 @@ TEST(ComputerTurn, TheAiAbandonsOncePerTurnAndTheTurnPassesAfterTenSeconds) {
     TFrameClock clock;
     const TDiagnosticCapture quiet;
     TPhysics physics(walledTerrain(), noise, messages, context, 2, 1, 2, clock);
-    physics.particles->reseed = nullptr;
+    physics.keepSeededSequence();
     // On either side of the wall: neither ever sees the other.
-    physics.teams->teams[0].tumboks[0].position = vector(100, game_test::groundTop - 50);
-    physics.teams->teams[1].tumboks[0].position = vector(1400, game_test::groundTop - 50);
+    peer(physics).teams().teams[0].tumboks[0].position = vector(100, game_test::groundTop - 50);
+    peer(physics).teams().teams[1].tumboks[0].position = vector(1400, game_test::groundTop - 50);
 
     std::vector<int> turnFrames;
     std::vector<int> abandonsPerTurn;
@@ -69,5 +70,5 @@ TEST(ComputerTurn, TheAiAbandonsOncePerTurnAndTheTurnPassesAfterTenSeconds) {
         EXPECT_GE(turnFrames[turn], 190) << "turn " << turn;
         EXPECT_LE(turnFrames[turn], 230) << "turn " << turn;
     }
-    EXPECT_NE(physics.teams->teams[1].tumboks[0].position.x, 1400) << "the computer walked";
+    EXPECT_NE(peer(physics).teams().teams[1].tumboks[0].position.x, 1400) << "the computer walked";
 }

@@ -16,6 +16,7 @@
 #include "resources/u_random.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/physics_peer.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -84,14 +85,14 @@ protected:
         TAbandonCounter messages;
         const TDiagnosticCapture quiet; // placement reports tumboks that found no room
         TPhysics physics(terrain(), noise, messages, context, nbTeams, nbTumboks, nbTeams, clock);
-        physics.particles->reseed = nullptr; // smoke would re-seed from the clock
-        const double width = physics.terrain->w;
-        const double height = physics.terrain->h;
+        physics.keepSeededSequence(); // smoke would re-seed from the clock
+        const double width = physics.terrainSurface()->w;
+        const double height = physics.terrainSurface()->h;
         int turnStart = 0;
         int abandonsAtTurnStart = 0;
         for (int frame = 1; frame <= frameBound; ++frame) {
             clock.nextFrame();
-            physics.gameStates->updateTimer();
+            physics.gameStateStack().updateTimer();
             if (physics.takeNewTurn()) {
                 ++outcome.turns;
                 turnStart = frame;
@@ -99,7 +100,7 @@ protected:
             }
             const bool goesOn = physics.step();
             outcome.frames = frame;
-            for (const TTeam& team : physics.teams->teams) {
+            for (const TTeam& team : peer(physics).teams().teams) {
                 for (const TTumbok& t : team.tumboks) {
                     ASSERT_TRUE(std::isfinite(t.position.x) && std::isfinite(t.position.y)) << frame;
                     if (!t.out) {
@@ -116,12 +117,12 @@ protected:
             ASSERT_LT(frame - turnStart, turnFrameBound) << "turn " << outcome.turns << " never ends";
             if (!goesOn) {
                 outcome.endedByItself = true;
-                EXPECT_LT(physics.teams->teamsWithHealth(), 2);
+                EXPECT_LT(peer(physics).teams().teamsWithHealth(), 2);
                 return;
             }
         }
         // Abandoned at the bound; the game screen empties the states before it frees the match.
-        physics.gameStates->clear();
+        physics.gameStateStack().clear();
     }
 
     SurfacePtr original_;

@@ -4,6 +4,7 @@
 #include "physics/u_physics_external_forces.hpp"
 #include "physics/u_physics_placement.hpp"
 #include "support/physics_fixture.hpp"
+#include "support/physics_peer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ protected:
         build(flatTerrain(1600, 600, groundY), nbTeams, nbTumboks, 0, nbAi);
         parkOthersOnGround(groundY, 1000);
         standOn(0, 0, 100, groundY);
-        physics->forces->wind = vector(0, 0);
+        peer(*physics).forces().wind = vector(0, 0);
         settle();
     }
 
@@ -31,7 +32,7 @@ protected:
         physics->takeNewTurn();
     }
 
-    bool turnIs(int team) const { return physics->teams->current.team == team; }
+    bool turnIs(int team) const { return peer(*physics).teams().current.team == team; }
     void timeRunsOut() { clock.advance(turnMs); }
 };
 
@@ -40,7 +41,7 @@ protected:
 TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
     buildFlat(3, 1);
     standOn(1, 0, 160, groundY); // close to the impact: blown away, or killed and falling
-    const TVector windBefore = physics->forces->wind;
+    const TVector windBefore = peer(*physics).forces().wind;
     ASSERT_TRUE(physics->fire(500, TWeapon::WeaponBazooka, -80));
     EXPECT_EQ(state(), TGameStateType::StateMotion);
     clock.advance(5000);
@@ -57,12 +58,12 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
     ASSERT_TRUE(passed);
     EXPECT_TRUE(sawAfterMotion);
     EXPECT_TRUE(turnIs(1) || turnIs(2));
-    EXPECT_FALSE(physics->projectiles->inFlight());
-    EXPECT_TRUE(physics->explosions->allFinished());
+    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
+    EXPECT_TRUE(peer(*physics).explosions().allFinished());
     EXPECT_TRUE(physics->deadAtRest());
     EXPECT_EQ(state(), TGameStateType::StateNormal);
-    EXPECT_EQ(physics->timer.remaining(), turnMs); // restarted at the turn's start
-    EXPECT_NE(physics->forces->wind, windBefore);
+    EXPECT_EQ(peer(*physics).timer().remaining(), turnMs); // restarted at the turn's start
+    EXPECT_NE(peer(*physics).forces().wind, windBefore);
     EXPECT_FALSE(physics->turn().waitingForRest());
     EXPECT_TRUE(physics->takeNewTurn());
     EXPECT_FALSE(physics->takeNewTurn());
@@ -71,7 +72,7 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
 TEST_F(DriverTest, FireIsRefusedAndSaysSoUntilTheNewTurnIsNoticedAndOncePending) {
     build(flatTerrain(1600, 600, groundY), 2, 1);
     EXPECT_FALSE(physics->fire(500, TWeapon::WeaponBow, 45)); // the new turn was not noticed yet
-    EXPECT_FALSE(physics->projectiles->inFlight());
+    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
     EXPECT_TRUE(physics->takeNewTurn());
     EXPECT_TRUE(physics->fire(500, TWeapon::WeaponBow, 45));
     EXPECT_TRUE(physics->turn().waitingForRest());
@@ -91,7 +92,7 @@ TEST_F(DriverTest, DeadActiveTumbokCannotWalkJumpOrFire) {
     EXPECT_EQ(active.direction, TDirection::DirectionLeft);
     EXPECT_EQ(active.frame, 0);
     EXPECT_FALSE(physics->fire(800, TWeapon::WeaponBazooka, 30));
-    EXPECT_FALSE(physics->projectiles->inFlight());
+    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
 }
 
 TEST_F(DriverTest, WalkingTurnsStepsAndAnimatesButNeverClimbsASteepSlope) {
@@ -152,7 +153,7 @@ TEST_F(DriverTest, KillsOfAShotCountForTheShootersTeam) {
     standOn(1, 1, 130, groundY);
     settle();
     ASSERT_TRUE(turnIs(1));
-    ASSERT_EQ(physics->teams->current.tumbok, 0);
+    ASSERT_EQ(peer(*physics).teams().current.tumbok, 0);
     ASSERT_TRUE(physics->fire(300, TWeapon::WeaponBazooka, -90));
     ASSERT_TRUE(stepUntil([&] { return !turnIs(1); }, 2000));
     EXPECT_EQ(tumbok(2, 0).health, 0);
@@ -176,14 +177,14 @@ TEST_F(DriverTest, MatchEndsAtTheEndOfTheShotThatBeatsTheLastEnemy) {
         EXPECT_FALSE(physics->turn().unnoticed()); // the match must not go on to another turn
         // Not before every blast has ended.
         ASSERT_TRUE(tumbok(1, 0).health > 0 || physics->turn().waitingForRest() ||
-                    !physics->explosions->allFinished());
+                    !peer(*physics).explosions().allFinished());
     }
     EXPECT_LT(frames, 2000);
     EXPECT_EQ(physics->turn().phase(), TTurnPhase::TurnOver);
     EXPECT_FALSE(physics->fire(200, TWeapon::WeaponBow, 0));
     EXPECT_EQ(tumbok(1, 0).health, 0);
     EXPECT_GT(tumbok(0, 0).health, 0);
-    EXPECT_TRUE(physics->explosions->allFinished());
+    EXPECT_TRUE(peer(*physics).explosions().allFinished());
     EXPECT_EQ(stats(0).enemiesKilled, 1);
     EXPECT_EQ(state(), TGameStateType::StateNone);
 }
@@ -239,7 +240,7 @@ TEST_F(DriverTest, ComputerThatGivesUpSaysSoOncePerTurn) {
     timeRunsOut();
     ASSERT_TRUE(stepUntil([&] { return turnIs(1); }, 5));
     physics->takeNewTurn();
-    ASSERT_TRUE(physics->teams->teams[1].computer);
+    ASSERT_TRUE(peer(*physics).teams().teams[1].computer);
     // Team 0's tumbok is thrown up high: the turn cannot end until it is down again.
     tumbok(0, 0).speed = vector(0, -1000);
     clock.advance(10001);
@@ -258,22 +259,22 @@ TEST_F(DriverTest, ComputerThatGivesUpSaysSoOncePerTurn) {
 TEST_F(DriverTest, MouseSelectionOnlyForAHumanTeamThatMayStillChange) {
     buildFlat(2, 3, 1);
     physics->selectTumbok(2);
-    EXPECT_EQ(physics->teams->current.tumbok, 2);
+    EXPECT_EQ(peer(*physics).teams().current.tumbok, 2);
     physics->changeTumbok();
-    EXPECT_EQ(physics->teams->current.tumbok, 0);
+    EXPECT_EQ(peer(*physics).teams().current.tumbok, 0);
     standOn(0, 0, 100, groundY);
     settle();
     physics->walk(TDirection::DirectionLeft);
     physics->walk(TDirection::DirectionLeft); // moved: the choice is made
     physics->selectTumbok(1);
     physics->changeTumbok();
-    EXPECT_EQ(physics->teams->current.tumbok, 0);
+    EXPECT_EQ(peer(*physics).teams().current.tumbok, 0);
 
     timeRunsOut();
     ASSERT_TRUE(stepUntil([&] { return turnIs(1); }, 5));
-    const int computerChoice = physics->teams->current.tumbok;
+    const int computerChoice = peer(*physics).teams().current.tumbok;
     physics->selectTumbok((computerChoice + 1) % 3); // a click during the computer's turn
-    EXPECT_EQ(physics->teams->current.tumbok, computerChoice);
+    EXPECT_EQ(peer(*physics).teams().current.tumbok, computerChoice);
 }
 
 namespace {
@@ -304,7 +305,7 @@ TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
     const TPlacementCase& c = GetParam();
     build(terrainOf(c), 4, 300, 100);
     int placed = 0;
-    for (TTeam& team : physics->teams->teams) {
+    for (TTeam& team : peer(*physics).teams().teams) {
         for (TTumbok& t : team.tumboks) {
             if (t.out) {
                 EXPECT_EQ(t.health, 0);
@@ -312,16 +313,16 @@ TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
             }
             ++placed;
             TVector probe;
-            ASSERT_FALSE(physics->collisions->overlaps(t, probe));
-            ASSERT_FALSE(physics->collisions->isInAir(t, probe));
+            ASSERT_FALSE(peer(*physics).collisions().overlaps(t, probe));
+            ASSERT_FALSE(peer(*physics).collisions().isInAir(t, probe));
         }
     }
     EXPECT_EQ(placed, c.tumboksFit ? 1200 : 0);
-    EXPECT_EQ(physics->explosifs->count(), c.boxesFit ? 100 : 0);
-    for (const auto& box : physics->explosifs->list) {
+    EXPECT_EQ(peer(*physics).explosifs().count(), c.boxesFit ? 100 : 0);
+    for (const auto& box : peer(*physics).explosifs().list) {
         TVector probe;
-        ASSERT_FALSE(physics->collisions->overlaps(*box, probe));
-        ASSERT_FALSE(physics->collisions->isInAir(*box, probe));
+        ASSERT_FALSE(peer(*physics).collisions().overlaps(*box, probe));
+        ASSERT_FALSE(peer(*physics).collisions().isInAir(*box, probe));
     }
     EXPECT_EQ(placementOutput.find("Could not place 1200 of 1200 tumboks.") != std::string::npos,
               !c.tumboksFit);
@@ -365,8 +366,8 @@ TEST_F(PhysicsFixture, StandingSpotsAreExactlyWhereTheCollisionProbesAcceptABody
             for (int x = 0; x < std::max(70 - size.marginX, 1); ++x) {
                 body.position = vector(x, y);
                 TVector probe;
-                if (!physics->collisions->overlaps(body, probe) &&
-                    !physics->collisions->isInAir(body, probe)) {
+                if (!peer(*physics).collisions().overlaps(body, probe) &&
+                    !peer(*physics).collisions().isInAir(body, probe)) {
                     ++expected;
                     ASSERT_LT(next, spots.spots().size());
                     EXPECT_EQ(spots.spots()[next], (TPixelPoint{x, y}));

@@ -2,6 +2,7 @@
 
 #include "physics/u_physics_external_forces.hpp"
 #include "support/physics_fixture.hpp"
+#include "support/physics_peer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,11 @@ protected:
         build(flatTerrain(800, 600, groundY), 2, 2);
         parkOthersOnGround(groundY, 700);
         standOn(0, 0, 100, groundY);
-        physics->forces->wind = vector(0, 0);
+        peer(*physics).forces().wind = vector(0, 0);
     }
 
-    TProjectileManager& manager() { return *physics->projectiles; }
-    int explosionCount() const { return static_cast<int>(physics->explosions->list.size()); }
+    TProjectileManager& manager() { return peer(*physics).projectiles(); }
+    int explosionCount() const { return static_cast<int>(peer(*physics).explosions().list.size()); }
 };
 
 } // namespace
@@ -61,8 +62,8 @@ TEST_F(ProjectileTest, BazookaHitCarvesTheHoleAroundItsImpact) {
     EXPECT_NEAR(impact.x, 108, 1.0);
     EXPECT_NEAR(impact.y, groundY - 5, 6.0);
     manager().discard();
-    while (!physics->explosions->allFinished()) {
-        physics->explosions->step();
+    while (!peer(*physics).explosions().allFinished()) {
+        peer(*physics).explosions().step();
     }
     // The central blast (within 24 px of the impact, hole radius 62) clears everything near the impact;
     // nothing beyond the farthest blast's burnt ring changes.
@@ -119,14 +120,14 @@ TEST_F(ProjectileTest, BazookaShellTouchingATumbokExplodesBeforeReachingTheGroun
     physics->step();
     EXPECT_EQ(explosionCount(), 1);
     EXPECT_TRUE(stamps.stamped.empty()); // it never touched the terrain
-    EXPECT_FALSE(physics->projectiles->inFlight());
+    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
     EXPECT_EQ(state(), TGameStateType::StateAfterMotion);
 }
 
 TEST_F(ProjectileTest, PowerIsClampedAndTheTeamKeepsItsLastShot) {
     manager().launch(3000, TWeapon::WeaponBazooka, 0);
-    EXPECT_EQ(physics->teams->teams[0].power, 2500);
-    EXPECT_EQ(physics->teams->teams[0].weapon, TWeapon::WeaponBazooka);
+    EXPECT_EQ(peer(*physics).teams().teams[0].power, 2500);
+    EXPECT_EQ(peer(*physics).teams().teams[0].weapon, TWeapon::WeaponBazooka);
     EXPECT_DOUBLE_EQ(manager().projectile->speed.x, 2500);
     EXPECT_EQ(manager().projectile->position, add(tumbok(0, 0).position, vector(8, 12)));
     TParticlesFountain* smoke = manager().fountain;
@@ -139,8 +140,8 @@ TEST_F(ProjectileTest, PowerIsClampedAndTheTeamKeepsItsLastShot) {
     EXPECT_FALSE(smoke->emitting);
 
     manager().launch(-40, TWeapon::WeaponGrenade, 45);
-    EXPECT_EQ(physics->teams->teams[0].power, 0);
-    EXPECT_EQ(physics->teams->teams[0].weapon, TWeapon::WeaponGrenade);
+    EXPECT_EQ(peer(*physics).teams().teams[0].power, 0);
+    EXPECT_EQ(peer(*physics).teams().teams[0].weapon, TWeapon::WeaponGrenade);
     EXPECT_EQ(manager().projectile->speed, vector(0, -0.0));
 }
 
@@ -151,11 +152,11 @@ TEST_F(FragmentationTest, BombSplitsTwiceAndExplodesSevenTimes) {
     build(makeTerrain(32, 30000), 2, 1);
     EXPECT_NE(placementOutput.find("Could not place 2 of 2 tumboks."), std::string::npos);
     tumbok(0, 0).position = vector(10, 5000);
-    physics->forces->wind = vector(0, 0);
-    TProjectileManager& manager = *physics->projectiles;
+    peer(*physics).forces().wind = vector(0, 0);
+    TProjectileManager& manager = peer(*physics).projectiles();
     manager.launch(2500, TWeapon::WeaponFragmentation, 90);
     const auto fragments = [&] { return manager.projectile->fragments->projectiles.size(); };
-    const auto explosions = [&] { return physics->explosions->list.size(); };
+    const auto explosions = [&] { return peer(*physics).explosions().list.size(); };
     for (int frame = 1; frame <= 150; ++frame) {
         manager.step();
         if (frame == 49) {

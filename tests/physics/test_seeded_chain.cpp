@@ -2,6 +2,7 @@
 // are folded into one digest, so that any change to where things end up shows as a changed number.
 #include "physics/u_physics_explosion.hpp"
 #include "support/physics_fixture.hpp"
+#include "support/physics_peer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,7 @@ protected:
             digest.add(static_cast<const Uint8*>(t->pixels) + y * t->pitch,
                        static_cast<std::size_t>(t->w) * 4);
         }
-        for (const TTeam& team : physics->teams->teams) {
+        for (const TTeam& team : peer(*physics).teams().teams) {
             for (const TTumbok& t : team.tumboks) {
                 digest.add(t.position.x);
                 digest.add(t.position.y);
@@ -79,10 +80,10 @@ protected:
     }
 
     bool atRest() const {
-        if (!physics->explosions->allFinished() || !physics->deadAtRest()) {
+        if (!peer(*physics).explosions().allFinished() || !physics->deadAtRest()) {
             return false;
         }
-        for (const TTeam& team : physics->teams->teams) {
+        for (const TTeam& team : peer(*physics).teams().teams) {
             for (const TTumbok& t : team.tumboks) {
                 if (t.isAlive() && !t.out && !(t.speed == vector(0, 0))) {
                     return false;
@@ -93,7 +94,7 @@ protected:
     }
 
     int middleBox() const {
-        TExplosifsManager& boxes = *physics->explosifs;
+        TExplosifsManager& boxes = peer(*physics).explosifs();
         int middle = 0;
         for (int i = 0; i < boxes.count(); ++i) {
             if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
@@ -118,8 +119,8 @@ TEST_F(SeededChain, AHundredBoxChainEndsExactlyAsRecorded) {
         addStepTo(settling);
     }
     EXPECT_EQ(settling.value(), 6200057562369384101u);
-    ASSERT_EQ(physics->explosifs->count(), boxCount);
-    physics->explosifs->explode(middleBox());
+    ASSERT_EQ(peer(*physics).explosifs().count(), boxCount);
+    peer(*physics).explosifs().explode(middleBox());
 
     TDigest chain;
     int steps = 0;
@@ -131,13 +132,13 @@ TEST_F(SeededChain, AHundredBoxChainEndsExactlyAsRecorded) {
     }
 
     int living = 0;
-    for (const TTeam& team : physics->teams->teams) {
+    for (const TTeam& team : peer(*physics).teams().teams) {
         for (const TTumbok& t : team.tumboks) {
             living += t.isAlive() ? 1 : 0;
         }
     }
     EXPECT_EQ(steps, 91);
-    EXPECT_EQ(physics->explosifs->count(), 0);
+    EXPECT_EQ(peer(*physics).explosifs().count(), 0);
     EXPECT_EQ(living, 0);
     EXPECT_EQ(stamps.graves.size(), 498u);
     EXPECT_EQ(chain.value(), 14263909947054994688u);

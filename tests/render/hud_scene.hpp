@@ -17,6 +17,7 @@
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
 #include "support/match_fixture.hpp"
+#include "support/physics_peer.hpp"
 
 #include <functional>
 #include <memory>
@@ -60,7 +61,7 @@ public:
         physics = std::make_unique<TPhysics>(std::move(terrain), noise, messages, context, setup.nbTeams,
                                              setup.nbTumboks, 0, clock);
         quiet_.reset();
-        physics->particles->reseed = nullptr;
+        physics->keepSeededSequence();
         background = createSurface(setup.backWidth, setup.backHeight, false);
         fillSurface(background.get(), sky);
         moves = std::make_unique<TMoves>(display.screen, physics->terrainSurface(), background.get());
@@ -71,8 +72,8 @@ public:
     ~THudScene() { physics->gameStateStack().clear(); }
 
     TMinimapSources sources() { return {background.get(), physics->terrainSurface(), *moves, freeView}; }
-    TTeamsManager& teams() { return *physics->teams; }
-    TTumbok& tumbok(int team, int number) { return physics->teams->teams.at(team).tumboks.at(number); }
+    TTeamsManager& teams() { return peer(*physics).teams(); }
+    TTumbok& tumbok(int team, int number) { return peer(*physics).teams().teams.at(team).tumboks.at(number); }
     void clearScreen() { fillSurface(display.screen, render_test::backdrop); }
     const std::filesystem::path& root() const { return dir_.path(); }
 

@@ -16,6 +16,7 @@
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
+#include "support/physics_peer.hpp"
 
 #include <string>
 #include <vector>
@@ -74,7 +75,7 @@ public:
         seedRandom(7);
         physics = std::make_unique<TPhysics>(flatTerrain(terrainWidth, terrainHeight), noise, messages,
                                              context, teams, tumboks, 0, clock);
-        physics->particles->reseed = [] {};
+        physics->keepSeededSequence();
         map = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
         map->mousePosition = [this] { return mouse; };
         fillSurface(display.screen, backdrop);
@@ -85,8 +86,8 @@ public:
         physics->gameStateStack().clear();
     }
 
-    TTumbok& tumbok(int team, int number) { return physics->teams->teams.at(team).tumboks.at(number); }
-    TTumbok& current() { return *physics->teams->currentTumbok(); }
+    TTumbok& tumbok(int team, int number) { return peer(*physics).teams().teams.at(team).tumboks.at(number); }
+    TTumbok& current() { return *peer(*physics).teams().currentTumbok(); }
     // Puts a tumbok standing on the ground at x.
     TTumbok& standAt(TTumbok& t, double x) {
         t.position = {x, groundTop - TTumbok::tumbokHeight};

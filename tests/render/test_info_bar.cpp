@@ -166,7 +166,7 @@ TEST(InfoBar, BothFormsLetTheBattlefieldShowThroughAndOnlyTheExpandedOneHasTheMi
 TEST(InfoBar, WindAtItsExtremesIsShownWithinTheBar) {
     InfoBarScene s;
     for (const double wind : {-500.0, 499.0, 1.0e12, -1.0e12}) {
-        s.scene.physics->forces->wind.x = wind;
+        peer(*s.scene.physics).forces().wind.x = wind;
         s.bar.toggle();
         s.bar.draw();
         s.bar.toggle();

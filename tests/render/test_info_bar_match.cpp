@@ -39,7 +39,7 @@ TEST(InfoBarInAMatch, MinimapShowsTheMapDisplaysPicturesAndMovesItsCamera) {
 TEST(InfoBarInAMatch, MinimapShowsTheCraterOfABlast) {
     TMapScene scene;
     TInfoBar bar(scene.display, scene.font, scene.states(), scene.physics->view(), *scene.map);
-    for (TTeam& team : scene.physics->teams->teams) {
+    for (TTeam& team : peer(*scene.physics).teams().teams) {
         for (TTumbok& t : team.tumboks) {
             scene.standAt(t, 100 + 20 * t.number + 200 * team.index);
         }
@@ -49,12 +49,12 @@ TEST(InfoBarInAMatch, MinimapShowsTheCraterOfABlast) {
     const TRgba ground = minimapPixel(1200, 915);
     EXPECT_EQ(ground, groundColour) << "solid ground below row 900";
 
-    scene.physics->explosions->add(vector(1200, 910));
-    for (int frame = 0; frame < 40 && !scene.physics->explosions->allFinished(); ++frame) {
+    peer(*scene.physics).explosions().add(vector(1200, 910));
+    for (int frame = 0; frame < 40 && !peer(*scene.physics).explosions().allFinished(); ++frame) {
         scene.frames(1);
         bar.draw();
     }
-    ASSERT_TRUE(scene.physics->explosions->allFinished());
+    ASSERT_TRUE(peer(*scene.physics).explosions().allFinished());
     bar.draw();
     EXPECT_NE(minimapPixel(1200, 915), groundColour) << "the crater shows";
 }

@@ -236,11 +236,11 @@ TEST(Minimap, ScalesTheTerrainAgainOnlyWhenAGraveANewTurnOrABlastMayHaveChangedI
 
     s.paintTerrain(0, 0, 600, 600, {0, 0, 0, 0});
     s.scene.clock.advance(5000);
-    s.scene.physics->timer.restart(); // a new turn, after a shot
+    peer(*s.scene.physics).timer().restart(); // a new turn, after a shot
     s.redraw();
     EXPECT_EQ(screenPixel(320, 520), sky);
 
-    s.scene.physics->explosions->add(vector(1200, 900));
+    peer(*s.scene.physics).explosions().add(vector(1200, 900));
     s.paintTerrain(0, 0, 600, 600, soil);
     s.redraw();
     EXPECT_EQ(screenPixel(320, 520), soil) << "while a blast runs, every frame";

@@ -15,6 +15,7 @@
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
 #include "support/match_fixture.hpp"
+#include "support/physics_peer.hpp"
 #include "support/temp_dir.hpp"
 #include "support/terrain_builder.hpp"
 
@@ -56,12 +57,11 @@ protected:
         physics = std::make_unique<TPhysics>(std::move(terrain), *noise, messages, *context, nbTeams,
                                              nbTumboks, nbAi, clock);
         placementOutput = captured.text();
-        physics->tumbokDisplay = &stamps;
-        physics->projectiles->projectileDisplay = &stamps;
-        physics->particles->reseed = nullptr;
+        physics->attachStampers(&stamps, &stamps);
+        physics->keepSeededSequence();
     }
 
-    TTumbok& tumbok(int team, int number) { return physics->teams->teams.at(team).tumboks.at(number); }
+    TTumbok& tumbok(int team, int number) { return peer(*physics).teams().teams.at(team).tumboks.at(number); }
     const TTeamSTats& stats(int team) const { return context->statistics.data.teams.at(team); }
     SDL_Surface* terrain() const { return physics->terrainSurface(); }
     TGameStateType state() const { return physics->gameStateStack().current(); }
@@ -76,7 +76,7 @@ protected:
     // Every other tumbok is sent far away out of the match's reach, alive, resting on nothing that moves.
     void parkOthersOnGround(int groundY, double fromX) {
         double x = fromX;
-        for (TTeam& team : physics->teams->teams) {
+        for (TTeam& team : peer(*physics).teams().teams) {
             for (TTumbok& t : team.tumboks) {
                 t.position = vector(x, groundY - TTumbok::tumbokHeight - 1);
                 t.speed = vector(0, 0);
