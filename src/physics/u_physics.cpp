@@ -44,30 +44,6 @@ void reportUnplaced(int unplaced, int total, const char* what) {
 
 } // namespace
 
-void TCallBackPhy::changeTumbok() {
-    physics.changeTumbok();
-}
-
-TVector TCallBackPhy::walkDisplacement(TVector footPoint, int steps, TDirection direction) {
-    return physics.walkDisplacement(footPoint, steps, direction);
-}
-
-void TCallBackPhy::walk(TDirection direction) {
-    physics.walk(direction);
-}
-
-void TCallBackPhy::jump() {
-    physics.jump();
-}
-
-bool TCallBackPhy::fire(int power, TWeapon weapon, double angle) {
-    return physics.fire(power, weapon, angle);
-}
-
-void TCallBackPhy::selectWeapon(TWeapon weapon) {
-    physics.selectWeapon(weapon);
-}
-
 TPhysics::TPhysics(TNoise& noise, TMessageSink& messages, TContext& context, int nbTeams, int nbTumboks,
                    int nbAi, const TClock& clock)
     : TPhysics(takeTerrain(context), noise, messages, context, nbTeams, nbTumboks, nbAi, clock) {}
@@ -345,6 +321,10 @@ void TPhysics::selectWeapon(TWeapon weapon) {
     if (TTeam* team = teams->currentTeam()) {
         team->weapon = weapon;
     }
+}
+
+TCallback& TPhysics::commands() {
+    return *callback;
 }
 
 void TPhysics::attachStampers(TDeadTumbokStamper* graves, TProjectileStamper* shots) {

@@ -28,23 +28,8 @@ class TParticlesManager;
 class TProjectileManager;
 class TStatistics;
 class TTeamsManager;
-class TPhysics;
+class TCallBackPhy;
 class TProjectileStamper;
-
-// The commands of the players, human or computer, forwarded to the driver.
-class TCallBackPhy final : public TCallback {
-public:
-    explicit TCallBackPhy(TPhysics& physics) : physics(physics) {}
-
-    void changeTumbok() override;
-    TVector walkDisplacement(TVector footPoint, int steps, TDirection direction) override;
-    void walk(TDirection direction) override;
-    void jump() override;
-    bool fire(int power, TWeapon weapon, double angle) override;
-    void selectWeapon(TWeapon weapon) override;
-
-    TPhysics& physics;
-};
 
 // Where a turn stands. Every change of phase is written here, so a turn reads from top to bottom:
 // unnoticed (begun, the screen has not shown it yet) -> playing -> ending (waiting for the world to rest;
@@ -55,29 +40,24 @@ enum class TTurnPhase { TurnUnnoticed, TurnPlaying, TurnEnding, TurnAiGaveUp, Tu
 class TTurnFlow {
 public:
     TTurnPhase phase() const { return phase_; }
-    // Begun, and the screen has not shown it yet.
     bool unnoticed() const { return phase_ == TTurnPhase::TurnUnnoticed; }
-    // The computer who gave up is still waiting for rest, but is not asked again.
     bool waitingForRest() const {
         return phase_ == TTurnPhase::TurnEnding || phase_ == TTurnPhase::TurnAiGaveUp;
     }
     bool mayAskComputer() const {
         return phase_ == TTurnPhase::TurnPlaying || phase_ == TTurnPhase::TurnEnding;
     }
-    // Moving is not a phase of its own: a tumbok may move before the turn is noticed or while it ends.
+    // Not a phase of its own: a tumbok may move before the turn is noticed or while it ends.
     bool mayChangeTumbok() const { return mayChangeTumbok_; }
 
-    void begin() {
-        phase_ = TTurnPhase::TurnUnnoticed;
-        mayChangeTumbok_ = true;
-    }
+    void begin() { *this = TTurnFlow(); }
     // True once per new turn.
     bool notice() {
-        if (phase_ != TTurnPhase::TurnUnnoticed) {
-            return false;
+        const bool fresh = unnoticed();
+        if (fresh) {
+            phase_ = TTurnPhase::TurnPlaying;
         }
-        phase_ = TTurnPhase::TurnPlaying;
-        return true;
+        return fresh;
     }
     void moved() { mayChangeTumbok_ = false; }
     void computerGaveUp() { phase_ = TTurnPhase::TurnAiGaveUp; }
@@ -131,7 +111,7 @@ public:
     SDL_Surface* terrainSurface() const { return terrain.get(); }
     TGameStateStack& gameStateStack() { return *gameStates; }
     // The commands a player may give, the way the computer player gives them.
-    TCallback& commands() { return *callback; }
+    TCallback& commands();
     // Where graves and stuck arrows are stamped; null stamps nothing (the bodies still come to rest).
     void attachStampers(TDeadTumbokStamper* graves, TProjectileStamper* shots);
     // Drawing a shot turns it to face its flight, so the map display needs it writable.
@@ -191,4 +171,21 @@ private:
     bool deadAtRest_ = false;
     // Per tumbok, team-major: consecutive frames it has been moving.
     std::vector<int> movingFrames_;
+};
+
+// The commands of the players, human or computer, forwarded to the driver.
+class TCallBackPhy final : public TCallback {
+public:
+    explicit TCallBackPhy(TPhysics& physics) : physics(physics) {}
+
+    void changeTumbok() override { physics.changeTumbok(); }
+    TVector walkDisplacement(TVector footPoint, int steps, TDirection direction) override {
+        return physics.walkDisplacement(footPoint, steps, direction);
+    }
+    void walk(TDirection direction) override { physics.walk(direction); }
+    void jump() override { physics.jump(); }
+    bool fire(int power, TWeapon weapon, double angle) override { return physics.fire(power, weapon, angle); }
+    void selectWeapon(TWeapon weapon) override { physics.selectWeapon(weapon); }
+
+    TPhysics& physics;
 };
