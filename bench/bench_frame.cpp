@@ -56,10 +56,6 @@ public:
         map = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
         map->freeView = true;
     }
-    ~TFrameScene() {
-        map.reset();
-        physics->gameStateStack().clear();
-    }
 
     void frame(int index) {
         // The camera sweeps the whole map back and forth.

@@ -52,7 +52,6 @@ public:
         moves = std::make_unique<TMoves>(display.screen, physics->terrainSurface(), floor.background.get());
         moves->setView(false, 400, 300);
     }
-    ~THudMatch() { physics->gameStateStack().clear(); }
 
     TMinimapSources sources() {
         return {floor.background.get(), physics->terrainSurface(), *moves, freeView};

@@ -100,7 +100,6 @@ int main(int argc, char** argv) {
                 status = 1;
             }
         }
-        physics.gameStateStack().clear();
         std::filesystem::remove(config);
     }
     SDL_Quit();

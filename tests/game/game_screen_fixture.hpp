@@ -70,7 +70,7 @@ protected:
     }
 
     TGameStateType state() const { return screen->states.current(); }
-    int teamOnTurn() const { return peer(*screen->physics).teams().current.team; }
+    int teamOnTurn() const { return screen->physics->view().teams.current.team; }
     TTumbok& activeTumbok() { return *peer(*screen->physics).teams().currentTumbok(); }
 
     TFrameClock clock;

@@ -70,5 +70,5 @@ TEST(ComputerTurn, TheAiAbandonsOncePerTurnAndTheTurnPassesAfterTenSeconds) {
         EXPECT_GE(turnFrames[turn], 190) << "turn " << turn;
         EXPECT_LE(turnFrames[turn], 230) << "turn " << turn;
     }
-    EXPECT_NE(peer(physics).teams().teams[1].tumboks[0].position.x, 1400) << "the computer walked";
+    EXPECT_NE(physics.view().teams.teams[1].tumboks[0].position.x, 1400) << "the computer walked";
 }

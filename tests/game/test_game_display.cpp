@@ -40,7 +40,7 @@ TEST_F(GameScreenTest, AShotFromEnterToTheNextTeamsTurn) {
     ASSERT_TRUE(frame({keyUp(SDLK_RETURN)}));
     EXPECT_TRUE(state() == TGameStateType::StateMotion || state() == TGameStateType::StateAfterMotion);
     EXPECT_EQ(screen->powerBar->mark, 103);
-    EXPECT_EQ(peer(*screen->physics).teams().teamAt(0)->power, 103);
+    EXPECT_EQ(screen->physics->view().teams.teamAt(0)->power, 103);
 
     ASSERT_TRUE(framesUntil([&] { return teamOnTurn() == 1; }));
     ASSERT_TRUE(frame());
@@ -72,7 +72,7 @@ TEST_F(GameScreenTest, TheGaugeGrowsEverFasterAndFiresAtItsCap) {
     EXPECT_EQ(values.back(), 2500) << "capped";
     EXPECT_EQ(state(), TGameStateType::StateMotion) << "the shot left with Enter still held";
     EXPECT_EQ(screen->powerBar->mark, -1);
-    EXPECT_EQ(peer(*screen->physics).teams().teamAt(0)->power, 2500);
+    EXPECT_EQ(screen->physics->view().teams.teamAt(0)->power, 2500);
 
     // Held on through the flight and into the next turn, Enter neither fires again nor starts a charge.
     ASSERT_TRUE(frame({keyUp(SDLK_RETURN)}));
@@ -108,9 +108,9 @@ TEST_F(GameScreenTest, TheWeaponChosenInTheEscapeMenuIsFiredNext) {
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN)}));
     ASSERT_TRUE(frame({keyUp(SDLK_RETURN)}));
     ASSERT_EQ(state(), TGameStateType::StateMotion);
-    ASSERT_TRUE(peer(*screen->physics).projectiles().inFlight());
-    EXPECT_EQ(peer(*screen->physics).projectiles().projectile->weapon, TWeapon::WeaponGrenade);
-    EXPECT_EQ(peer(*screen->physics).teams().teamAt(0)->weapon, TWeapon::WeaponGrenade);
+    ASSERT_TRUE(screen->physics->view().projectiles.inFlight());
+    EXPECT_EQ(screen->physics->view().projectiles.projectile->weapon, TWeapon::WeaponGrenade);
+    EXPECT_EQ(screen->physics->view().teams.teamAt(0)->weapon, TWeapon::WeaponGrenade);
 }
 
 TEST_F(GameScreenTest, EscapeWhileChargingDropsTheCharge) {
@@ -122,7 +122,7 @@ TEST_F(GameScreenTest, EscapeWhileChargingDropsTheCharge) {
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN)})); // chooses the weapon and closes the menu
     ASSERT_TRUE(frame({keyUp(SDLK_RETURN)}));
     EXPECT_EQ(state(), TGameStateType::StateNormal) << "no charge was waiting under the menu";
-    EXPECT_FALSE(peer(*screen->physics).projectiles().inFlight());
+    EXPECT_FALSE(screen->physics->view().projectiles.inFlight());
 }
 
 TEST_F(GameScreenTest, EscapeTwiceAbandonsButAHeldEscapeDoesNot) {
@@ -174,9 +174,9 @@ TEST_F(GameScreenTest, KeysThatActOnceIgnoreKeyRepeats) {
     EXPECT_TRUE(screen->infoBar->expanded);
 
     ASSERT_TRUE(frame({keyDown(SDLK_TAB), keyDown(SDLK_TAB), keyDown(SDLK_TAB)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, 1);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, 1);
     ASSERT_TRUE(frame({keyUp(SDLK_TAB), keyDown(SDLK_TAB)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, 2);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
 
     const TDiagnosticCapture captured;
     ASSERT_TRUE(frame({keyDown(SDLK_p), keyDown(SDLK_p)}));
@@ -228,30 +228,30 @@ TEST_F(GameScreenTest, AClickPicksATumbokOnlyOnAHumanTurnBeforeItMoved) {
                          static_cast<int>(t.position.y) - moves.view.y + 20);
     };
     ASSERT_TRUE(frame({clickOn(0, 2)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, 2);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
 
     // A click that falls on the information bar picks nothing.
     const SDL_Rect bar = screen->infoBar->expandedRect;
-    const TTumbok& other = peer(*screen->physics).teams().teams[0].tumboks[1];
+    const TTumbok& other = screen->physics->view().teams.teams[0].tumboks[1];
     moves.setView(false, other.position.x - (bar.x + 300), other.position.y - (bar.y + 50));
     ASSERT_TRUE(frame({mouseDown(static_cast<int>(other.position.x) - moves.view.x + 8,
                                  static_cast<int>(other.position.y) - moves.view.y + 20)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, 2);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
 
     // Once the tumbok has walked the team keeps it.
     ASSERT_TRUE(frame({keyDown(SDLK_LEFT)}));
     ASSERT_TRUE(frame({keyDown(SDLK_LEFT)}));
     ASSERT_TRUE(frame({clickOn(0, 0)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, 2);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
 
     // The computer's turn: keys and clicks of this machine do nothing to it.
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)}));
     ASSERT_TRUE(framesUntil([&] { return teamOnTurn() == 1; }));
     ASSERT_TRUE(frame());
     EXPECT_FALSE(screen->isLocalTurn());
-    const int computerTumbok = peer(*screen->physics).teams().current.tumbok;
+    const int computerTumbok = screen->physics->view().teams.current.tumbok;
     ASSERT_TRUE(frame({keyDown(SDLK_TAB), clickOn(1, (computerTumbok + 1) % 3), keyDown(SDLK_RETURN)}));
-    EXPECT_EQ(peer(*screen->physics).teams().current.tumbok, computerTumbok);
+    EXPECT_EQ(screen->physics->view().teams.current.tumbok, computerTumbok);
     EXPECT_NE(state(), TGameStateType::StateLaunch);
 
     // Esc still works in the computer's turn and freezes it.
@@ -276,7 +276,7 @@ TEST_F(GameScreenTest, ARefusedShotGivesTheTurnBack) {
     ASSERT_TRUE(framesUntil([&] { return screen->physics->turn().unnoticed() && teamOnTurn() == 1; }));
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)}));
     EXPECT_EQ(state(), TGameStateType::StateNormal) << "not left waiting in the charge";
-    EXPECT_FALSE(peer(*screen->physics).projectiles().inFlight());
+    EXPECT_FALSE(screen->physics->view().projectiles.inFlight());
     ASSERT_TRUE(frame({keyDown(SDLK_RETURN), keyUp(SDLK_RETURN)}));
     EXPECT_TRUE(state() == TGameStateType::StateMotion || state() == TGameStateType::StateAfterMotion);
 }
@@ -299,7 +299,7 @@ TEST_F(GameScreenTest, KeysAndClicksInEveryStateNeverBreakTheTurn) {
         }
         if (!frame(events)) {
             ASSERT_EQ(screen->nextScreen(), TScreenType::ScreenStatistics) << "frame " << i;
-            ASSERT_LT(peer(*screen->physics).teams().teamsWithHealth(), 2)
+            ASSERT_LT(screen->physics->view().teams.teamsWithHealth(), 2)
                 << "only the end of the match leaves";
             return;
         }

@@ -85,7 +85,7 @@ protected:
         TAbandonCounter messages;
         const TDiagnosticCapture quiet; // placement reports tumboks that found no room
         TPhysics physics(terrain(), noise, messages, context, nbTeams, nbTumboks, nbTeams, clock);
-        physics.keepSeededSequence(); // smoke would re-seed from the clock
+        physics.keepSeededSequence();
         const double width = physics.terrainSurface()->w;
         const double height = physics.terrainSurface()->h;
         int turnStart = 0;
@@ -100,7 +100,7 @@ protected:
             }
             const bool goesOn = physics.step();
             outcome.frames = frame;
-            for (const TTeam& team : peer(physics).teams().teams) {
+            for (const TTeam& team : physics.view().teams.teams) {
                 for (const TTumbok& t : team.tumboks) {
                     ASSERT_TRUE(std::isfinite(t.position.x) && std::isfinite(t.position.y)) << frame;
                     if (!t.out) {
@@ -117,12 +117,10 @@ protected:
             ASSERT_LT(frame - turnStart, turnFrameBound) << "turn " << outcome.turns << " never ends";
             if (!goesOn) {
                 outcome.endedByItself = true;
-                EXPECT_LT(peer(physics).teams().teamsWithHealth(), 2);
+                EXPECT_LT(physics.view().teams.teamsWithHealth(), 2);
                 return;
             }
         }
-        // Abandoned at the bound; the game screen empties the states before it frees the match.
-        physics.gameStateStack().clear();
     }
 
     SurfacePtr original_;

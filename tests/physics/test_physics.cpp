@@ -32,7 +32,7 @@ protected:
         physics->takeNewTurn();
     }
 
-    bool turnIs(int team) const { return peer(*physics).teams().current.team == team; }
+    bool turnIs(int team) const { return physics->view().teams.current.team == team; }
     void timeRunsOut() { clock.advance(turnMs); }
 };
 
@@ -58,11 +58,11 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
     ASSERT_TRUE(passed);
     EXPECT_TRUE(sawAfterMotion);
     EXPECT_TRUE(turnIs(1) || turnIs(2));
-    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
-    EXPECT_TRUE(peer(*physics).explosions().allFinished());
+    EXPECT_FALSE(physics->view().projectiles.inFlight());
+    EXPECT_TRUE(physics->view().explosions.allFinished());
     EXPECT_TRUE(physics->deadAtRest());
     EXPECT_EQ(state(), TGameStateType::StateNormal);
-    EXPECT_EQ(peer(*physics).timer().remaining(), turnMs); // restarted at the turn's start
+    EXPECT_EQ(physics->view().timer.remaining(), turnMs); // restarted at the turn's start
     EXPECT_NE(peer(*physics).forces().wind, windBefore);
     EXPECT_FALSE(physics->turn().waitingForRest());
     EXPECT_TRUE(physics->takeNewTurn());
@@ -72,7 +72,7 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
 TEST_F(DriverTest, FireIsRefusedAndSaysSoUntilTheNewTurnIsNoticedAndOncePending) {
     build(flatTerrain(1600, 600, groundY), 2, 1);
     EXPECT_FALSE(physics->fire(500, TWeapon::WeaponBow, 45)); // the new turn was not noticed yet
-    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
+    EXPECT_FALSE(physics->view().projectiles.inFlight());
     EXPECT_TRUE(physics->takeNewTurn());
     EXPECT_TRUE(physics->fire(500, TWeapon::WeaponBow, 45));
     EXPECT_TRUE(physics->turn().waitingForRest());
@@ -92,7 +92,7 @@ TEST_F(DriverTest, DeadActiveTumbokCannotWalkJumpOrFire) {
     EXPECT_EQ(active.direction, TDirection::DirectionLeft);
     EXPECT_EQ(active.frame, 0);
     EXPECT_FALSE(physics->fire(800, TWeapon::WeaponBazooka, 30));
-    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
+    EXPECT_FALSE(physics->view().projectiles.inFlight());
 }
 
 TEST_F(DriverTest, WalkingTurnsStepsAndAnimatesButNeverClimbsASteepSlope) {
@@ -153,7 +153,7 @@ TEST_F(DriverTest, KillsOfAShotCountForTheShootersTeam) {
     standOn(1, 1, 130, groundY);
     settle();
     ASSERT_TRUE(turnIs(1));
-    ASSERT_EQ(peer(*physics).teams().current.tumbok, 0);
+    ASSERT_EQ(physics->view().teams.current.tumbok, 0);
     ASSERT_TRUE(physics->fire(300, TWeapon::WeaponBazooka, -90));
     ASSERT_TRUE(stepUntil([&] { return !turnIs(1); }, 2000));
     EXPECT_EQ(tumbok(2, 0).health, 0);
@@ -184,7 +184,7 @@ TEST_F(DriverTest, MatchEndsAtTheEndOfTheShotThatBeatsTheLastEnemy) {
     EXPECT_FALSE(physics->fire(200, TWeapon::WeaponBow, 0));
     EXPECT_EQ(tumbok(1, 0).health, 0);
     EXPECT_GT(tumbok(0, 0).health, 0);
-    EXPECT_TRUE(peer(*physics).explosions().allFinished());
+    EXPECT_TRUE(physics->view().explosions.allFinished());
     EXPECT_EQ(stats(0).enemiesKilled, 1);
     EXPECT_EQ(state(), TGameStateType::StateNone);
 }
@@ -240,7 +240,7 @@ TEST_F(DriverTest, ComputerThatGivesUpSaysSoOncePerTurn) {
     timeRunsOut();
     ASSERT_TRUE(stepUntil([&] { return turnIs(1); }, 5));
     physics->takeNewTurn();
-    ASSERT_TRUE(peer(*physics).teams().teams[1].computer);
+    ASSERT_TRUE(physics->view().teams.teams[1].computer);
     // Team 0's tumbok is thrown up high: the turn cannot end until it is down again.
     tumbok(0, 0).speed = vector(0, -1000);
     clock.advance(10001);
@@ -259,22 +259,22 @@ TEST_F(DriverTest, ComputerThatGivesUpSaysSoOncePerTurn) {
 TEST_F(DriverTest, MouseSelectionOnlyForAHumanTeamThatMayStillChange) {
     buildFlat(2, 3, 1);
     physics->selectTumbok(2);
-    EXPECT_EQ(peer(*physics).teams().current.tumbok, 2);
+    EXPECT_EQ(physics->view().teams.current.tumbok, 2);
     physics->changeTumbok();
-    EXPECT_EQ(peer(*physics).teams().current.tumbok, 0);
+    EXPECT_EQ(physics->view().teams.current.tumbok, 0);
     standOn(0, 0, 100, groundY);
     settle();
     physics->walk(TDirection::DirectionLeft);
     physics->walk(TDirection::DirectionLeft); // moved: the choice is made
     physics->selectTumbok(1);
     physics->changeTumbok();
-    EXPECT_EQ(peer(*physics).teams().current.tumbok, 0);
+    EXPECT_EQ(physics->view().teams.current.tumbok, 0);
 
     timeRunsOut();
     ASSERT_TRUE(stepUntil([&] { return turnIs(1); }, 5));
-    const int computerChoice = peer(*physics).teams().current.tumbok;
+    const int computerChoice = physics->view().teams.current.tumbok;
     physics->selectTumbok((computerChoice + 1) % 3); // a click during the computer's turn
-    EXPECT_EQ(peer(*physics).teams().current.tumbok, computerChoice);
+    EXPECT_EQ(physics->view().teams.current.tumbok, computerChoice);
 }
 
 namespace {

@@ -22,7 +22,7 @@ protected:
     }
 
     TProjectileManager& manager() { return peer(*physics).projectiles(); }
-    int explosionCount() const { return static_cast<int>(peer(*physics).explosions().list.size()); }
+    int explosionCount() const { return static_cast<int>(physics->view().explosions.list.size()); }
 };
 
 } // namespace
@@ -120,14 +120,14 @@ TEST_F(ProjectileTest, BazookaShellTouchingATumbokExplodesBeforeReachingTheGroun
     physics->step();
     EXPECT_EQ(explosionCount(), 1);
     EXPECT_TRUE(stamps.stamped.empty()); // it never touched the terrain
-    EXPECT_FALSE(peer(*physics).projectiles().inFlight());
+    EXPECT_FALSE(physics->view().projectiles.inFlight());
     EXPECT_EQ(state(), TGameStateType::StateAfterMotion);
 }
 
 TEST_F(ProjectileTest, PowerIsClampedAndTheTeamKeepsItsLastShot) {
     manager().launch(3000, TWeapon::WeaponBazooka, 0);
-    EXPECT_EQ(peer(*physics).teams().teams[0].power, 2500);
-    EXPECT_EQ(peer(*physics).teams().teams[0].weapon, TWeapon::WeaponBazooka);
+    EXPECT_EQ(physics->view().teams.teams[0].power, 2500);
+    EXPECT_EQ(physics->view().teams.teams[0].weapon, TWeapon::WeaponBazooka);
     EXPECT_DOUBLE_EQ(manager().projectile->speed.x, 2500);
     EXPECT_EQ(manager().projectile->position, add(tumbok(0, 0).position, vector(8, 12)));
     TParticlesFountain* smoke = manager().fountain;
@@ -140,8 +140,8 @@ TEST_F(ProjectileTest, PowerIsClampedAndTheTeamKeepsItsLastShot) {
     EXPECT_FALSE(smoke->emitting);
 
     manager().launch(-40, TWeapon::WeaponGrenade, 45);
-    EXPECT_EQ(peer(*physics).teams().teams[0].power, 0);
-    EXPECT_EQ(peer(*physics).teams().teams[0].weapon, TWeapon::WeaponGrenade);
+    EXPECT_EQ(physics->view().teams.teams[0].power, 0);
+    EXPECT_EQ(physics->view().teams.teams[0].weapon, TWeapon::WeaponGrenade);
     EXPECT_EQ(manager().projectile->speed, vector(0, -0.0));
 }
 
@@ -156,7 +156,7 @@ TEST_F(FragmentationTest, BombSplitsTwiceAndExplodesSevenTimes) {
     TProjectileManager& manager = peer(*physics).projectiles();
     manager.launch(2500, TWeapon::WeaponFragmentation, 90);
     const auto fragments = [&] { return manager.projectile->fragments->projectiles.size(); };
-    const auto explosions = [&] { return peer(*physics).explosions().list.size(); };
+    const auto explosions = [&] { return physics->view().explosions.list.size(); };
     for (int frame = 1; frame <= 150; ++frame) {
         manager.step();
         if (frame == 49) {

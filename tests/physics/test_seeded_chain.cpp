@@ -67,7 +67,7 @@ protected:
             digest.add(static_cast<const Uint8*>(t->pixels) + y * t->pitch,
                        static_cast<std::size_t>(t->w) * 4);
         }
-        for (const TTeam& team : peer(*physics).teams().teams) {
+        for (const TTeam& team : physics->view().teams.teams) {
             for (const TTumbok& t : team.tumboks) {
                 digest.add(t.position.x);
                 digest.add(t.position.y);
@@ -83,7 +83,7 @@ protected:
         if (!peer(*physics).explosions().allFinished() || !physics->deadAtRest()) {
             return false;
         }
-        for (const TTeam& team : peer(*physics).teams().teams) {
+        for (const TTeam& team : physics->view().teams.teams) {
             for (const TTumbok& t : team.tumboks) {
                 if (t.isAlive() && !t.out && !(t.speed == vector(0, 0))) {
                     return false;
@@ -132,7 +132,7 @@ TEST_F(SeededChain, AHundredBoxChainEndsExactlyAsRecorded) {
     }
 
     int living = 0;
-    for (const TTeam& team : peer(*physics).teams().teams) {
+    for (const TTeam& team : physics->view().teams.teams) {
         for (const TTumbok& t : team.tumboks) {
             living += t.isAlive() ? 1 : 0;
         }

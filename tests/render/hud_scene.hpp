@@ -69,7 +69,6 @@ public:
     }
 
     // The driver leaves its states on the stack; a match that ends clears them.
-    ~THudScene() { physics->gameStateStack().clear(); }
 
     TMinimapSources sources() { return {background.get(), physics->terrainSurface(), *moves, freeView}; }
     TTeamsManager& teams() { return peer(*physics).teams(); }

@@ -81,11 +81,6 @@ public:
         fillSurface(display.screen, backdrop);
     }
 
-    ~TMapScene() {
-        map.reset();
-        physics->gameStateStack().clear();
-    }
-
     TTumbok& tumbok(int team, int number) { return peer(*physics).teams().teams.at(team).tumboks.at(number); }
     TTumbok& current() { return *peer(*physics).teams().currentTumbok(); }
     // Puts a tumbok standing on the ground at x.

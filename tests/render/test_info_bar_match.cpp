@@ -50,11 +50,11 @@ TEST(InfoBarInAMatch, MinimapShowsTheCraterOfABlast) {
     EXPECT_EQ(ground, groundColour) << "solid ground below row 900";
 
     peer(*scene.physics).explosions().add(vector(1200, 910));
-    for (int frame = 0; frame < 40 && !peer(*scene.physics).explosions().allFinished(); ++frame) {
+    for (int frame = 0; frame < 40 && !scene.physics->view().explosions.allFinished(); ++frame) {
         scene.frames(1);
         bar.draw();
     }
-    ASSERT_TRUE(peer(*scene.physics).explosions().allFinished());
+    ASSERT_TRUE(scene.physics->view().explosions.allFinished());
     bar.draw();
     EXPECT_NE(minimapPixel(1200, 915), groundColour) << "the crater shows";
 }

@@ -160,11 +160,11 @@ TEST(MapDisplay, ClickWithinTenPixelsOfATumbokSelectsIt) {
     scene.standAt(scene.tumbok(0, 2), 200);
     const int top = groundTop - TTumbok::tumbokHeight - 600;
     scene.map->selectAt(600 - 11, top + 20);
-    EXPECT_EQ(peer(*scene.physics).teams().current.tumbok, 0);
+    EXPECT_EQ(scene.physics->view().teams.current.tumbok, 0);
     scene.map->selectAt(600 - 10, top + 20);
-    EXPECT_EQ(peer(*scene.physics).teams().current.tumbok, 1);
+    EXPECT_EQ(scene.physics->view().teams.current.tumbok, 1);
     scene.map->selectAt(200 + 16 + 9, top + 50 + 9);
-    EXPECT_EQ(peer(*scene.physics).teams().current.tumbok, 2);
+    EXPECT_EQ(scene.physics->view().teams.current.tumbok, 2);
 }
 
 TEST(MapDisplay, FireLaunchesTheShownWeaponAndTheCameraFollowsTheShot) {
@@ -175,12 +175,12 @@ TEST(MapDisplay, FireLaunchesTheShownWeaponAndTheCameraFollowsTheShot) {
     scene.map->setWeapon(TWeapon::WeaponGrenade);
     scene.map->tumbokDisplay->changeAim(60);
     ASSERT_TRUE(scene.map->fire(1500));
-    ASSERT_TRUE(peer(*scene.physics).projectiles().inFlight());
-    EXPECT_EQ(peer(*scene.physics).projectiles().projectile->weapon, TWeapon::WeaponGrenade);
+    ASSERT_TRUE(scene.physics->view().projectiles.inFlight());
+    EXPECT_EQ(scene.physics->view().projectiles.projectile->weapon, TWeapon::WeaponGrenade);
     EXPECT_EQ(scene.states().current(), TGameStateType::StateMotion);
     // Facing left with an aim of 60: the shot leaves up and to the left.
     scene.map->draw();
-    const TProjectile& shot = *peer(*scene.physics).projectiles().projectile;
+    const TProjectile& shot = *scene.physics->view().projectiles.projectile;
     EXPECT_LT(shot.speed.x, 0);
     EXPECT_LT(shot.speed.y, 0);
     TMoves expected(scene.display.screen, scene.physics->terrainSurface(), scene.map->background.get());
