@@ -24,11 +24,6 @@
 
 namespace {
 
-class TQuietMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
-
 // Time stands still, so the turn never runs out while the frames are measured.
 class TStillClock final : public TClock {
 public:
@@ -71,7 +66,7 @@ public:
     TDisplay display;
     TFont font;
     TNoise noise;
-    TQuietMessages messages;
+    TSilentMessages messages;
     TStillClock clock;
     std::unique_ptr<TPhysics> physics;
     std::unique_ptr<TMapDisplay> map;

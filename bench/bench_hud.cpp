@@ -17,34 +17,23 @@
 #include "render/u_particles_display.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
+#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace {
-
-class TQuietMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
-
-std::string scratchConfig() {
-    const std::filesystem::path directory = std::filesystem::temp_directory_path() / "morvatek-bench-hud";
-    std::filesystem::create_directories(directory);
-    return (directory / "config.txt").string();
-}
 
 // A match on the floor case's pictures, with the game's own data (fonts, flags, socks, smoke) when it is
 // beside the benchmark.
 class THudMatch {
 public:
     THudMatch(int nbTeams, int nbTumboks)
-        : context(scratchConfig()), display(context.preferences), noise(silent(context)) {
+        : context(scratch.file("config.txt")), display(context.preferences), noise(silent(context)) {
         seedRandom(11);
         physics = std::make_unique<TPhysics>(std::move(floor.terrain), noise, messages, context, nbTeams,
                                              nbTumboks, 0);
@@ -58,10 +47,11 @@ public:
     }
 
     TFloorScene floor;
+    const TScratchDirectory scratch;
     TContext context;
     TDisplay display;
     TNoise noise;
-    TQuietMessages messages;
+    TSilentMessages messages;
     TFont font;
     std::unique_ptr<TPhysics> physics;
     std::unique_ptr<TMoves> moves;

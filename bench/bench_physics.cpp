@@ -10,7 +10,9 @@
 #include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "resources/u_random.hpp"
+#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
 
@@ -18,11 +20,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <iostream>
+#include <cmath>
 #include <memory>
-#include <sstream>
 
 namespace {
 
@@ -30,11 +29,6 @@ constexpr int teamCount = 4;
 constexpr int tumboksPerTeam = 300;
 constexpr int boxCount = 100;
 constexpr int settlingFrames = 40;
-
-class TSilentMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
 
 SurfacePtr copyOf(SDL_Surface* terrain) {
     SurfacePtr copy = createSurface(terrain->w, terrain->h, true);
@@ -47,50 +41,29 @@ SurfacePtr copyOf(SDL_Surface* terrain) {
 // A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
 class TBattlefield {
 public:
-    explicit TBattlefield(SDL_Surface* terrain) {
+    explicit TBattlefield(SDL_Surface* terrain) : context_(scratch_.file("config.txt")) {
         seedRandom(42);
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvatek-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            directory_ = pattern;
-        }
-        // Without a scratch directory the settings are written nowhere useful, but nowhere harmful either.
-        const std::string config =
-            directory_.empty() ? std::string("/dev/null/config.txt") : (directory_ / "config.txt").string();
-        context_ = std::make_unique<TContext>(config);
-        context_->preferences.activeSounds = false;
-        context_->preferences.nbExplosifs = boxCount;
-        noise_ = std::make_unique<TNoise>(context_->preferences);
-        std::ostringstream quiet; // flag pictures may be missing here
-        std::streambuf* previous = std::cout.rdbuf(quiet.rdbuf());
-        physics = std::make_unique<TPhysics>(copyOf(terrain), *noise_, messages_, *context_, teamCount,
+        context_.preferences.activeSounds = false;
+        context_.preferences.nbExplosifs = boxCount;
+        const TDiagnosticCapture quiet; // flag pictures may be missing here
+        physics = std::make_unique<TPhysics>(copyOf(terrain), noise_, messages_, context_, teamCount,
                                              tumboksPerTeam, 0, clock_);
-        std::cout.rdbuf(previous);
         physics->keepSeededSequence();
         physics->takeNewTurn();
         for (int i = 0; i < settlingFrames; ++i) {
             physics->step();
         }
     }
-    ~TBattlefield() {
-        physics.reset();
-        noise_.reset();
-        context_.reset();
-        if (!directory_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(directory_, ignored);
-        }
-    }
-    TBattlefield(const TBattlefield&) = delete;
-    TBattlefield& operator=(const TBattlefield&) = delete;
-
-    std::unique_ptr<TPhysics> physics;
 
 private:
-    std::filesystem::path directory_;
-    std::unique_ptr<TContext> context_;
-    std::unique_ptr<TNoise> noise_;
+    const TScratchDirectory scratch_;
+    TContext context_;
+    TNoise noise_{context_.preferences};
     TSilentMessages messages_;
     TFrameClock clock_;
+
+public:
+    std::unique_ptr<TPhysics> physics;
 };
 
 } // namespace

@@ -15,14 +15,7 @@
 #include <sstream>
 #include <string>
 
-namespace {
-
-class TSilentMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
-
-} // namespace
+namespace {} // namespace
 
 static void BM_TerrainRestingTumboks(benchmark::State& state) {
     TFloorScene scene;

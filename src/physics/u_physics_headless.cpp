@@ -30,11 +30,6 @@ constexpr int flightFrames[] = {16, 24, 32, 40};
 // Aimed shots miss by up to this many pixels either way.
 constexpr int aimSpread = 60;
 
-class TSilentMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
-
 TWeapon randomWeapon() {
     // Mostly the bazooka, as players do.
     const int draw = Random(8);

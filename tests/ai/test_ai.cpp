@@ -60,11 +60,6 @@ private:
     TTeamsManager& teams_;
 };
 
-class TNoMessages final : public TMessageSink {
-public:
-    void add(const std::string&) override {}
-};
-
 // A small world: a terrain with a flat floor at y = 300 from x = 0 to floorEnd, two teams, a driven clock.
 struct AiWorld : testing::Test {
     static constexpr int floorTop = 300;
@@ -73,7 +68,7 @@ struct AiWorld : testing::Test {
     TTeamsManager teams{2, 3, 1};
     TStatistics statistics;
     TDamage damage{teams, statistics};
-    TNoMessages messages;
+    TSilentMessages messages;
     TCollisions collisions{terrain.get(), teams, damage, messages};
     TManualClock clock{1000};
     TTimer timer{TTimer::turnDuration, clock};

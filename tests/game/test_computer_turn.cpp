@@ -9,6 +9,7 @@
 #include "physics/u_physics_particles.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "sound/u_sound.hpp"
+#include "support/match_fixture.hpp"
 #include "support/physics_peer.hpp"
 #include "support/temp_dir.hpp"
 
@@ -18,12 +19,6 @@
 #include <vector>
 
 namespace {
-
-class TMessageLog final : public TMessageSink {
-public:
-    void add(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // The flat ground with a wall from the sky to the ground in the middle, which blocks every line of sight.
 SurfacePtr walledTerrain() {
@@ -41,7 +36,7 @@ TEST(ComputerTurn, TheAiAbandonsOncePerTurnAndTheTurnPassesAfterTenSeconds) {
     context.preferences.activeSounds = false;
     context.preferences.nbExplosifs = 0;
     TNoise noise(context.preferences);
-    TMessageLog messages;
+    TRecordedMessages messages;
     TFrameClock clock;
     const TDiagnosticCapture quiet;
     TPhysics physics(walledTerrain(), noise, messages, context, 2, 1, 2, clock);

@@ -16,6 +16,7 @@
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
 #include "support/manual_clock.hpp"
+#include "support/match_fixture.hpp"
 #include "support/physics_peer.hpp"
 
 #include <string>
@@ -25,12 +26,6 @@ namespace render_test {
 
 inline constexpr TRgba groundColour{138, 90, 52, 255};
 inline constexpr int groundTop = 900;
-
-class TSilentMessages final : public TMessageSink {
-public:
-    void add(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 // Background pixel (x, y) has the colour (x mod 251, y mod 251, 77): its position can be read back.
 inline TRgba backgroundColourAt(int x, int y) {
@@ -108,7 +103,7 @@ public:
     TDisplay display;
     TFont font;
     TNoise noise;
-    TSilentMessages messages;
+    TRecordedMessages messages;
     TManualClock clock;
     std::unique_ptr<TPhysics> physics;
     std::unique_ptr<TMapDisplay> map;
