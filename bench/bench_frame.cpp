@@ -1,5 +1,7 @@
 // A whole frame of a match as the game screen draws it: clear, physics step, background, terrain and every
 // object, window update; the camera moves every frame.
+#include "bench/bench_support.hpp"
+
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
 #include "model/u_game_states.hpp"
@@ -30,15 +32,6 @@ public:
     std::uint32_t ticks() const override { return 0; }
 };
 
-// The floor's terrain: 1600 x 1200, the lower half solid ground.
-SurfacePtr benchTerrain() {
-    SurfacePtr terrain = createSurface(1600, 1200, true);
-    SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-    SDL_Rect ground = {0, 600, 1600, 600};
-    SDL_FillRect(terrain.get(), &ground, SDL_MapRGBA(terrain->format, 138, 90, 52, 255));
-    return terrain;
-}
-
 class TFrameScene {
 public:
     TFrameScene(int tumboks, int boxes)
@@ -46,7 +39,7 @@ public:
         context.preferences.gameBackground = "back_day.png";
         context.preferences.nbExplosifs = boxes;
         seedRandom(11);
-        physics = std::make_unique<TPhysics>(benchTerrain(), noise, messages, context, 4, tumboks, 0, clock);
+        physics = std::make_unique<TPhysics>(floorTerrain(), noise, messages, context, 4, tumboks, 0, clock);
         physics->keepSeededSequence();
         map = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
         map->freeView = true;

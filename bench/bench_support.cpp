@@ -2,14 +2,17 @@
 
 #include "resources/u_surface_utils.hpp"
 
-TFloorScene::TFloorScene()
-    : background(createSurface(1600, 1200, false)), terrain(createSurface(1600, 1200, true)),
-      screen(SDL_GetVideoSurface()) {
-    SDL_FillRect(background.get(), nullptr, SDL_MapRGB(background->format, 95, 168, 255));
-    // Lower half solid ground, upper half transparent, as a terrain roughly is.
+SurfacePtr floorTerrain() {
+    SurfacePtr terrain = createSurface(1600, 1200, true);
     SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
     SDL_Rect ground = {0, 600, 1600, 600};
     SDL_FillRect(terrain.get(), &ground, SDL_MapRGBA(terrain->format, 138, 90, 52, 255));
+    return terrain;
+}
+
+TFloorScene::TFloorScene()
+    : background(createSurface(1600, 1200, false)), terrain(floorTerrain()), screen(SDL_GetVideoSurface()) {
+    SDL_FillRect(background.get(), nullptr, SDL_MapRGB(background->format, 95, 168, 255));
 }
 
 void TFloorScene::drawFloor() {

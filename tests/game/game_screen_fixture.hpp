@@ -13,6 +13,7 @@
 #include "resources/u_surface_utils.hpp"
 #include "support/physics_peer.hpp"
 #include "support/screen_fixture.hpp"
+#include "support/terrain_builder.hpp"
 
 #include <memory>
 #include <vector>
@@ -22,13 +23,8 @@ namespace game_test {
 inline constexpr int groundTop = 900;
 
 // Sky above, earth from groundTop down: every tumbok stands on the same flat ground.
-inline SurfacePtr flatTerrain(int width = 1600, int height = 1200) {
-    SurfacePtr terrain = createSurface(width, height, true);
-    SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-    SDL_Rect ground{0, static_cast<Sint16>(groundTop), static_cast<Uint16>(width),
-                    static_cast<Uint16>(height - groundTop)};
-    SDL_FillRect(terrain.get(), &ground, SDL_MapRGBA(terrain->format, 138, 90, 52, 255));
-    return terrain;
+inline SurfacePtr flatGround() {
+    return flatTerrain(1600, 1200, groundTop, {138, 90, 52, 255});
 }
 
 class GameScreenTest : public screen_test::ScreenTest {
@@ -46,7 +42,7 @@ protected:
         context.preferences.nbExplosifs = 0;
         seedRandom(7);
         const TDiagnosticCapture quiet; // the test data has no pictures
-        screen = std::make_unique<TGameDisplay>(display, context, font, noise, flatTerrain(), clock);
+        screen = std::make_unique<TGameDisplay>(display, context, font, noise, flatGround(), clock);
         screen->physics->keepSeededSequence(); // the seeded sequence holds for the whole match
     }
 

@@ -68,8 +68,8 @@ TEST(PhysicsData, SetPixelWritesOnlyInsideThePicture) {
         for (int x = 0; x < 8; ++x) {
             const bool inView = x >= 2 && x < 6 && y >= 2 && y < 6;
             if (!inView) {
-                EXPECT_EQ(colourAt(frame.get(), x, y).b, 100) << x << ", " << y;
-                EXPECT_EQ(colourAt(frame.get(), x, y).a, 255) << x << ", " << y;
+                EXPECT_EQ(pixelAt(frame.get(), x, y).b, 100) << x << ", " << y;
+                EXPECT_EQ(pixelAt(frame.get(), x, y).a, 255) << x << ", " << y;
             }
         }
     }
@@ -83,13 +83,13 @@ TEST(PhysicsData, DarkenKeepsAlphaAndRoundsHalvesToEven) {
     fillTerrain(terrain.get(), 0, 0, 1, 1, {255, 100, 3, 200});
     fillTerrain(terrain.get(), 1, 0, 1, 1, {255, 255, 255, 100});
     darkenPixel(terrain.get(), vector(0, 0), 50);
-    const TerrainColour darkened = colourAt(terrain.get(), 0, 0);
+    const TRgba darkened = pixelAt(terrain.get(), 0, 0);
     EXPECT_EQ(darkened.r, 127); // 255 - round(127.5) = 255 - 128
     EXPECT_EQ(darkened.g, 50);
     EXPECT_EQ(darkened.b, 1); // 3 - round(1.5) = 3 - 2
     EXPECT_EQ(darkened.a, 200);
     darkenPixel(terrain.get(), vector(1, 0), 50); // not solid: left alone
-    EXPECT_EQ(colourAt(terrain.get(), 1, 0).r, 255);
+    EXPECT_EQ(pixelAt(terrain.get(), 1, 0).r, 255);
     darkenPixel(terrain.get(), vector(9, 0), 50); // outside: nothing
 }
 
@@ -107,8 +107,8 @@ TEST(PhysicsData, DarkenFollowsTheFormulaForEveryChannelValueAndAnyPercent) {
             darkenPixel(copy.get(), vector(c, 0), percent);
             const int expected =
                 std::clamp(c - static_cast<int>(std::nearbyint(c * percent / 100.0)), 0, 255);
-            ASSERT_EQ(colourAt(copy.get(), c, 0).g, expected) << "value " << c << " at " << percent << " %";
-            ASSERT_EQ(colourAt(copy.get(), c, 0).a, 255);
+            ASSERT_EQ(pixelAt(copy.get(), c, 0).g, expected) << "value " << c << " at " << percent << " %";
+            ASSERT_EQ(pixelAt(copy.get(), c, 0).a, 255);
         }
     }
 }
@@ -123,11 +123,11 @@ TEST(PhysicsData, CarveClearsTheHoleAndBurnsTheRing) {
     }
     // On an axis a circle touches its point twice: at 11 px the 50 % circle darkens 150 -> 75 -> 38 (37.5 up
     // to even 38, then 75 - 38 = 37); at 60 px the 1 % circle turns 100 into 99 and then 98.
-    EXPECT_EQ(colourAt(terrain.get(), 111, 100).g, 37);
-    EXPECT_EQ(colourAt(terrain.get(), 111, 100).a, 255);
-    EXPECT_EQ(colourAt(terrain.get(), 160, 100).b, 98);
-    EXPECT_EQ(colourAt(terrain.get(), 161, 100).b, 100);
-    EXPECT_EQ(colourAt(terrain.get(), 100, 39).b, 100);
+    EXPECT_EQ(pixelAt(terrain.get(), 111, 100).g, 37);
+    EXPECT_EQ(pixelAt(terrain.get(), 111, 100).a, 255);
+    EXPECT_EQ(pixelAt(terrain.get(), 160, 100).b, 98);
+    EXPECT_EQ(pixelAt(terrain.get(), 161, 100).b, 100);
+    EXPECT_EQ(pixelAt(terrain.get(), 100, 39).b, 100);
 }
 
 TEST(PhysicsData, CarveOfRadiusZeroClearsOnlyTheCentre) {
@@ -136,8 +136,8 @@ TEST(PhysicsData, CarveOfRadiusZeroClearsOnlyTheCentre) {
     carveCircle(terrain.get(), 0, 60, 60);
     EXPECT_FALSE(solid(terrain.get(), 60, 60));
     EXPECT_TRUE(solid(terrain.get(), 61, 60));
-    EXPECT_EQ(colourAt(terrain.get(), 61, 60).r, 50);   // 200 -> 100 -> 50 by the 50 % circle
-    EXPECT_EQ(colourAt(terrain.get(), 110, 60).r, 196); // 200 -> 198 -> 196 by the 1 % circle
+    EXPECT_EQ(pixelAt(terrain.get(), 61, 60).r, 50);   // 200 -> 100 -> 50 by the 50 % circle
+    EXPECT_EQ(pixelAt(terrain.get(), 110, 60).r, 196); // 200 -> 198 -> 196 by the 1 % circle
 }
 
 namespace {
@@ -281,9 +281,9 @@ TEST(PhysicsData, CarveMatchesThePixelByPixelCarveForEveryRadiusAndPlace) {
     SurfacePtr flat = makeTerrain(200, 200);
     fillTerrain(flat.get(), 0, 0, 200, 200);
     referenceCarve(flat.get(), 20, 100, 100);
-    EXPECT_EQ(colourAt(flat.get(), 100, 100).a, 0);
-    EXPECT_EQ(colourAt(flat.get(), 170, 100).b, 98);
-    EXPECT_EQ(colourAt(flat.get(), 171, 100).b, 100);
+    EXPECT_EQ(pixelAt(flat.get(), 100, 100).a, 0);
+    EXPECT_EQ(pixelAt(flat.get(), 170, 100).b, 98);
+    EXPECT_EQ(pixelAt(flat.get(), 171, 100).b, 100);
 }
 
 TEST(PhysicsData, SurfaceDirectionFollowsTheGround) {

@@ -51,7 +51,7 @@ protected:
 };
 
 bool solidAt(SDL_Surface* terrain, int x, int y) {
-    return colourAt(terrain, x, y).a >= 128;
+    return pixelAt(terrain, x, y).a >= 128;
 }
 
 } // namespace
@@ -150,7 +150,7 @@ TEST_F(ExplosionsTest, EdgeAndCornerExplosionsAndAHundredBoxPileTouchNothingOuts
         for (int x = 0; x < 600; ++x) {
             const bool inside = x >= offset && x < offset + size && y >= offset && y < offset + size;
             if (!inside) {
-                const TerrainColour c = colourAt(canvas.get(), x, y);
+                const TRgba c = pixelAt(canvas.get(), x, y);
                 ASSERT_TRUE(c.r == 10 && c.g == 20 && c.b == 30 && c.a == 255) << x << "," << y;
             }
         }

@@ -71,7 +71,7 @@ TEST_F(ProjectileTest, BazookaHitCarvesTheHoleAroundItsImpact) {
         for (int x = 0; x < 800; ++x) {
             const double d = std::hypot(x - impact.x, y - impact.y);
             if (d <= 38) {
-                ASSERT_LT(colourAt(terrain(), x, y).a, 128) << x << "," << y;
+                ASSERT_LT(pixelAt(terrain(), x, y).a, 128) << x << "," << y;
             } else if (d > 162) {
                 ASSERT_EQ(rawPixel(terrain(), x, y), rawPixel(before.get(), x, y)) << x << "," << y;
             }
@@ -89,7 +89,7 @@ TEST_F(ProjectileTest, ArrowSticksWhereItStrikesAndAStuckArrowHurtsNoOne) {
     ASSERT_TRUE(manager().projectile->done);
     ASSERT_EQ(stamps.stamped.size(), 1u);
     EXPECT_EQ(explosionCount(), 0);
-    EXPECT_EQ(colourAt(terrain(), 108, groundY + 2).a, 255); // no hole
+    EXPECT_EQ(pixelAt(terrain(), 108, groundY + 2).a, 255); // no hole
 
     TTumbok& passer = tumbok(1, 0);
     passer.position = add(manager().projectile->position, vector(-3, -20));

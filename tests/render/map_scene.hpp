@@ -18,6 +18,7 @@
 #include "support/manual_clock.hpp"
 #include "support/match_fixture.hpp"
 #include "support/physics_peer.hpp"
+#include "support/terrain_builder.hpp"
 
 #include <string>
 #include <vector>
@@ -43,18 +44,6 @@ inline SurfacePtr patternedBackground(int width, int height) {
     return picture;
 }
 
-// Transparent above groundTop, solid ground below.
-inline SurfacePtr flatTerrain(int width, int height) {
-    SurfacePtr terrain = createSurface(width, height, true);
-    fillSurface(terrain.get(), {0, 0, 0, 0});
-    if (height > groundTop) {
-        fillArea(terrain.get(), 0, groundTop, width, height - groundTop, groundColour);
-    }
-    // As a loaded picture with alpha does.
-    SDL_SetAlpha(terrain.get(), SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
-    return terrain;
-}
-
 class TMapScene {
 public:
     explicit TMapScene(int teams = 2, int tumboks = 2, int terrainWidth = 1600, int terrainHeight = 1200,
@@ -68,8 +57,9 @@ public:
         context.preferences.gameBackground = "back_test.png";
         context.preferences.nbExplosifs = 0;
         seedRandom(7);
-        physics = std::make_unique<TPhysics>(flatTerrain(terrainWidth, terrainHeight), noise, messages,
-                                             context, teams, tumboks, 0, clock);
+        physics =
+            std::make_unique<TPhysics>(flatTerrain(terrainWidth, terrainHeight, groundTop, groundColour),
+                                       noise, messages, context, teams, tumboks, 0, clock);
         physics->keepSeededSequence();
         map = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
         map->mousePosition = [this] { return mouse; };

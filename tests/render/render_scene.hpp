@@ -36,12 +36,6 @@ inline SurfacePtr solidPicture(int width, int height, TRgba colour) {
     return picture;
 }
 
-inline void fillArea(SDL_Surface* surface, int x, int y, int width, int height, TRgba colour) {
-    SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(width),
-                     static_cast<Uint16>(height)};
-    SDL_FillRect(surface, &area, SDL_MapRGBA(surface->format, colour.r, colour.g, colour.b, colour.a));
-}
-
 // The colour of a window pixel, read as opaque (the video surface has no alpha channel).
 inline TRgba screenPixel(int x, int y) {
     SDL_Surface* screen = SDL_GetVideoSurface();

@@ -54,7 +54,7 @@ public:
         scene.tumbok(team, number).position = vector(x, y);
     }
     void paintTerrain(int x, int y, int w, int h, TRgba colour) {
-        render_test::fillArea(scene.physics->terrainSurface(), x, y, w, h, colour);
+        fillArea(scene.physics->terrainSurface(), x, y, w, h, colour);
     }
     void redraw() {
         scene.clearScreen();

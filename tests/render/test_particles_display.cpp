@@ -23,7 +23,7 @@ SurfacePtr smokeSheet() {
     SurfacePtr sheet =
         render_test::solidPicture(frameSize, frameSize * TParticlesDisplay::frameCount, render_test::white);
     for (int i = 0; i < TParticlesDisplay::frameCount; ++i) {
-        render_test::fillArea(sheet.get(), 0, i * frameSize, frameSize, frameSize, frameColour(i));
+        fillArea(sheet.get(), 0, i * frameSize, frameSize, frameSize, frameColour(i));
     }
     return sheet;
 }

@@ -44,13 +44,6 @@ protected:
         noise = std::make_unique<TNoise>(context->preferences);
     }
 
-    // Flat ground whose top row is groundY, across the whole width.
-    static SurfacePtr flatTerrain(int w, int h, int groundY) {
-        SurfacePtr terrain = makeTerrain(w, h);
-        fillTerrain(terrain.get(), 0, groundY, w, h - groundY);
-        return terrain;
-    }
-
     void build(SurfacePtr terrain, int nbTeams, int nbTumboks, int nbExplosifs = 0, int nbAi = 0) {
         context->preferences.nbExplosifs = nbExplosifs;
         const TDiagnosticCapture captured; // flag pictures may be missing from the test data

@@ -28,3 +28,9 @@ inline void setPixel(SDL_Surface* surface, int x, int y, TRgba c) {
 inline void fillSurface(SDL_Surface* surface, TRgba c) {
     SDL_FillRect(surface, nullptr, SDL_MapRGBA(surface->format, c.r, c.g, c.b, c.a));
 }
+
+inline void fillArea(SDL_Surface* surface, int x, int y, int width, int height, TRgba colour) {
+    SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(width),
+                     static_cast<Uint16>(height)};
+    SDL_FillRect(surface, &area, SDL_MapRGBA(surface->format, colour.r, colour.g, colour.b, colour.a));
+}

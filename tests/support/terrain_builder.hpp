@@ -4,35 +4,26 @@
 
 #include "resources/u_sdl_handles.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 
-#include <cstring>
+inline constexpr TRgba terrainColour{200, 150, 100, 255};
 
-struct TerrainColour {
-    Uint8 r = 200, g = 150, b = 100, a = 255;
-};
-
-inline void fillTerrain(SDL_Surface* terrain, int x, int y, int w, int h, TerrainColour colour = {}) {
-    SDL_Rect area = {static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
-                     static_cast<Uint16>(h)};
-    SDL_FillRect(terrain, &area, SDL_MapRGBA(terrain->format, colour.r, colour.g, colour.b, colour.a));
+inline void fillTerrain(SDL_Surface* terrain, int x, int y, int w, int h, TRgba colour = terrainColour) {
+    fillArea(terrain, x, y, w, h, colour);
 }
 
 // Fully transparent, in the display's alpha format like a loaded terrain.
 inline SurfacePtr makeTerrain(int w, int h) {
     SurfacePtr terrain = createSurface(w, h, true);
-    fillTerrain(terrain.get(), 0, 0, w, h, {0, 0, 0, 0});
+    fillSurface(terrain.get(), {0, 0, 0, 0});
     return terrain;
 }
 
-inline Uint32 rawPixel(const SDL_Surface* surface, int x, int y) {
-    Uint32 value;
-    std::memcpy(&value, static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * 4,
-                sizeof value);
-    return value;
-}
-
-inline TerrainColour colourAt(const SDL_Surface* surface, int x, int y) {
-    TerrainColour colour;
-    SDL_GetRGBA(rawPixel(surface, x, y), surface->format, &colour.r, &colour.g, &colour.b, &colour.a);
-    return colour;
+// Sky above groundY, solid ground of one colour from there down, across the whole width.
+inline SurfacePtr flatTerrain(int w, int h, int groundY, TRgba colour = terrainColour) {
+    SurfacePtr terrain = makeTerrain(w, h);
+    if (h > groundY) {
+        fillTerrain(terrain.get(), 0, groundY, w, h - groundY, colour);
+    }
+    return terrain;
 }
