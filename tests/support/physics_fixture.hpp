@@ -78,8 +78,9 @@ protected:
         }
     }
 
-    // Steps (noticing new turns as the game screen does) until the condition holds or the bound is reached;
-    // returns whether it held. Stops early, with matchOver set, when the match ends.
+    // Steps, 50 ms of the clock a frame, until the condition holds or the bound is reached; returns whether
+    // it held. A new turn stays unnoticed until the test notices it. Stops early, with matchOver set, when
+    // the match ends.
     bool stepUntil(const std::function<bool()>& condition, int maxFrames) {
         for (int frame = 0; frame < maxFrames; ++frame) {
             if (condition()) {
