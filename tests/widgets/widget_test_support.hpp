@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,20 @@ inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
     return {red, green, blue};
 }
 
+constexpr TRgb black{0, 0, 0};
+constexpr TRgb white{255, 255, 255};
+
+struct TPoint {
+    int x, y;
+};
+
+// Every point listed must have this colour.
+inline void expectColourAt(SDL_Surface* surface, TRgb colour, std::initializer_list<TPoint> points) {
+    for (const TPoint& point : points) {
+        EXPECT_EQ(pixelAt(surface, point.x, point.y), colour) << "at (" << point.x << ", " << point.y << ")";
+    }
+}
+
 // Glyph cells of the small font: 12 pixels high, so 9 wide; every glyph is a solid white block.
 constexpr int glyphHeight = 12;
 constexpr int glyphWidth = 9;
@@ -53,17 +68,14 @@ inline SurfacePtr solidSurface(int width, int height, TRgb colour, bool withAlph
 class WidgetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
         std::filesystem::create_directories(directory_.path() / "data" / "other-images");
         std::filesystem::create_directories(directory_.path() / "data" / "maps");
-        std::filesystem::current_path(directory_.path());
         const TDiagnosticCapture quiet; // the font's missing strips are reported, harmlessly
         font_ = std::make_unique<TFont>();
-        font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, {255, 255, 255}, true);
-        font_->imageMedium = solidSurface(12 * 95, 16, {255, 255, 255}, true);
-        font_->imageBig = solidSurface(18 * 95, 24, {255, 255, 255}, true);
+        font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, white, true);
+        font_->imageMedium = solidSurface(12 * 95, 16, white, true);
+        font_->imageBig = solidSurface(18 * 95, 24, white, true);
     }
-    void TearDown() override { std::filesystem::current_path(previous_); }
 
     // Writes a picture (as a BMP, which the loader recognises by its content) under data/<category>/<name>.
     void writePicture(const std::string& category, const std::string& name, int width, int height,
@@ -92,6 +104,6 @@ protected:
 
 private:
     TTempDir directory_;
-    std::filesystem::path previous_;
+    TWorkingDirectory workingDirectory_{directory_.path()};
     std::unique_ptr<TFont> font_;
 };
