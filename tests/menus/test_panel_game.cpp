@@ -35,11 +35,12 @@ protected:
         TScreenType next = TScreenType::ScreenPanelGame;
         return handle(event, next);
     }
-    void pressRight(int times) {
-        for (int press = 0; press < times; ++press) {
-            handle(keyDown(SDLK_RIGHT));
+    void handleTimes(int times, const SDL_Event& event) {
+        for (int i = 0; i < times; ++i) {
+            handle(event);
         }
     }
+    void pressRight(int times) { handleTimes(times, keyDown(SDLK_RIGHT)); }
     // A widget's top-left corner in window coordinates, through the packers that hold it.
     static SDL_Rect inWindow(const TWidgetBasic& widget, std::initializer_list<const TWidgetBasic*> parents) {
         SDL_Rect rect = widget.rect;
@@ -143,29 +144,19 @@ TEST_F(PanelGameTest, FieldsKeepTheirLimitsAndLoweringTeamsLowersComputerTeams) 
     EXPECT_EQ(preferences.nbAi, 1) << "in the same event";
     handle(keyDown(SDLK_DOWN));
     EXPECT_EQ(preferences.nbTeams, 2);
-    for (int press = 0; press < 3; ++press) {
-        handle(clickMore(*game.teamsField));
-    }
+    handleTimes(3, clickMore(*game.teamsField));
     EXPECT_EQ(preferences.nbTeams, 4);
 
     handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 5) << "a right click steps by 10";
-    for (int press = 0; press < 2; ++press) {
-        handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(2, clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 1);
-    for (int press = 0; press < 31; ++press) {
-        handle(clickMore(*game.tumboksField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(31, clickMore(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 300);
 
-    for (int press = 0; press < 5; ++press) {
-        handle(clickMore(*game.aiField));
-    }
+    handleTimes(5, clickMore(*game.aiField));
     EXPECT_EQ(preferences.nbAi, 3);
-    for (int press = 0; press < 12; ++press) {
-        handle(clickMore(*game.boomboxesField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(12, clickMore(*game.boomboxesField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbExplosifs, 100);
     EXPECT_TRUE(game.boomboxesField->active) << "a click focuses the field";
 }
