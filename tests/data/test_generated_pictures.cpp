@@ -71,22 +71,30 @@ std::vector<TExpected> expectedPictures() {
     return all;
 }
 
-Uint8 alphaAt(SDL_Surface* surface, int x, int y) {
-    const SurfaceLock lock(surface);
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
-    return a;
-}
-
 Uint32 pixelAt(SDL_Surface* surface, int x, int y) {
     const SurfaceLock lock(surface);
     const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
     Uint32 pixel = 0;
     std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
     return pixel;
+}
+
+Uint8 alphaAt(SDL_Surface* surface, int x, int y) {
+    Uint8 r = 0, g = 0, b = 0, a = 0;
+    SDL_GetRGBA(pixelAt(surface, x, y), surface->format, &r, &g, &b, &a);
+    return a;
+}
+
+// The names of the generated maps that start with the prefix.
+std::vector<std::string> mapFiles(const std::string& prefix) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix)) {
+            names.push_back(name);
+        }
+    }
+    return names;
 }
 
 // Pixels with at least the given alpha inside a rectangle; 128 is what the terrain rule calls solid.
@@ -208,13 +216,9 @@ TEST(GeneratedPictures, FourTeamsHaveDistinctFlagsInBothSizes) {
 }
 
 TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
-    int terrains = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("fore_", 0) != 0) {
-            continue;
-        }
-        ++terrains;
+    const std::vector<std::string> terrains = mapFiles("fore_");
+    EXPECT_GE(terrains.size(), 4U);
+    for (const std::string& name : terrains) {
         const SurfacePtr terrain = loadMapImage(name, TImageConversion::ConversionAlpha);
         EXPECT_GT(terrain->w, 800) << name;
         EXPECT_GT(terrain->h, 600) << name;
@@ -224,23 +228,17 @@ TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
         EXPECT_LT(share, 0.58) << name;
         expectTerrainStandard(terrain.get(), name);
     }
-    EXPECT_GE(terrains, 4);
 }
 
 TEST(GeneratedPictures, BackgroundsAreOpaqueAndLargerThanTheWindow) {
-    int backgrounds = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("back_", 0) != 0) {
-            continue;
-        }
-        ++backgrounds;
+    const std::vector<std::string> backgrounds = mapFiles("back_");
+    EXPECT_GE(backgrounds.size(), 3U);
+    for (const std::string& name : backgrounds) {
         const SurfacePtr decoded = loadMapImage(name, TImageConversion::ConversionNone);
         EXPECT_EQ(decoded->format->Amask, 0U) << name << " must have no alpha channel";
         EXPECT_GT(decoded->w, 800) << name;
         EXPECT_GT(decoded->h, 600) << name;
     }
-    EXPECT_GE(backgrounds, 3);
     for (const char* name : {dataFile::loading, dataFile::mainMenuBackground, dataFile::optionsBackground}) {
         EXPECT_EQ(loadOtherImage(name, TImageConversion::ConversionNone)->format->Amask, 0U) << name;
     }

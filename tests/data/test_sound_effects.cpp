@@ -1,6 +1,7 @@
 // The generated sound effects: valid mono 16-bit PCM, clean levels and edges, and loadable by the mixer.
 #include "data/test_sound_readers.hpp"
 #include "resources/u_data_files.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,6 @@
 #include <cstdlib>
 #include <numeric>
 #include <string>
-
-#include <unistd.h>
 
 namespace {
 
@@ -119,9 +118,8 @@ TEST(HanOgg, IsAVorbisStreamThatDecodesWithoutClipping) {
 }
 
 TEST(SoundGeneration, GivesTheSameBytesOnASecondRun) {
-    const std::filesystem::path again =
-        std::filesystem::temp_directory_path() / ("morvatek_sound_again_" + std::to_string(getpid()));
-    std::filesystem::remove_all(again);
+    const TTempDir scratch;
+    const std::filesystem::path again = scratch / "data";
     ASSERT_EQ(std::system(("./assetgen " + again.string() + " > /dev/null").c_str()), 0);
     std::size_t compared = 0;
     for (const auto& entry : std::filesystem::directory_iterator(kNoise)) {
@@ -130,7 +128,6 @@ TEST(SoundGeneration, GivesTheSameBytesOnASecondRun) {
         ++compared;
     }
     EXPECT_GE(compared, 11u);
-    std::filesystem::remove_all(again);
 }
 
 } // namespace
