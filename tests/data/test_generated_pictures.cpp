@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,50 +24,32 @@ struct TExpected {
 
 std::vector<TExpected> expectedPictures() {
     using enum TImageConversion;
-    std::vector<TExpected> all = {
-        {"fonts", dataFile::fontBig, ConversionAlpha},
-        {"fonts", dataFile::fontMedium, ConversionAlpha},
-        {"fonts", dataFile::fontSmall, ConversionAlpha},
-        {"other-images", dataFile::icon, ConversionAlpha},
-        {"other-images", dataFile::iconLarge, ConversionAlpha},
-        {"other-images", dataFile::loading, ConversionOpaque},
-        {"other-images", dataFile::mainMenuBackground, ConversionOpaque},
-        {"other-images", dataFile::logoSmall, ConversionAlpha},
-        {"other-images", dataFile::itemLocalMatch, ConversionAlpha},
-        {"other-images", dataFile::itemNetworkMatch, ConversionAlpha},
-        {"other-images", dataFile::itemSettings, ConversionAlpha},
-        {"other-images", dataFile::itemQuit, ConversionAlpha},
-        {"other-images", dataFile::optionsBackground, ConversionOpaque},
-        {"other-images", dataFile::widgetsCross, ConversionOpaque},
-        {"other-images", dataFile::buttonTop, ConversionOpaque},
-        {"other-images", dataFile::buttonBottom, ConversionOpaque},
-        {"other-images", dataFile::optionsMini, ConversionOpaque},
-        {"other-images", dataFile::quitMini, ConversionOpaque},
-        {"other-images", dataFile::toggleMusic, ConversionOpaque},
-        {"other-images", dataFile::toggleSounds, ConversionOpaque},
-        {"other-images", dataFile::toggleFullscreen, ConversionOpaque},
-        {"other-images", dataFile::toggleScrolling, ConversionOpaque},
-        {"other-images", dataFile::buttonOk, ConversionOpaque},
-        {"other-images", dataFile::buttonCancel, ConversionOpaque},
-        {"maps", "back_day.png", ConversionOpaque},
-        {"maps", "fore_basic.png", ConversionAlpha},
-    };
-    for (const char* name :
-         {dataFile::smokeFrames, dataFile::windSockLeft, dataFile::windSockRight, dataFile::bigArrow,
-          dataFile::tumbokLegs, dataFile::tumbokBellyHead, dataFile::handsLeft, dataFile::handsRight,
-          dataFile::tumbokDead, dataFile::explosionFrames, dataFile::explosif, dataFile::escMenuBackground}) {
-        all.push_back({"game-images", name, ConversionAlpha});
-    }
-    for (const char* weapon : {"bow", "bazooka", "grenade"}) {
-        for (const bool right : {false, true}) {
-            all.push_back({"game-images", dataFile::weapon(weapon, right), ConversionAlpha});
+    using namespace dataFile;
+    std::vector<TExpected> all;
+    const auto add = [&all](const char* category, TImageConversion conversion,
+                            std::initializer_list<std::string> names) {
+        for (const std::string& name : names) {
+            all.push_back({category, name, conversion});
         }
-        all.push_back({"game-images", dataFile::projectile(weapon), ConversionAlpha});
+    };
+    add("fonts", ConversionAlpha, {fontBig, fontMedium, fontSmall});
+    add("other-images", ConversionAlpha,
+        {icon, iconLarge, logoSmall, itemLocalMatch, itemNetworkMatch, itemSettings, itemQuit});
+    add("other-images", ConversionOpaque,
+        {loading, mainMenuBackground, optionsBackground, widgetsCross, buttonTop, buttonBottom, optionsMini,
+         quitMini, toggleMusic, toggleSounds, toggleFullscreen, toggleScrolling, buttonOk, buttonCancel});
+    add("maps", ConversionOpaque, {"back_day.png"});
+    add("maps", ConversionAlpha, {"fore_basic.png"});
+    add("game-images", ConversionAlpha,
+        {smokeFrames, windSockLeft, windSockRight, bigArrow, tumbokLegs, tumbokBellyHead, handsLeft,
+         handsRight, tumbokDead, explosionFrames, explosif, escMenuBackground});
+    for (const char* picture : {"bow", "bazooka", "grenade"}) {
+        add("game-images", ConversionAlpha,
+            {weapon(picture, false), weapon(picture, true), projectile(picture)});
     }
     for (int team = 0; team < 4; ++team) {
-        for (const TFlagSize size : {TFlagSize::FlagSizeBig, TFlagSize::FlagSizeSmall}) {
-            all.push_back({"game-images", flagFileName(team, size), ConversionAlpha});
-        }
+        add("game-images", ConversionAlpha,
+            {flagFileName(team, TFlagSize::FlagSizeBig), flagFileName(team, TFlagSize::FlagSizeSmall)});
     }
     return all;
 }
