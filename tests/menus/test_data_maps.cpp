@@ -8,7 +8,9 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,26 +76,21 @@ TEST(DataMaps, CataloguesUsableFilesInListingOrder) {
     }
     TMaps maps(directory.path().string());
 
+    // The usable files, with the name and kind each one is catalogued under.
+    const std::map<std::string, std::pair<std::string, TMapType>> usable = {
+        {"back_day.png", {"day", TMapType::MapBack}},
+        {"fore_basic.png", {"basic", TMapType::MapFore}},
+        {"fore_.png", {"", TMapType::MapFore}}};
     std::vector<std::string> expected;
     for (const auto& entry : std::filesystem::directory_iterator(directory.path())) {
-        const std::string name = entry.path().filename().string();
-        if (name == "back_day.png" || name == "fore_basic.png" || name == "fore_.png") {
-            expected.push_back(name);
+        if (usable.contains(entry.path().filename().string())) {
+            expected.push_back(entry.path().filename().string());
         }
     }
     ASSERT_EQ(expected.size(), 3u);
-    EXPECT_EQ(listedFileNames(maps), expected);
+    ASSERT_EQ(listedFileNames(maps), expected);
     for (const TMapImg& image : maps.list) {
-        if (image.filename == "back_day.png") {
-            EXPECT_EQ(image.name, "day");
-            EXPECT_EQ(image.mapType, TMapType::MapBack);
-        } else if (image.filename == "fore_basic.png") {
-            EXPECT_EQ(image.name, "basic");
-            EXPECT_EQ(image.mapType, TMapType::MapFore);
-        } else {
-            EXPECT_EQ(image.name, "");
-            EXPECT_EQ(image.mapType, TMapType::MapFore);
-        }
+        EXPECT_EQ(std::pair(image.name, image.mapType), usable.at(image.filename)) << image.filename;
     }
 
     // A rescan starts from an empty list.

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -106,22 +107,20 @@ TEST_F(PanelGameTest, LayoutPlacesMenusPreviewFieldsAndButtons) {
 TEST_F(PanelGameTest, FirstRunAndOutOfRangeNumbersOpenAsAValidMatch) {
     writeUsualMaps();
     TPreferences& preferences = context.preferences;
+    const auto numbers = [&preferences] {
+        return std::array{preferences.nbTeams, preferences.nbTumboks, preferences.nbAi,
+                          preferences.nbExplosifs};
+    };
     ASSERT_EQ(preferences.nbTeams, 0); // a first run: no config.txt
     makePanel();
-    EXPECT_EQ(preferences.nbTeams, 2);
-    EXPECT_EQ(preferences.nbTumboks, 1);
-    EXPECT_EQ(preferences.nbAi, 0);
-    EXPECT_EQ(preferences.nbExplosifs, 0);
+    EXPECT_EQ(numbers(), (std::array{2, 1, 0, 0}));
 
     preferences.nbTeams = 9;
     preferences.nbTumboks = 1000;
     preferences.nbAi = 7;
     preferences.nbExplosifs = -5;
     makePanel();
-    EXPECT_EQ(preferences.nbTeams, 4);
-    EXPECT_EQ(preferences.nbTumboks, 300);
-    EXPECT_EQ(preferences.nbAi, 3);
-    EXPECT_EQ(preferences.nbExplosifs, 0);
+    EXPECT_EQ(numbers(), (std::array{4, 300, 3, 0}));
 
     preferences.nbTeams = 2;
     preferences.nbAi = 3;
