@@ -2,7 +2,6 @@
 // solid glyphs of known size, real SDL events and pixel reads.
 #pragma once
 
-#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/sdl_events.hpp"
@@ -70,11 +69,6 @@ protected:
     void SetUp() override {
         std::filesystem::create_directories(directory_.path() / "data" / "other-images");
         std::filesystem::create_directories(directory_.path() / "data" / "maps");
-        const TDiagnosticCapture quiet; // the font's missing strips are reported, harmlessly
-        font_ = std::make_unique<TFont>();
-        font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, white, true);
-        font_->imageMedium = solidSurface(12 * 95, 16, white, true);
-        font_->imageBig = solidSurface(18 * 95, 24, white, true);
     }
 
     // Writes a picture (as a BMP, which the loader recognises by its content) under data/<category>/<name>.
@@ -100,10 +94,11 @@ protected:
         std::filesystem::remove(directory_.path() / "data" / category / name);
     }
 
-    const TFont& font() const { return *font_; }
+    const TFont& font() const { return font_; }
 
 private:
     TTempDir directory_;
     TWorkingDirectory workingDirectory_{directory_.path()};
-    std::unique_ptr<TFont> font_;
+    TFont font_{solidSurface(18 * 95, 24, white, true), solidSurface(12 * 95, 16, white, true),
+                solidSurface(glyphWidth * 95, glyphHeight, white, true)};
 };
