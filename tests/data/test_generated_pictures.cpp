@@ -4,12 +4,12 @@
 #include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
+#include "support/pixels.hpp"
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
-#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -54,20 +54,6 @@ std::vector<TExpected> expectedPictures() {
     return all;
 }
 
-Uint32 pixelAt(SDL_Surface* surface, int x, int y) {
-    const SurfaceLock lock(surface);
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
-    return pixel;
-}
-
-Uint8 alphaAt(SDL_Surface* surface, int x, int y) {
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_GetRGBA(pixelAt(surface, x, y), surface->format, &r, &g, &b, &a);
-    return a;
-}
-
 // The names of the generated maps that start with the prefix.
 std::vector<std::string> mapFiles(const std::string& prefix) {
     std::vector<std::string> names;
@@ -85,7 +71,7 @@ int pixelsAbove(SDL_Surface* surface, int x0, int y0, int w, int h, Uint8 minAlp
     int count = 0;
     for (int y = y0; y < y0 + h; ++y) {
         for (int x = x0; x < x0 + w; ++x) {
-            count += alphaAt(surface, x, y) >= minAlpha ? 1 : 0;
+            count += pixelAt(surface, x, y).a >= minAlpha ? 1 : 0;
         }
     }
     return count;
@@ -98,7 +84,7 @@ int solidPixels(SDL_Surface* surface, int x0, int y0, int w, int h) {
 bool mirrorsEachOther(SDL_Surface* a, int ax, SDL_Surface* b, int bx, int w, int h) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (pixelAt(a, ax + x, y) != pixelAt(b, bx + w - 1 - x, y)) {
+            if (rawPixel(a, ax + x, y) != rawPixel(b, bx + w - 1 - x, y)) {
                 return false;
             }
         }
@@ -193,7 +179,7 @@ TEST(GeneratedPictures, FourTeamsHaveDistinctFlagsInBothSizes) {
     }
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b) {
-            EXPECT_NE(pixelAt(big[a].get(), 2, 2), pixelAt(big[b].get(), 2, 2)) << a << " and " << b;
+            EXPECT_NE(rawPixel(big[a].get(), 2, 2), rawPixel(big[b].get(), 2, 2)) << a << " and " << b;
         }
     }
 }
@@ -241,6 +227,6 @@ TEST(GeneratedPictures, ToggleImagesMatchTheCrossTheyAreCentredBy) {
     EXPECT_LE(cross->w, 150);
     EXPECT_LE(cross->h + 10 + 16, 160);
     // The cross is keyed on black: its corner is black, its centre is not.
-    EXPECT_EQ(pixelAt(cross.get(), 0, 0) & 0xFFFFFFU, 0U);
-    EXPECT_NE(pixelAt(cross.get(), cross->w / 2, cross->h / 2) & 0xFFFFFFU, 0U);
+    EXPECT_EQ(rawPixel(cross.get(), 0, 0) & 0xFFFFFFU, 0U);
+    EXPECT_NE(rawPixel(cross.get(), cross->w / 2, cross->h / 2) & 0xFFFFFFU, 0U);
 }
