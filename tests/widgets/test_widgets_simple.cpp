@@ -12,7 +12,6 @@ constexpr TRgb green{0, 255, 0};
 class ToggleTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetTest::SetUp();
         writeSolidPicture("music.png", 40, 30, red);
         // A 60 x 50 cross: black (see-through) but for a white stroke across rows 20 to 24.
         writePicture("other-images", dataFile::widgetsCross, 60, 50,

@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
-#include <memory>
 #include <string>
 
 struct TRgb {
@@ -66,11 +65,6 @@ inline SurfacePtr solidSurface(int width, int height, TRgb colour, bool withAlph
 // Runs every widget test inside its own data directory, so the project's generated pictures never matter.
 class WidgetTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::filesystem::create_directories(directory_.path() / "data" / "other-images");
-        std::filesystem::create_directories(directory_.path() / "data" / "maps");
-    }
-
     // Writes a picture (as a BMP, which the loader recognises by its content) under data/<category>/<name>.
     void writePicture(const std::string& category, const std::string& name, int width, int height,
                       const std::function<TRgb(int, int)>& paint) const {
@@ -84,7 +78,8 @@ protected:
                                         static_cast<Uint8>(colour.green), static_cast<Uint8>(colour.blue)));
             }
         }
-        const std::string path = (directory_.path() / "data" / category / name).string();
+        const std::filesystem::path path = directory_.path() / "data" / category / name;
+        std::filesystem::create_directories(path.parent_path());
         ASSERT_EQ(SDL_SaveBMP(picture.get(), path.c_str()), 0) << SDL_GetError();
     }
     void writeSolidPicture(const std::string& name, int width, int height, TRgb colour) const {
