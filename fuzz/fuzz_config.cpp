@@ -124,11 +124,6 @@ std::string readFile(const std::filesystem::path& path) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    silenceStandardOutput();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::filesystem::path path = scratchDirectory() / "config.txt";
     const std::string content(reinterpret_cast<const char*>(data), size);

@@ -2,6 +2,7 @@
 // text measures as the model says, renders to a surface of that size, and puts each glyph in its cell.
 #include "fuzz_support.hpp"
 
+#include "../tests/support/pixels.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 
@@ -19,10 +20,6 @@ constexpr int lastCode = 126;
 constexpr int cellCount = lastCode - firstCode + 1;
 constexpr int maxHeight = 24;
 
-Uint32 pixel(const SDL_Surface* surface, int x, int y) {
-    return static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];
-}
-
 // Every cell transparent but for its top-left pixel, opaque, whose red channel is the character's code.
 // A strip may hold fewer cells than the 95 the font expects.
 SurfacePtr codedStrip(int height, int cells) {
@@ -31,8 +28,7 @@ SurfacePtr codedStrip(int height, int cells) {
     SDL_FillRect(strip.get(), nullptr, 0);
     if (cell > 0 && height > 0) {
         for (int i = 0; i < cells; ++i) {
-            static_cast<Uint32*>(strip->pixels)[i * cell] =
-                SDL_MapRGBA(strip->format, static_cast<Uint8>(firstCode + i), 0, 0, 255);
+            setPixel(strip.get(), i * cell, 0, {static_cast<Uint8>(firstCode + i), 0, 0, 255});
         }
     }
     return strip;
@@ -90,13 +86,12 @@ void checkGlyphs(const std::string& text, const SDL_Surface* result, TStripShape
             continue;
         }
         const int code = shownCode(c);
-        const Uint32 value = pixel(result, x, y);
-        Uint8 r, g, b, a;
-        SDL_GetRGBA(value, result->format, &r, &g, &b, &a);
+        const TRgba colour = pixelAt(result, x, y);
         if (code - firstCode < shape.cells) {
-            require(a == 255 && r == code, "glyph " + std::to_string(code) + " not in its cell");
+            require(colour.a == 255 && colour.r == code,
+                    "glyph " + std::to_string(code) + " not in its cell");
         } else {
-            require(a == 0, "a cell beyond the strip drew something");
+            require(colour.a == 0, "a cell beyond the strip drew something");
         }
     }
 }

@@ -94,11 +94,6 @@ void checkListing(const std::string& name) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    silenceStandardOutput();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TFuzzInput input(data, size);
     const int skip = positionFrom(input.takeByte());

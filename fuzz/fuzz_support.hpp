@@ -10,9 +10,6 @@
 // A directory made once per process and removed at exit; on /dev/shm when it is there, so syncs cost nothing.
 const std::filesystem::path& scratchDirectory();
 
-// The game's diagnostic lines would drown the fuzzer's own output.
-void silenceStandardOutput();
-
 // Aborts, after the message on stderr, when the condition is false.
 void require(bool condition, const std::string& message);
 

@@ -3,6 +3,7 @@
 #include "app/u_preferences.hpp"
 #include "app/u_program_path.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -42,12 +43,9 @@ TEST(Display, LoadingPictureIsCentredOnBlack) {
     TPreferences preferences((dir / "config.txt").string());
     TDisplay display(preferences);
     display.loadingImage = createSurface(1000, 100, false);
-    SDL_FillRect(display.loadingImage.get(), nullptr,
-                 SDL_MapRGB(display.loadingImage->format, 255, 255, 255));
+    fillSurface(display.loadingImage.get(), {255, 255, 255, 255});
     display.showLoading();
-    const auto pixel = [&](int x, int y) {
-        return static_cast<Uint32*>(display.screen->pixels)[y * display.screen->pitch / 4 + x] & 0xFFFFFF;
-    };
+    const auto pixel = [&display](int x, int y) { return rawPixel(display.screen, x, y) & 0xFFFFFF; };
     EXPECT_EQ(pixel(0, 250), 0xFFFFFFu); // wider than the window: clipped at both sides
     EXPECT_EQ(pixel(799, 349), 0xFFFFFFu);
     EXPECT_EQ(pixel(400, 249), 0u);

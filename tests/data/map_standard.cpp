@@ -2,11 +2,11 @@
 
 #include "physics/u_physics_placement.hpp"
 #include "resources/u_sdl_handles.hpp"
+#include "support/pixels.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -21,13 +21,8 @@ public:
         const SurfaceLock lock(surface);
         alphas_.reserve(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
         for (int y = 0; y < height_; ++y) {
-            const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
             for (int x = 0; x < width_; ++x) {
-                Uint32 pixel = 0;
-                std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
-                Uint8 r = 0, g = 0, b = 0, a = 0;
-                SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
-                alphas_.push_back(a);
+                alphas_.push_back(pixelAt(surface, x, y).a);
             }
         }
     }

@@ -1,6 +1,7 @@
 // Runs the data generator itself: the same bytes on every run, and a clear failure when it cannot write.
 #include "data/map_standard.hpp"
 #include "resources/u_image_loader.hpp"
+#include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -22,33 +21,10 @@ std::map<std::string, std::string> readTree(const fs::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            files[fs::relative(entry.path(), root).string()] =
-                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            files[fs::relative(entry.path(), root).string()] = readFile(entry.path());
         }
     }
     return files;
-}
-
-// A scratch directory removed when the test ends.
-class TScratch {
-public:
-    explicit TScratch(const std::string& name) : path_(fs::temp_directory_path() / name) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TScratch() { fs::remove_all(path_); }
-    TScratch(const TScratch&) = delete;
-    TScratch& operator=(const TScratch&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Runs "assetgen --KIND STYLE --seed SEED --size SIZE FILE" with its errors into log; gives the exit status.
@@ -65,8 +41,8 @@ constexpr std::pair<const char*, const char*> seedsAndSizes[] = {{"1", "1600x100
 } // namespace
 
 TEST(AssetgenRuns, TwoRunsWriteIdenticalBytesForEveryFile) {
-    const TScratch first("morvatek-assetgen-a-" + std::to_string(::getpid()));
-    const TScratch second("morvatek-assetgen-b-" + std::to_string(::getpid()));
+    const TTempDir first;
+    const TTempDir second;
     ASSERT_EQ(std::system(("./assetgen " + (first.path() / "data").string()).c_str()), 0);
     ASSERT_EQ(std::system(("./assetgen " + (second.path() / "data").string()).c_str()), 0);
     const auto a = readTree(first.path());
@@ -81,20 +57,19 @@ TEST(AssetgenRuns, TwoRunsWriteIdenticalBytesForEveryFile) {
 }
 
 TEST(AssetgenRuns, AnUnwritableTargetFailsNamingTheFile) {
-    const TScratch scratch("morvatek-assetgen-c-" + std::to_string(::getpid()));
+    const TTempDir scratch;
     const fs::path blocker = scratch.path() / "blocker";
     std::ofstream(blocker) << "a file where a directory should be";
     const fs::path log = scratch.path() / "stderr.txt";
     const int status =
         std::system(("./assetgen " + (blocker / "data").string() + " 2> " + log.string()).c_str());
     EXPECT_NE(status, 0);
-    std::ifstream in(log);
-    const std::string message((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string message = readFile(log);
     EXPECT_NE(message.find(blocker.string()), std::string::npos) << message;
 }
 
 TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
-    const TScratch scratch("morvatek-assetgen-maps-" + std::to_string(::getpid()));
+    const TTempDir scratch;
     const fs::path log = scratch.path() / "stderr.txt";
     for (const char* style : {"hills", "peaks", "mesas", "islands", "caves"}) {
         for (const auto& [seed, size] : seedsAndSizes) {
@@ -117,7 +92,7 @@ TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
 }
 
 TEST(AssetgenRuns, PlayerMapsFollowTheSeedAndBadArgumentsLeaveNoFile) {
-    const TScratch scratch("morvatek-assetgen-seeds-" + std::to_string(::getpid()));
+    const TTempDir scratch;
     const fs::path log = scratch.path() / "stderr.txt";
     const fs::path first = scratch.path() / "first.png";
     const fs::path again = scratch.path() / "again.png";

@@ -4,13 +4,14 @@
 #include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_resource_paths.hpp"
+#include "support/pixels.hpp"
 
 #include <gtest/gtest.h>
 
 #include <SDL.h>
 
-#include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,70 +24,46 @@ struct TExpected {
 
 std::vector<TExpected> expectedPictures() {
     using enum TImageConversion;
-    std::vector<TExpected> all = {
-        {"fonts", dataFile::fontBig, ConversionAlpha},
-        {"fonts", dataFile::fontMedium, ConversionAlpha},
-        {"fonts", dataFile::fontSmall, ConversionAlpha},
-        {"other-images", dataFile::icon, ConversionAlpha},
-        {"other-images", dataFile::iconLarge, ConversionAlpha},
-        {"other-images", dataFile::loading, ConversionOpaque},
-        {"other-images", dataFile::mainMenuBackground, ConversionOpaque},
-        {"other-images", dataFile::logoSmall, ConversionAlpha},
-        {"other-images", dataFile::itemLocalMatch, ConversionAlpha},
-        {"other-images", dataFile::itemNetworkMatch, ConversionAlpha},
-        {"other-images", dataFile::itemSettings, ConversionAlpha},
-        {"other-images", dataFile::itemQuit, ConversionAlpha},
-        {"other-images", dataFile::optionsBackground, ConversionOpaque},
-        {"other-images", dataFile::widgetsCross, ConversionOpaque},
-        {"other-images", dataFile::buttonTop, ConversionOpaque},
-        {"other-images", dataFile::buttonBottom, ConversionOpaque},
-        {"other-images", dataFile::optionsMini, ConversionOpaque},
-        {"other-images", dataFile::quitMini, ConversionOpaque},
-        {"other-images", dataFile::toggleMusic, ConversionOpaque},
-        {"other-images", dataFile::toggleSounds, ConversionOpaque},
-        {"other-images", dataFile::toggleFullscreen, ConversionOpaque},
-        {"other-images", dataFile::toggleScrolling, ConversionOpaque},
-        {"other-images", dataFile::buttonOk, ConversionOpaque},
-        {"other-images", dataFile::buttonCancel, ConversionOpaque},
-        {"maps", "back_day.png", ConversionOpaque},
-        {"maps", "fore_basic.png", ConversionAlpha},
-    };
-    for (const char* name :
-         {dataFile::smokeFrames, dataFile::windSockLeft, dataFile::windSockRight, dataFile::bigArrow,
-          dataFile::tumbokLegs, dataFile::tumbokBellyHead, dataFile::handsLeft, dataFile::handsRight,
-          dataFile::tumbokDead, dataFile::explosionFrames, dataFile::explosif, dataFile::escMenuBackground}) {
-        all.push_back({"game-images", name, ConversionAlpha});
-    }
-    for (const char* weapon : {"bow", "bazooka", "grenade"}) {
-        for (const bool right : {false, true}) {
-            all.push_back({"game-images", dataFile::weapon(weapon, right), ConversionAlpha});
+    using namespace dataFile;
+    std::vector<TExpected> all;
+    const auto add = [&all](const char* category, TImageConversion conversion,
+                            std::initializer_list<std::string> names) {
+        for (const std::string& name : names) {
+            all.push_back({category, name, conversion});
         }
-        all.push_back({"game-images", dataFile::projectile(weapon), ConversionAlpha});
+    };
+    add("fonts", ConversionAlpha, {fontBig, fontMedium, fontSmall});
+    add("other-images", ConversionAlpha,
+        {icon, iconLarge, logoSmall, itemLocalMatch, itemNetworkMatch, itemSettings, itemQuit});
+    add("other-images", ConversionOpaque,
+        {loading, mainMenuBackground, optionsBackground, widgetsCross, buttonTop, buttonBottom, optionsMini,
+         quitMini, toggleMusic, toggleSounds, toggleFullscreen, toggleScrolling, buttonOk, buttonCancel});
+    add("maps", ConversionOpaque, {"back_day.png"});
+    add("maps", ConversionAlpha, {"fore_basic.png"});
+    add("game-images", ConversionAlpha,
+        {smokeFrames, windSockLeft, windSockRight, bigArrow, tumbokLegs, tumbokBellyHead, handsLeft,
+         handsRight, tumbokDead, explosionFrames, explosif, escMenuBackground});
+    for (const char* picture : {"bow", "bazooka", "grenade"}) {
+        add("game-images", ConversionAlpha,
+            {weapon(picture, false), weapon(picture, true), projectile(picture)});
     }
     for (int team = 0; team < 4; ++team) {
-        for (const TFlagSize size : {TFlagSize::FlagSizeBig, TFlagSize::FlagSizeSmall}) {
-            all.push_back({"game-images", flagFileName(team, size), ConversionAlpha});
-        }
+        add("game-images", ConversionAlpha,
+            {flagFileName(team, TFlagSize::FlagSizeBig), flagFileName(team, TFlagSize::FlagSizeSmall)});
     }
     return all;
 }
 
-Uint8 alphaAt(SDL_Surface* surface, int x, int y) {
-    const SurfaceLock lock(surface);
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
-    return a;
-}
-
-Uint32 pixelAt(SDL_Surface* surface, int x, int y) {
-    const SurfaceLock lock(surface);
-    const auto* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, row + x * surface->format->BytesPerPixel, surface->format->BytesPerPixel);
-    return pixel;
+// The names of the generated maps that start with the prefix.
+std::vector<std::string> mapFiles(const std::string& prefix) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix)) {
+            names.push_back(name);
+        }
+    }
+    return names;
 }
 
 // Pixels with at least the given alpha inside a rectangle; 128 is what the terrain rule calls solid.
@@ -94,7 +71,7 @@ int pixelsAbove(SDL_Surface* surface, int x0, int y0, int w, int h, Uint8 minAlp
     int count = 0;
     for (int y = y0; y < y0 + h; ++y) {
         for (int x = x0; x < x0 + w; ++x) {
-            count += alphaAt(surface, x, y) >= minAlpha ? 1 : 0;
+            count += pixelAt(surface, x, y).a >= minAlpha ? 1 : 0;
         }
     }
     return count;
@@ -107,7 +84,7 @@ int solidPixels(SDL_Surface* surface, int x0, int y0, int w, int h) {
 bool mirrorsEachOther(SDL_Surface* a, int ax, SDL_Surface* b, int bx, int w, int h) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            if (pixelAt(a, ax + x, y) != pixelAt(b, bx + w - 1 - x, y)) {
+            if (rawPixel(a, ax + x, y) != rawPixel(b, bx + w - 1 - x, y)) {
                 return false;
             }
         }
@@ -202,19 +179,15 @@ TEST(GeneratedPictures, FourTeamsHaveDistinctFlagsInBothSizes) {
     }
     for (int a = 0; a < 4; ++a) {
         for (int b = a + 1; b < 4; ++b) {
-            EXPECT_NE(pixelAt(big[a].get(), 2, 2), pixelAt(big[b].get(), 2, 2)) << a << " and " << b;
+            EXPECT_NE(rawPixel(big[a].get(), 2, 2), rawPixel(big[b].get(), 2, 2)) << a << " and " << b;
         }
     }
 }
 
 TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
-    int terrains = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("fore_", 0) != 0) {
-            continue;
-        }
-        ++terrains;
+    const std::vector<std::string> terrains = mapFiles("fore_");
+    EXPECT_GE(terrains.size(), 4U);
+    for (const std::string& name : terrains) {
         const SurfacePtr terrain = loadMapImage(name, TImageConversion::ConversionAlpha);
         EXPECT_GT(terrain->w, 800) << name;
         EXPECT_GT(terrain->h, 600) << name;
@@ -224,23 +197,17 @@ TEST(GeneratedPictures, TerrainsAreLargerThanTheWindowWithPlayableGround) {
         EXPECT_LT(share, 0.58) << name;
         expectTerrainStandard(terrain.get(), name);
     }
-    EXPECT_GE(terrains, 4);
 }
 
 TEST(GeneratedPictures, BackgroundsAreOpaqueAndLargerThanTheWindow) {
-    int backgrounds = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("data/maps")) {
-        const std::string name = entry.path().filename().string();
-        if (name.rfind("back_", 0) != 0) {
-            continue;
-        }
-        ++backgrounds;
+    const std::vector<std::string> backgrounds = mapFiles("back_");
+    EXPECT_GE(backgrounds.size(), 3U);
+    for (const std::string& name : backgrounds) {
         const SurfacePtr decoded = loadMapImage(name, TImageConversion::ConversionNone);
         EXPECT_EQ(decoded->format->Amask, 0U) << name << " must have no alpha channel";
         EXPECT_GT(decoded->w, 800) << name;
         EXPECT_GT(decoded->h, 600) << name;
     }
-    EXPECT_GE(backgrounds, 3);
     for (const char* name : {dataFile::loading, dataFile::mainMenuBackground, dataFile::optionsBackground}) {
         EXPECT_EQ(loadOtherImage(name, TImageConversion::ConversionNone)->format->Amask, 0U) << name;
     }
@@ -260,6 +227,6 @@ TEST(GeneratedPictures, ToggleImagesMatchTheCrossTheyAreCentredBy) {
     EXPECT_LE(cross->w, 150);
     EXPECT_LE(cross->h + 10 + 16, 160);
     // The cross is keyed on black: its corner is black, its centre is not.
-    EXPECT_EQ(pixelAt(cross.get(), 0, 0) & 0xFFFFFFU, 0U);
-    EXPECT_NE(pixelAt(cross.get(), cross->w / 2, cross->h / 2) & 0xFFFFFFU, 0U);
+    EXPECT_EQ(rawPixel(cross.get(), 0, 0) & 0xFFFFFFU, 0U);
+    EXPECT_NE(rawPixel(cross.get(), cross->w / 2, cross->h / 2) & 0xFFFFFFU, 0U);
 }

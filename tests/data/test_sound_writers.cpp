@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using sound_test::be16;
@@ -91,21 +93,17 @@ TEST(SoundWriters, ModuleHeaderPatternsAndSamplesAreWhereTrackersReadThem) {
 }
 
 TEST(SoundWriters, ModuleWriterRejectsLayoutsTrackersCannotRead) {
-    sound::TModule oddSample = tinyModule();
-    oddSample.samples[0].data.push_back(1);
-    EXPECT_THROW(sound::encodeModule(oddSample), std::invalid_argument);
-
-    sound::TModule loopPastEnd = tinyModule();
-    loopPastEnd.samples[0].loopLength = 6;
-    EXPECT_THROW(sound::encodeModule(loopPastEnd), std::invalid_argument);
-
-    sound::TModule missingPattern = tinyModule();
-    missingPattern.orders.push_back(2);
-    EXPECT_THROW(sound::encodeModule(missingPattern), std::invalid_argument);
-
-    sound::TModule loudSample = tinyModule();
-    loudSample.samples[1].volume = 65;
-    EXPECT_THROW(sound::encodeModule(loudSample), std::invalid_argument);
+    const std::pair<const char*, void (*)(sound::TModule&)> breakages[] = {
+        {"odd sample length", [](sound::TModule& module) { module.samples[0].data.push_back(1); }},
+        {"loop past the end", [](sound::TModule& module) { module.samples[0].loopLength = 6; }},
+        {"missing pattern", [](sound::TModule& module) { module.orders.push_back(2); }},
+        {"volume above 64", [](sound::TModule& module) { module.samples[1].volume = 65; }},
+    };
+    for (const auto& [what, breakLayout] : breakages) {
+        sound::TModule module = tinyModule();
+        breakLayout(module);
+        EXPECT_THROW(sound::encodeModule(module), std::invalid_argument) << what;
+    }
 }
 
 } // namespace

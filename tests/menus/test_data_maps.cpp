@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,6 +27,18 @@ std::vector<std::string> listedFileNames(const TMaps& maps) {
         names.push_back(image.filename);
     }
     return names;
+}
+
+// Width and height of the terrain thumbnail, then of the background one.
+std::array<int, 4> thumbnailSizes(SDL_Surface* terrain, SDL_Surface* background) {
+    SurfacePtr terrainThumbnail;
+    SurfacePtr backgroundThumbnail;
+    makeThumbnails(terrain, background, terrainThumbnail, backgroundThumbnail);
+    // A missing thumbnail reads as -1 x -1, which no expected size is.
+    if (!terrainThumbnail || !backgroundThumbnail) {
+        return {-1, -1, -1, -1};
+    }
+    return {terrainThumbnail->w, terrainThumbnail->h, backgroundThumbnail->w, backgroundThumbnail->h};
 }
 
 } // namespace
@@ -61,26 +76,21 @@ TEST(DataMaps, CataloguesUsableFilesInListingOrder) {
     }
     TMaps maps(directory.path().string());
 
+    // The usable files, with the name and kind each one is catalogued under.
+    const std::map<std::string, std::pair<std::string, TMapType>> usable = {
+        {"back_day.png", {"day", TMapType::MapBack}},
+        {"fore_basic.png", {"basic", TMapType::MapFore}},
+        {"fore_.png", {"", TMapType::MapFore}}};
     std::vector<std::string> expected;
     for (const auto& entry : std::filesystem::directory_iterator(directory.path())) {
-        const std::string name = entry.path().filename().string();
-        if (name == "back_day.png" || name == "fore_basic.png" || name == "fore_.png") {
-            expected.push_back(name);
+        if (usable.contains(entry.path().filename().string())) {
+            expected.push_back(entry.path().filename().string());
         }
     }
     ASSERT_EQ(expected.size(), 3u);
-    EXPECT_EQ(listedFileNames(maps), expected);
+    ASSERT_EQ(listedFileNames(maps), expected);
     for (const TMapImg& image : maps.list) {
-        if (image.filename == "back_day.png") {
-            EXPECT_EQ(image.name, "day");
-            EXPECT_EQ(image.mapType, TMapType::MapBack);
-        } else if (image.filename == "fore_basic.png") {
-            EXPECT_EQ(image.name, "basic");
-            EXPECT_EQ(image.mapType, TMapType::MapFore);
-        } else {
-            EXPECT_EQ(image.name, "");
-            EXPECT_EQ(image.mapType, TMapType::MapFore);
-        }
+        EXPECT_EQ(std::pair(image.name, image.mapType), usable.at(image.filename)) << image.filename;
     }
 
     // A rescan starts from an empty list.
@@ -138,32 +148,15 @@ TEST(DataMaps, SkipsNamesWithControlCharacters) {
 TEST(DataMaps, ThumbnailsCoverThePreviewWithTheLargerZoom) {
     const SurfacePtr wide = createSurface(400, 100, true);
     const SurfacePtr tall = createSurface(100, 300, false);
-    SurfacePtr terrainThumbnail;
-    SurfacePtr backgroundThumbnail;
-    makeThumbnails(wide.get(), tall.get(), terrainThumbnail, backgroundThumbnail);
-    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
-    EXPECT_EQ(terrainThumbnail->w, 600);
-    EXPECT_EQ(terrainThumbnail->h, 150);
-    EXPECT_EQ(backgroundThumbnail->w, 200);
-    EXPECT_EQ(backgroundThumbnail->h, 600);
+    EXPECT_EQ(thumbnailSizes(wide.get(), tall.get()), (std::array{600, 150, 200, 600}));
     EXPECT_EQ(wide->w, 400); // the sources are left untouched
 }
 
 TEST(DataMaps, BrokenPicturesGiveEmptyThumbnails) {
     const SurfacePtr empty = createSurface(0, 0, true);
     const SurfacePtr flat = createSurface(200, 0, false);
-    SurfacePtr terrainThumbnail;
-    SurfacePtr backgroundThumbnail;
-    makeThumbnails(empty.get(), flat.get(), terrainThumbnail, backgroundThumbnail);
-    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
-    EXPECT_EQ(terrainThumbnail->w, 0);
-    EXPECT_EQ(terrainThumbnail->h, 0);
-    EXPECT_EQ(backgroundThumbnail->w, 0);
-    EXPECT_EQ(backgroundThumbnail->h, 0);
-
-    makeThumbnails(nullptr, nullptr, terrainThumbnail, backgroundThumbnail);
-    ASSERT_TRUE(terrainThumbnail && backgroundThumbnail);
-    EXPECT_EQ(terrainThumbnail->w, 0);
+    EXPECT_EQ(thumbnailSizes(empty.get(), flat.get()), (std::array{0, 0, 0, 0}));
+    EXPECT_EQ(thumbnailSizes(nullptr, nullptr), (std::array{0, 0, 0, 0}));
 }
 
 TEST(DataMaps, DefaultCatalogueReadsDataMapsUnderTheWorkingDirectory) {
@@ -171,10 +164,8 @@ TEST(DataMaps, DefaultCatalogueReadsDataMapsUnderTheWorkingDirectory) {
     std::filesystem::create_directories(directory.path() / "data" / "maps");
     directory.touch("data/maps/back_day.png");
     directory.touch("fore_elsewhere.png");
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(directory.path());
+    const TWorkingDirectory inside(directory.path());
     const TMaps maps;
-    std::filesystem::current_path(previous);
     ASSERT_EQ(maps.list.size(), 1u);
     EXPECT_EQ(maps.list[0].filename, "back_day.png");
 }

@@ -26,16 +26,13 @@ protected:
         }
         ASSERT_FALSE(menu->menu->animating);
     }
-    bool press(SDLKey key, TScreenType& next) {
-        const bool stay = menu->handleEvent(keyDown(key), next);
+    bool handleAndSettle(const SDL_Event& event, TScreenType& next) {
+        const bool stay = menu->handleEvent(event, next);
         settle();
         return stay;
     }
-    bool click(int x, int y, TScreenType& next) {
-        const bool stay = menu->handleEvent(mouseDown(x, y), next);
-        settle();
-        return stay;
-    }
+    bool press(SDLKey key, TScreenType& next) { return handleAndSettle(keyDown(key), next); }
+    bool click(int x, int y, TScreenType& next) { return handleAndSettle(mouseDown(x, y), next); }
     // Window coordinates of the highlighted row and of the arrows below and above the list.
     SDL_Rect band() const {
         const SDL_Rect& inner = menu->menu->bandButton->rect;

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -35,11 +36,12 @@ protected:
         TScreenType next = TScreenType::ScreenPanelGame;
         return handle(event, next);
     }
-    void pressRight(int times) {
-        for (int press = 0; press < times; ++press) {
-            handle(keyDown(SDLK_RIGHT));
+    void handleTimes(int times, const SDL_Event& event) {
+        for (int i = 0; i < times; ++i) {
+            handle(event);
         }
     }
+    void pressRight(int times) { handleTimes(times, keyDown(SDLK_RIGHT)); }
     // A widget's top-left corner in window coordinates, through the packers that hold it.
     static SDL_Rect inWindow(const TWidgetBasic& widget, std::initializer_list<const TWidgetBasic*> parents) {
         SDL_Rect rect = widget.rect;
@@ -105,22 +107,20 @@ TEST_F(PanelGameTest, LayoutPlacesMenusPreviewFieldsAndButtons) {
 TEST_F(PanelGameTest, FirstRunAndOutOfRangeNumbersOpenAsAValidMatch) {
     writeUsualMaps();
     TPreferences& preferences = context.preferences;
+    const auto numbers = [&preferences] {
+        return std::array{preferences.nbTeams, preferences.nbTumboks, preferences.nbAi,
+                          preferences.nbExplosifs};
+    };
     ASSERT_EQ(preferences.nbTeams, 0); // a first run: no config.txt
     makePanel();
-    EXPECT_EQ(preferences.nbTeams, 2);
-    EXPECT_EQ(preferences.nbTumboks, 1);
-    EXPECT_EQ(preferences.nbAi, 0);
-    EXPECT_EQ(preferences.nbExplosifs, 0);
+    EXPECT_EQ(numbers(), (std::array{2, 1, 0, 0}));
 
     preferences.nbTeams = 9;
     preferences.nbTumboks = 1000;
     preferences.nbAi = 7;
     preferences.nbExplosifs = -5;
     makePanel();
-    EXPECT_EQ(preferences.nbTeams, 4);
-    EXPECT_EQ(preferences.nbTumboks, 300);
-    EXPECT_EQ(preferences.nbAi, 3);
-    EXPECT_EQ(preferences.nbExplosifs, 0);
+    EXPECT_EQ(numbers(), (std::array{4, 300, 3, 0}));
 
     preferences.nbTeams = 2;
     preferences.nbAi = 3;
@@ -143,29 +143,19 @@ TEST_F(PanelGameTest, FieldsKeepTheirLimitsAndLoweringTeamsLowersComputerTeams) 
     EXPECT_EQ(preferences.nbAi, 1) << "in the same event";
     handle(keyDown(SDLK_DOWN));
     EXPECT_EQ(preferences.nbTeams, 2);
-    for (int press = 0; press < 3; ++press) {
-        handle(clickMore(*game.teamsField));
-    }
+    handleTimes(3, clickMore(*game.teamsField));
     EXPECT_EQ(preferences.nbTeams, 4);
 
     handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 5) << "a right click steps by 10";
-    for (int press = 0; press < 2; ++press) {
-        handle(clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(2, clickLess(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 1);
-    for (int press = 0; press < 31; ++press) {
-        handle(clickMore(*game.tumboksField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(31, clickMore(*game.tumboksField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbTumboks, 300);
 
-    for (int press = 0; press < 5; ++press) {
-        handle(clickMore(*game.aiField));
-    }
+    handleTimes(5, clickMore(*game.aiField));
     EXPECT_EQ(preferences.nbAi, 3);
-    for (int press = 0; press < 12; ++press) {
-        handle(clickMore(*game.boomboxesField, SDL_BUTTON_RIGHT));
-    }
+    handleTimes(12, clickMore(*game.boomboxesField, SDL_BUTTON_RIGHT));
     EXPECT_EQ(preferences.nbExplosifs, 100);
     EXPECT_TRUE(game.boomboxesField->active) << "a click focuses the field";
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace screen_test;
 
 namespace {
@@ -21,6 +23,12 @@ protected:
         const SDL_Rect& inner = panel->packer->children[static_cast<std::size_t>(toggle)]->rect;
         return mouseDown(panel->packer->rect.x + inner.x + inner.w / 2,
                          panel->packer->rect.y + inner.y + inner.h / 2);
+    }
+
+    // Music, sounds, full screen and scrolling, in the order of the toggles.
+    static std::array<bool, 4> toggles(const TPreferences& preferences) {
+        return {preferences.activeMusic, preferences.activeSounds, preferences.fullscreen,
+                preferences.scrolling};
     }
 
     std::unique_ptr<TPanelSettings> panel = std::make_unique<TPanelSettings>(display, context, font, noise);
@@ -52,10 +60,7 @@ TEST_F(PanelSettingsTest, LeftAndRightWalkTheFocusRound) {
 
 TEST_F(PanelSettingsTest, ReturnAndClicksFlipTheirPreference) {
     TPreferences& preferences = context.preferences;
-    ASSERT_TRUE(preferences.activeMusic);
-    ASSERT_TRUE(preferences.activeSounds);
-    ASSERT_FALSE(preferences.fullscreen);
-    ASSERT_FALSE(preferences.scrolling);
+    ASSERT_EQ(toggles(preferences), (std::array{true, true, false, false}));
 
     handle(keyDown(SDLK_RIGHT));
     EXPECT_TRUE(handle(keyDown(SDLK_RETURN)));
@@ -74,10 +79,7 @@ TEST_F(PanelSettingsTest, ReturnAndClicksFlipTheirPreference) {
     // A click between the toggles and a key other than Return flip nothing.
     handle(mouseDown(60, 110));
     handle(keyDown(SDLK_SPACE));
-    EXPECT_FALSE(preferences.activeMusic);
-    EXPECT_TRUE(preferences.activeSounds);
-    EXPECT_FALSE(preferences.fullscreen);
-    EXPECT_TRUE(preferences.scrolling);
+    EXPECT_EQ(toggles(preferences), (std::array{false, true, false, true}));
 }
 
 TEST_F(PanelSettingsTest, EveryToggleReachesConfigAfterExit) {
@@ -93,11 +95,7 @@ TEST_F(PanelSettingsTest, EveryToggleReachesConfigAfterExit) {
              keyDown(SDLK_ESCAPE)});
         EXPECT_EQ(settings.run(), TScreenType::ScreenNone);
     } // the context writes config.txt, as at the end of the program
-    const TPreferences reloaded = reloadPreferences();
-    EXPECT_FALSE(reloaded.activeMusic);
-    EXPECT_FALSE(reloaded.activeSounds);
-    EXPECT_TRUE(reloaded.fullscreen);
-    EXPECT_TRUE(reloaded.scrolling);
+    EXPECT_EQ(toggles(reloadPreferences()), (std::array{false, false, true, true}));
 }
 
 TEST_F(PanelSettingsTest, FullscreenWaitsForTheNextTransition) {

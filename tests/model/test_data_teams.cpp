@@ -1,9 +1,9 @@
 #include "model/u_data_teams.hpp"
 
+#include "resources/u_diagnostics.hpp"
+
 #include <gtest/gtest.h>
 
-#include <iostream>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -26,18 +26,6 @@ std::vector<int> teamsOfNextTurns(TTeamsManager& manager, int turns) {
     }
     return order;
 }
-
-// Captures what a block writes to std::cout.
-class CoutCapture {
-public:
-    CoutCapture() : previous_(std::cout.rdbuf(buffer_.rdbuf())) {}
-    ~CoutCapture() { std::cout.rdbuf(previous_); }
-    std::string text() const { return buffer_.str(); }
-
-private:
-    std::ostringstream buffer_;
-    std::streambuf* previous_;
-};
 
 } // namespace
 
@@ -100,7 +88,7 @@ TEST(TeamsManager, MissingTumbokIsNullWithItsErrorLine) {
     EXPECT_EQ(manager.tumbokAt(1, 2), &manager.teams[1].tumboks[2]);
     EXPECT_EQ(manager.teamAt(2), nullptr);
 
-    CoutCapture capture;
+    const TDiagnosticCapture capture;
     EXPECT_EQ(manager.tumbokAt(1, 3), nullptr);
     EXPECT_EQ(manager.tumbokAt(TTumbokLocation{-1, 0}), nullptr);
     EXPECT_EQ(capture.text(), "ERREUR\u00A0ACCES TUMBOK\nERREUR\u00A0ACCES TUMBOK\n");
@@ -134,7 +122,7 @@ TEST(TurnRotation, AllBeatenEndsWithTheTurnWhereItWas) {
     EXPECT_EQ(manager.current, before);
     EXPECT_EQ(manager.teamsWithHealth(), 0);
 
-    CoutCapture capture;
+    const TDiagnosticCapture capture;
     EXPECT_NE(manager.currentTumbok(), nullptr);
     EXPECT_EQ(capture.text(), "");
 }

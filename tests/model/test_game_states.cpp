@@ -9,9 +9,24 @@
 
 using enum TGameStateType;
 
-TEST(GameStates, PushPopAndCurrent) {
+namespace {
+
+class GameStates : public ::testing::Test {
+protected:
+    // Lets the clock run on for one frame's timer update and tells which state is then on top.
+    TGameStateType stateAfter(std::uint32_t milliseconds) {
+        clock.advance(milliseconds);
+        stack.updateTimer();
+        return stack.current();
+    }
+
     TManualClock clock;
-    TGameStateStack stack(clock);
+    TGameStateStack stack{clock};
+};
+
+} // namespace
+
+TEST_F(GameStates, PushPopAndCurrent) {
     EXPECT_EQ(stack.current(), StateNone);
     stack.pushState(StateLaunch);
     stack.pushState(StateEscMenu);
@@ -24,9 +39,7 @@ TEST(GameStates, PushPopAndCurrent) {
     EXPECT_EQ(stack.current(), StateNone);
 }
 
-TEST(GameStates, PopOfAnEmptyStackSaysSoOnceAndFails) {
-    TManualClock clock;
-    TGameStateStack stack(clock);
+TEST_F(GameStates, PopOfAnEmptyStackSaysSoOnceAndFails) {
     const TDiagnosticCapture captured;
     const bool popped = stack.pop();
     EXPECT_EQ(captured.text(), "Stack was empty while pop !\n");
@@ -34,9 +47,7 @@ TEST(GameStates, PopOfAnEmptyStackSaysSoOnceAndFails) {
     EXPECT_EQ(stack.current(), StateNone);
 }
 
-TEST(GameStates, PrintListsNamesFromTheTop) {
-    TManualClock clock;
-    TGameStateStack stack(clock);
+TEST_F(GameStates, PrintListsNamesFromTheTop) {
     stack.pushState(StateNormal);
     stack.pushState(StateEscMenu);
     const TDiagnosticCapture captured;
@@ -48,63 +59,39 @@ TEST(GameStates, PrintListsNamesFromTheTop) {
     EXPECT_EQ(TGameStateStack::stateName(StateMotion), "StateMotion");
 }
 
-TEST(GameStates, TimedStateEndsWhenItsTimeIsUsed) {
-    TManualClock clock(5000);
-    TGameStateStack stack(clock);
+TEST_F(GameStates, TimedStateEndsWhenItsTimeIsUsed) {
+    clock.set(5000);
     stack.pushState(StateNormal);
     stack.pushState(StateMotion);
     stack.setDuration(1000);
-    clock.advance(400);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateMotion);
-    clock.advance(599);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateMotion);
-    clock.advance(1);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateNormal);
+    EXPECT_EQ(stateAfter(400), StateMotion);
+    EXPECT_EQ(stateAfter(599), StateMotion);
+    EXPECT_EQ(stateAfter(1), StateNormal);
     // An untimed state never ends by itself.
-    clock.advance(100000);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateNormal);
+    EXPECT_EQ(stateAfter(100000), StateNormal);
     stack.clear();
 }
 
-TEST(GameStates, TimeSpentUnderAnotherStateIsNotCounted) {
-    TManualClock clock(0);
-    TGameStateStack stack(clock);
+TEST_F(GameStates, TimeSpentUnderAnotherStateIsNotCounted) {
     stack.pushState(StateNormal);
     stack.setDuration(1000);
-    clock.advance(300);
-    stack.updateTimer(); // 700 left
+    EXPECT_EQ(stateAfter(300), StateNormal); // 700 left
     stack.pushState(StateEscMenu);
-    clock.advance(5000);
-    stack.updateTimer(); // the menu has no limit
+    EXPECT_EQ(stateAfter(5000), StateEscMenu); // the menu has no limit
     EXPECT_TRUE(stack.pop());
-    clock.advance(699);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateNormal);
-    clock.advance(1);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateNone);
+    EXPECT_EQ(stateAfter(699), StateNormal);
+    EXPECT_EQ(stateAfter(1), StateNone);
 }
 
-TEST(GameStates, TimerStaysRightAcrossTheClockWrap) {
-    TManualClock clock(0xFFFFFF00u);
-    TGameStateStack stack(clock);
+TEST_F(GameStates, TimerStaysRightAcrossTheClockWrap) {
+    clock.set(0xFFFFFF00u);
     stack.pushState(StateLaunch);
     stack.setDuration(1000);
-    clock.advance(0x200); // wraps past 2^32: 512 ms elapsed
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateLaunch);
-    clock.advance(488);
-    stack.updateTimer();
-    EXPECT_EQ(stack.current(), StateNone);
+    EXPECT_EQ(stateAfter(0x200), StateLaunch); // wraps past 2^32: 512 ms elapsed
+    EXPECT_EQ(stateAfter(488), StateNone);
 }
 
-TEST(GameStates, EmptyStackOperationsAreHarmless) {
-    TManualClock clock;
-    TGameStateStack stack(clock);
+TEST_F(GameStates, EmptyStackOperationsAreHarmless) {
     stack.setDuration(100);
     stack.updateTimer();
     stack.clear();

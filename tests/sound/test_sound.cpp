@@ -1,3 +1,5 @@
+#include "../../tools/assetgen/sound/wav_writer.hpp"
+
 #include "app/u_preferences.hpp"
 #include "resources/u_data_files.hpp"
 #include "resources/u_diagnostics.hpp"
@@ -8,39 +10,18 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
 // One second of a quiet square wave as a 16-bit mono WAV, long enough to be still playing when checked.
 std::string testWav() {
-    const std::uint32_t rate = 22050;
-    const std::uint32_t samples = rate;
-    std::string wav;
-    const auto u32 = [&wav](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            wav.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-        }
-    };
-    const auto u16 = [&wav](std::uint16_t v) {
-        wav.push_back(static_cast<char>(v & 0xFF));
-        wav.push_back(static_cast<char>(v >> 8));
-    };
-    wav += "RIFF";
-    u32(36 + samples * 2);
-    wav += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(rate);
-    u32(rate * 2);
-    u16(2);
-    u16(16);
-    wav += "data";
-    u32(samples * 2);
-    for (std::uint32_t i = 0; i < samples; ++i) {
-        u16((i / 50) % 2 ? 1000 : static_cast<std::uint16_t>(-1000));
+    std::vector<std::int16_t> samples(22050);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = (i / 50) % 2 ? 1000 : -1000;
     }
-    return wav;
+    const std::vector<std::uint8_t> bytes = sound::encodeWavMono16(samples, 22050);
+    return {bytes.begin(), bytes.end()};
 }
 
 struct SoundFixture : testing::Test {

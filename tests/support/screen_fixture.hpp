@@ -15,17 +15,11 @@
 
 #include <SDL.h>
 
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 namespace screen_test {
-
-using ::keyDown;
-using ::keyUp;
-using ::mouseDown;
-using ::quitRequest;
 
 // Queues events for the next run of a screen, as the window would.
 inline void pushEvents(std::initializer_list<SDL_Event> events) {

@@ -5,10 +5,16 @@
 
 #include <cstring>
 
-inline SDL_Event keyDown(SDLKey key) {
+// All zeros but the type, as a fresh event from SDL.
+inline SDL_Event eventOfType(Uint8 type) {
     SDL_Event event;
     std::memset(&event, 0, sizeof event);
-    event.type = SDL_KEYDOWN;
+    event.type = type;
+    return event;
+}
+
+inline SDL_Event keyDown(SDLKey key) {
+    SDL_Event event = eventOfType(SDL_KEYDOWN);
     event.key.state = SDL_PRESSED;
     event.key.keysym.sym = key;
     return event;
@@ -22,9 +28,7 @@ inline SDL_Event keyUp(SDLKey key) {
 }
 
 inline SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEBUTTONDOWN;
+    SDL_Event event = eventOfType(SDL_MOUSEBUTTONDOWN);
     event.button.button = button;
     event.button.state = SDL_PRESSED;
     event.button.x = static_cast<Uint16>(x);
@@ -33,19 +37,14 @@ inline SDL_Event mouseDown(int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
 }
 
 inline SDL_Event mouseMotion(int x, int y) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_MOUSEMOTION;
+    SDL_Event event = eventOfType(SDL_MOUSEMOTION);
     event.motion.x = static_cast<Uint16>(x);
     event.motion.y = static_cast<Uint16>(y);
     return event;
 }
 
 inline SDL_Event quitRequest() {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = SDL_QUIT;
-    return event;
+    return eventOfType(SDL_QUIT);
 }
 
 // Holds a Control key down while it lives, for the modifier state the game reads.

@@ -28,7 +28,11 @@ void TTempDir::write(const std::string& name, const std::string& content) const 
 }
 
 std::string TTempDir::read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    return readFile(path_ / name);
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();

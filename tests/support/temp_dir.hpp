@@ -23,6 +23,9 @@ private:
     std::filesystem::path path_;
 };
 
+// The whole file as bytes; empty when it cannot be read.
+std::string readFile(const std::filesystem::path& path);
+
 // Makes a directory the working directory for as long as it lives.
 class TWorkingDirectory {
 public:

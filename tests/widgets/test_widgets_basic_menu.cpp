@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr TRgb black{0, 0, 0};
-constexpr TRgb white{255, 255, 255};
 constexpr TRgb band{48, 48, 48};
 
 // A map list of the setup panel: 200 x 200, no picture; list column x 50, 140 wide; rows of 22 pixels,
@@ -65,10 +63,8 @@ TEST_F(MenuTest, LaysOutPictureListAndArrowsFromItsSize) {
     }
     mainMenu.draw();
     SDL_Surface* picture = mainMenu.surface.get();
-    EXPECT_EQ(pixelAt(picture, 25, 86), colours[0]);
-    EXPECT_EQ(pixelAt(picture, 152, 213), colours[0]);
-    EXPECT_EQ(pixelAt(picture, 24, 86), black);
-    EXPECT_EQ(pixelAt(picture, 153, 213), black);
+    expectColourAt(picture, colours[0], {{25, 86}, {152, 213}});
+    expectColourAt(picture, black, {{24, 86}, {153, 213}});
     mainMenu.menuEvent(keyDown(SDLK_UP));
     mainMenu.draw();
     EXPECT_EQ(pixelAt(picture, 25, 86), colours[3]); // the picture follows the selection at once
@@ -127,10 +123,8 @@ TEST_F(MenuTest, ScrollsToShowTheSelectedEntryInTheHighlightedMiddleRow) {
     EXPECT_EQ(countInListColumn(picture, 50, [](TRgb c) { return c == white; }), 7 * glyphWidth);
     EXPECT_EQ(pixelAt(picture, 50 + (140 - 63) / 2, 44), white);
     EXPECT_EQ(pixelAt(picture, 50 + (140 - 63) / 2 - 1, 44), band);
-    EXPECT_EQ(pixelAt(picture, 51, 39), band);
-    EXPECT_EQ(pixelAt(picture, 188, 60), band);
-    EXPECT_EQ(pixelAt(picture, 51, 38), black);
-    EXPECT_EQ(pixelAt(picture, 51, 61), black);
+    expectColourAt(picture, band, {{51, 39}, {188, 60}});
+    expectColourAt(picture, black, {{51, 38}, {51, 61}});
     EXPECT_EQ(letters(picture, 31), 6);
     EXPECT_EQ(letters(picture, 70), 8);
     EXPECT_EQ(letters(picture, 92), 9);
@@ -219,7 +213,6 @@ TEST_F(MenuTest, CaptionsWiderThanTheListAreCutEvenly) {
     menu.addItem("short", 2, createSurface(0, 0, false));
     menu.draw();
     // Centred at 50 + (140 - 360) div 2 = -60: white across the whole width of the menu.
-    EXPECT_EQ(pixelAt(menu.surface.get(), 0, 44), white);
-    EXPECT_EQ(pixelAt(menu.surface.get(), 199, 55), white);
+    expectColourAt(menu.surface.get(), white, {{0, 44}, {199, 55}});
     EXPECT_EQ(letters(menu.surface.get(), 70), 5);
 }

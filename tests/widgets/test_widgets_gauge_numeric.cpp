@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr TRgb black{0, 0, 0};
-constexpr TRgb white{255, 255, 255};
 constexpr TRgb markRed{255, 0, 0};
 constexpr TRgb levelRed{220, 0, 0};
 constexpr TRgb levelOrange{220, 96, 0};
@@ -32,14 +30,9 @@ TEST_F(GaugeTest, FillsInProportionWithALighterUpperHalf) {
     TWidgetProgressBar gauge = powerGauge();
     gauge.setValue(1250); // 1250 x 496 div 2500 = 248 pixels, from x 2 to 249
     SDL_Surface* picture = gauge.surface.get();
-    EXPECT_EQ(pixelAt(picture, 2, 2), halfwayToWhite(levelGreen));
-    EXPECT_EQ(pixelAt(picture, 249, 11), halfwayToWhite(levelGreen));
-    EXPECT_EQ(pixelAt(picture, 249, 12), levelGreen);
-    EXPECT_EQ(pixelAt(picture, 249, 22), levelGreen);
-    EXPECT_EQ(pixelAt(picture, 250, 12), black);
-    EXPECT_EQ(pixelAt(picture, 1, 12), black);
-    EXPECT_EQ(pixelAt(picture, 100, 1), black);
-    EXPECT_EQ(pixelAt(picture, 100, 23), black);
+    expectColourAt(picture, halfwayToWhite(levelGreen), {{2, 2}, {249, 11}});
+    expectColourAt(picture, levelGreen, {{249, 12}, {249, 22}});
+    expectColourAt(picture, black, {{250, 12}, {1, 12}, {100, 1}, {100, 23}});
 
     gauge.addValue(125); // 1375 x 496 div 2500 = 272
     EXPECT_EQ(gauge.value, 1375);
@@ -75,10 +68,8 @@ TEST_F(GaugeTest, ShowsTheMarkOnlyBeyondTheBarAndOnlyWhenPositive) {
     gauge.setMark(true);
     gauge.setValue(500); // bar to x 100, mark at 1000 x 496 div 2500 + 2 = 200
     EXPECT_EQ(gauge.mark, 1000);
-    EXPECT_EQ(pixelAt(gauge.surface.get(), 200, 2), markRed);
-    EXPECT_EQ(pixelAt(gauge.surface.get(), 200, 22), markRed);
-    EXPECT_EQ(pixelAt(gauge.surface.get(), 201, 12), black);
-    EXPECT_EQ(pixelAt(gauge.surface.get(), 199, 12), black);
+    expectColourAt(gauge.surface.get(), markRed, {{200, 2}, {200, 22}});
+    expectColourAt(gauge.surface.get(), black, {{201, 12}, {199, 12}});
 
     gauge.setValue(1500); // the bar covers the mark
     EXPECT_EQ(pixelAt(gauge.surface.get(), 200, 12), levelGreen);
@@ -102,13 +93,9 @@ TEST_F(GaugeTest, VerticalGaugeGrowsFromTheBottomWithALighterLeftHalf) {
     column.horizontal = false;
     column.setValue(150); // 150 x 53 div 300 = 26 rows, from y 28 to 53
     SDL_Surface* picture = column.surface.get();
-    EXPECT_EQ(pixelAt(picture, 1, 28), halfwayToWhite(levelGreen));
-    EXPECT_EQ(pixelAt(picture, 9, 53), halfwayToWhite(levelGreen));
-    EXPECT_EQ(pixelAt(picture, 10, 28), levelGreen);
-    EXPECT_EQ(pixelAt(picture, 18, 53), levelGreen);
-    EXPECT_EQ(pixelAt(picture, 10, 27), black);
-    EXPECT_EQ(pixelAt(picture, 10, 54), black);
-    EXPECT_EQ(pixelAt(picture, 19, 40), black);
+    expectColourAt(picture, halfwayToWhite(levelGreen), {{1, 28}, {9, 53}});
+    expectColourAt(picture, levelGreen, {{10, 28}, {18, 53}});
+    expectColourAt(picture, black, {{10, 27}, {10, 54}, {19, 40}});
 
     column.setMark(true);
     column.setValue(30); // bar of 5 rows; the mark's line lies just above a 26-row bar
@@ -217,11 +204,8 @@ TEST_F(NumberFieldTest, DrawsTheValueBesideTheLabel) {
     EXPECT_EQ(field.valueRect.x, 91);
     EXPECT_EQ(field.valueRect.y, 94);
     SDL_Surface* picture = field.surface.get();
-    EXPECT_EQ(pixelAt(picture, 0, 94), white);
-    EXPECT_EQ(pixelAt(picture, 80, 105), white);
-    EXPECT_EQ(pixelAt(picture, 85, 94), black);
-    EXPECT_EQ(pixelAt(picture, 91, 94), white);
-    EXPECT_EQ(pixelAt(picture, 100, 94), black); // "4": one glyph
+    expectColourAt(picture, white, {{0, 94}, {80, 105}, {91, 94}});
+    expectColourAt(picture, black, {{85, 94}, {100, 94}}); // "4": one glyph
     EXPECT_TRUE(field.handleEvent(mouseDown(5, 140, SDL_BUTTON_RIGHT)));
     EXPECT_EQ(tumboks, 14);
     EXPECT_EQ(pixelAt(picture, 100, 94), white); // "14": two glyphs

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr TRgb black{0, 0, 0};
 constexpr TRgb red{255, 0, 0};
 constexpr TRgb green{0, 255, 0};
 constexpr TRgb blue{0, 0, 255};

@@ -6,15 +6,12 @@
 
 namespace {
 
-constexpr TRgb black{0, 0, 0};
-constexpr TRgb white{255, 255, 255};
 constexpr TRgb red{255, 0, 0};
 constexpr TRgb green{0, 255, 0};
 
 class ToggleTest : public WidgetTest {
 protected:
     void SetUp() override {
-        WidgetTest::SetUp();
         writeSolidPicture("music.png", 40, 30, red);
         // A 60 x 50 cross: black (see-through) but for a white stroke across rows 20 to 24.
         writePicture("other-images", dataFile::widgetsCross, 60, 50,
@@ -52,16 +49,12 @@ TEST_F(ToggleTest, DrawsPictureCrossAndCaptionWhereTheCrossPlacesThem) {
     EXPECT_EQ(toggle.widgetType, TWidgetType::WidgetBinary);
     SDL_Surface* picture = toggle.surface.get();
     // The picture sits at ((150 - 60) div 2, 5): placed by the cross's width, so off-centre.
-    EXPECT_EQ(pixelAt(picture, 45, 5), red);
-    EXPECT_EQ(pixelAt(picture, 84, 34), red);
-    EXPECT_EQ(pixelAt(picture, 85, 5), black);
-    EXPECT_EQ(pixelAt(picture, 44, 5), black);
+    expectColourAt(picture, red, {{45, 5}, {84, 34}});
+    expectColourAt(picture, black, {{85, 5}, {44, 5}});
     EXPECT_EQ(pixelAt(picture, 60, 27), red); // no cross while the value is true
     // "Music": 45 pixels wide at ((150 - 45) div 2, 50 + 10).
-    EXPECT_EQ(pixelAt(picture, 52, 60), white);
-    EXPECT_EQ(pixelAt(picture, 96, 71), white);
-    EXPECT_EQ(pixelAt(picture, 51, 60), black);
-    EXPECT_EQ(pixelAt(picture, 97, 60), black);
+    expectColourAt(picture, white, {{52, 60}, {96, 71}});
+    expectColourAt(picture, black, {{51, 60}, {97, 60}});
 
     music = false;
     toggle.draw();
@@ -103,8 +96,7 @@ TEST_F(ToggleTest, MissingPicturesAndAnOverlongCaptionStillDrawAndFlip) {
     EXPECT_NE(log.find("Loading data/other-images/absent.png failed."), std::string::npos);
     EXPECT_NE(log.find("Loading data/other-images/widgets-cross.png failed."), std::string::npos);
     // A 0 x 0 cross puts the caption at y = 10, centred and cut evenly on both sides.
-    EXPECT_EQ(pixelAt(toggle.surface.get(), 0, 10), white);
-    EXPECT_EQ(pixelAt(toggle.surface.get(), 149, 21), white);
+    expectColourAt(toggle.surface.get(), white, {{0, 10}, {149, 21}});
     EXPECT_EQ(pixelAt(toggle.surface.get(), 75, 5), black);
     EXPECT_TRUE(toggle.handleEvent(keyDown(SDLK_RETURN)));
     EXPECT_TRUE(fullscreen);
@@ -116,14 +108,9 @@ TEST_F(ButtonTest, CentresPictureAndCaptionAsAGroup) {
     EXPECT_EQ(button.widgetType, TWidgetType::WidgetButton);
     SDL_Surface* picture = button.surface.get();
     // x0 = (200 - 30 - 54 - 10) div 2 = 53; picture at (53, 14), caption at (93, 18).
-    EXPECT_EQ(pixelAt(picture, 53, 14), green);
-    EXPECT_EQ(pixelAt(picture, 82, 33), green);
-    EXPECT_EQ(pixelAt(picture, 52, 14), black);
-    EXPECT_EQ(pixelAt(picture, 53, 13), black);
-    EXPECT_EQ(pixelAt(picture, 93, 18), white);
-    EXPECT_EQ(pixelAt(picture, 146, 29), white);
-    EXPECT_EQ(pixelAt(picture, 147, 18), black);
-    EXPECT_EQ(pixelAt(picture, 92, 18), black);
+    expectColourAt(picture, green, {{53, 14}, {82, 33}});
+    expectColourAt(picture, white, {{93, 18}, {146, 29}});
+    expectColourAt(picture, black, {{52, 14}, {53, 13}, {147, 18}, {92, 18}});
 
     TWidgetButton arrow(140, 30, dataFile::buttonOk, "", font());
     EXPECT_EQ(pixelAt(arrow.surface.get(), 50, 5), green); // (140 - 30 - 0 - 10) div 2 = 50
@@ -132,8 +119,7 @@ TEST_F(ButtonTest, CentresPictureAndCaptionAsAGroup) {
     // Too narrow for "Options": x0 = (30 - 30 - 63 - 10) div 2 = -36, the caption cut at x 4 + 63.
     TWidgetButton narrow(30, 24, dataFile::buttonOk, "Options", font());
     EXPECT_EQ(pixelAt(narrow.surface.get(), 3, 6), black);
-    EXPECT_EQ(pixelAt(narrow.surface.get(), 4, 6), white);
-    EXPECT_EQ(pixelAt(narrow.surface.get(), 29, 17), white);
+    expectColourAt(narrow.surface.get(), white, {{4, 6}, {29, 17}});
 }
 
 TEST_F(ButtonTest, FiresOnAClickInsideOrOnReturnOnly) {

@@ -2,7 +2,6 @@
 // solid glyphs of known size, real SDL events and pixel reads.
 #pragma once
 
-#include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/sdl_events.hpp"
@@ -15,7 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <initializer_list>
 #include <string>
 
 struct TRgb {
@@ -37,6 +36,20 @@ inline TRgb pixelAt(SDL_Surface* surface, int x, int y) {
     return {red, green, blue};
 }
 
+constexpr TRgb black{0, 0, 0};
+constexpr TRgb white{255, 255, 255};
+
+struct TPoint {
+    int x, y;
+};
+
+// Every point listed must have this colour.
+inline void expectColourAt(SDL_Surface* surface, TRgb colour, std::initializer_list<TPoint> points) {
+    for (const TPoint& point : points) {
+        EXPECT_EQ(pixelAt(surface, point.x, point.y), colour) << "at (" << point.x << ", " << point.y << ")";
+    }
+}
+
 // Glyph cells of the small font: 12 pixels high, so 9 wide; every glyph is a solid white block.
 constexpr int glyphHeight = 12;
 constexpr int glyphWidth = 9;
@@ -52,19 +65,6 @@ inline SurfacePtr solidSurface(int width, int height, TRgb colour, bool withAlph
 // Runs every widget test inside its own data directory, so the project's generated pictures never matter.
 class WidgetTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::create_directories(directory_.path() / "data" / "other-images");
-        std::filesystem::create_directories(directory_.path() / "data" / "maps");
-        std::filesystem::current_path(directory_.path());
-        const TDiagnosticCapture quiet; // the font's missing strips are reported, harmlessly
-        font_ = std::make_unique<TFont>();
-        font_->imageSmall = solidSurface(glyphWidth * 95, glyphHeight, {255, 255, 255}, true);
-        font_->imageMedium = solidSurface(12 * 95, 16, {255, 255, 255}, true);
-        font_->imageBig = solidSurface(18 * 95, 24, {255, 255, 255}, true);
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
     // Writes a picture (as a BMP, which the loader recognises by its content) under data/<category>/<name>.
     void writePicture(const std::string& category, const std::string& name, int width, int height,
                       const std::function<TRgb(int, int)>& paint) const {
@@ -78,7 +78,8 @@ protected:
                                         static_cast<Uint8>(colour.green), static_cast<Uint8>(colour.blue)));
             }
         }
-        const std::string path = (directory_.path() / "data" / category / name).string();
+        const std::filesystem::path path = directory_.path() / "data" / category / name;
+        std::filesystem::create_directories(path.parent_path());
         ASSERT_EQ(SDL_SaveBMP(picture.get(), path.c_str()), 0) << SDL_GetError();
     }
     void writeSolidPicture(const std::string& name, int width, int height, TRgb colour) const {
@@ -88,10 +89,11 @@ protected:
         std::filesystem::remove(directory_.path() / "data" / category / name);
     }
 
-    const TFont& font() const { return *font_; }
+    const TFont& font() const { return font_; }
 
 private:
     TTempDir directory_;
-    std::filesystem::path previous_;
-    std::unique_ptr<TFont> font_;
+    TWorkingDirectory workingDirectory_{directory_.path()};
+    TFont font_{solidSurface(18 * 95, 24, white, true), solidSurface(12 * 95, 16, white, true),
+                solidSurface(glyphWidth * 95, glyphHeight, white, true)};
 };
