@@ -34,10 +34,6 @@ void TImage::draw(const TImage& source, int x, int y, float opacity) {
     }
 }
 
-void TImage::fill(const TColour& c) {
-    std::fill(pixels_.begin(), pixels_.end(), c);
-}
-
 TImage TImage::mirrored() const {
     TImage result(width_, height_);
     for (int y = 0; y < height_; ++y) {
@@ -79,22 +75,6 @@ struct TAccumulator {
     }
 };
 } // namespace
-
-TImage TImage::reduced(int factor) const {
-    TImage result(width_ / factor, height_ / factor);
-    for (int y = 0; y < result.height(); ++y) {
-        for (int x = 0; x < result.width(); ++x) {
-            TAccumulator sum;
-            for (int j = 0; j < factor; ++j) {
-                for (int i = 0; i < factor; ++i) {
-                    sum.add(at(x * factor + i, y * factor + j), 1.0F);
-                }
-            }
-            result.at(x, y) = sum.result();
-        }
-    }
-    return result;
-}
 
 TImage TImage::resized(int width, int height) const {
     TImage result(width, height);

@@ -127,36 +127,3 @@ TShape grown(const TShape& a, float amount) {
     return {[da = a.distance, amount](TPoint p) { return da(p) - amount; },
             {a.bounds.x0 - amount, a.bounds.y0 - amount, a.bounds.x1 + amount, a.bounds.y1 + amount}};
 }
-
-TShape translated(const TShape& a, TPoint o) {
-    return {[da = a.distance, o](TPoint p) {
-                return da({p.x - o.x, p.y - o.y});
-            },
-            {a.bounds.x0 + o.x, a.bounds.y0 + o.y, a.bounds.x1 + o.x, a.bounds.y1 + o.y}};
-}
-
-TShape rotated(const TShape& a, TPoint pivot, float degrees) {
-    const float t = degrees * static_cast<float>(std::numbers::pi) / 180.0F;
-    const float c = std::cos(t);
-    const float s = std::sin(t);
-    // Screen y points down, so a counter-clockwise turn on screen is a clockwise one in the maths.
-    auto turn = [pivot](TPoint p, float cs, float sn) {
-        const float x = p.x - pivot.x;
-        const float y = p.y - pivot.y;
-        return TPoint{pivot.x + x * cs + y * sn, pivot.y - x * sn + y * cs};
-    };
-    TBounds bounds{1e9F, 1e9F, -1e9F, -1e9F};
-    for (const TPoint corner : {TPoint{a.bounds.x0, a.bounds.y0}, TPoint{a.bounds.x1, a.bounds.y0},
-                                TPoint{a.bounds.x0, a.bounds.y1}, TPoint{a.bounds.x1, a.bounds.y1}}) {
-        const TPoint q = turn(corner, c, s);
-        bounds = merge(bounds, {q.x, q.y, q.x, q.y});
-    }
-    return {[da = a.distance, turn, c, s](TPoint p) { return da(turn(p, c, -s)); }, bounds};
-}
-
-TShape mirroredX(const TShape& a, float axis) {
-    return {[da = a.distance, axis](TPoint p) {
-                return da({2.0F * axis - p.x, p.y});
-            },
-            {2.0F * axis - a.bounds.x1, a.bounds.y0, 2.0F * axis - a.bounds.x0, a.bounds.y1}};
-}

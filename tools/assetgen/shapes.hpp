@@ -37,7 +37,3 @@ TShape subtract(const TShape& a, const TShape& b);
 TShape intersect(const TShape& a, const TShape& b);
 // Grows (positive) or shrinks the shape by the given distance.
 TShape grown(const TShape& a, float amount);
-TShape translated(const TShape& a, TPoint offset);
-// Turns the shape about a pivot, counter-clockwise on screen for positive degrees.
-TShape rotated(const TShape& a, TPoint pivot, float degrees);
-TShape mirroredX(const TShape& a, float axis);
