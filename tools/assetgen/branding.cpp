@@ -57,6 +57,11 @@ TImage itemPicture(const std::function<void(TImage&)>& draw) {
     return image;
 }
 
+TImage logoPicture(int pixelSize) {
+    return renderTitle("Morvatek", {pixelSize, logoTop, logoBottom, static_cast<float>(pixelSize) / 18.0F,
+                                    std::max(2, pixelSize / 18)});
+}
+
 TImage loadingPicture() {
     TImage image = skyPicture(TSkyKind::Sunset, 480, 240, 50U);
     const TImage logo = logoPicture(64);
@@ -78,11 +83,6 @@ TImage iconPicture(int size) {
     return image;
 }
 } // namespace
-
-TImage logoPicture(int pixelSize) {
-    return renderTitle("Morvatek", {pixelSize, logoTop, logoBottom, static_cast<float>(pixelSize) / 18.0F,
-                                    std::max(2, pixelSize / 18)});
-}
 
 void addBrandingPictures(TPictureSet& set) {
     set.push_back({"other-images", dataFile::icon, iconPicture(32), TPngKind::PngAlpha});

@@ -5,9 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace {
+constexpr int flagBigWidth = 48;
+constexpr int flagBigHeight = 32;
+constexpr int flagSmallWidth = 18;
+constexpr int flagSmallHeight = 12;
 constexpr TColour markerPink = hexColour(0xff5fb0);
 constexpr TColour sockRed = hexColour(0xe5484d);
 
@@ -31,7 +36,6 @@ TShape emblem(int team, float cx, float cy, float r) {
         return roundedBox({cx - r * 2.4F, cy - r * 0.38F, cx + r * 2.4F, cy + r * 0.38F}, r * 0.1F);
     }
 }
-} // namespace
 
 TImage flagPicture(int team, int width, int height) {
     TImage image(width, height);
@@ -108,7 +112,6 @@ TImage explosiveBox(float s) {
     return image;
 }
 
-namespace {
 // A striped sock on its pole, blowing to the right.
 TImage windSock() {
     TImage image(60, 56);
@@ -139,7 +142,7 @@ TImage markerArrow() {
 
 void addPropPictures(TPictureSet& set) {
     set.push_back({"game-images", dataFile::explosif, explosiveBox(1.0F), TPngKind::PngAlpha});
-    for (int team = 0; team < teamCount; ++team) {
+    for (int team = 0; team < std::ssize(palette::teams); ++team) {
         set.push_back({"game-images", dataFile::flag(team, 0), flagPicture(team, flagBigWidth, flagBigHeight),
                        TPngKind::PngAlpha});
         set.push_back({"game-images", dataFile::flag(team, 1),

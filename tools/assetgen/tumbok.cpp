@@ -8,6 +8,11 @@
 #include <numbers>
 
 namespace {
+constexpr int legFrameWidth = 16;
+constexpr int legFrameHeight = 24;
+constexpr int legFrameCount = 8;
+constexpr int bodyWidth = 16;
+constexpr int bodyHeight = 36;
 constexpr TColour shoe = hexColour(0x5a3d5c);
 constexpr TColour cheek = hexColour(0xf08a8a, 0.55F);
 constexpr TColour stoneGrey = hexColour(0x9a96a6);
@@ -21,32 +26,6 @@ struct TFrame {
     float len(float d) const { return d * scale; }
     float outline() const { return std::max(1.0F, 0.55F * scale); }
 };
-} // namespace
-
-void drawTumbokBody(TImage& image, float x, float y, float scale) {
-    const TFrame f{x, y, scale};
-    const TShape head = circle(f.at(8.3F, 10.0F), f.len(7.0F));
-    const TShape belly = ellipse(f.at(8.0F, 24.0F), f.len(7.4F), f.len(10.0F));
-    const TShape sprout = capsule(f.at(7.6F, 4.0F), f.at(9.8F, 1.2F), f.len(1.2F));
-    drawToned(image, smoothUnite(unite(head, sprout), belly, f.len(3.0F)), {palette::skin, f.outline()});
-    // The lighter belly patch and the cheek.
-    fillShape(image, ellipse(f.at(9.0F, 25.4F), f.len(4.3F), f.len(6.0F)),
-              withAlpha(highlightOf(palette::skin), 0.85F));
-    fillShape(image, ellipse(f.at(13.0F, 14.2F), f.len(1.4F), f.len(0.9F)), cheek);
-    // Big eyes looking the way it faces.
-    for (const float ex : {7.2F, 12.2F}) {
-        drawToned(image, ellipse(f.at(ex, 9.0F), f.len(2.5F), f.len(3.3F)),
-                  {palette::white, std::max(0.55F, 0.4F * scale), f.len(0.8F), f.len(0.3F)});
-        fillShape(image, ellipse(f.at(ex + 1.0F, 9.8F), f.len(1.1F), f.len(1.5F)), palette::outline);
-    }
-    // A small smile under the eyes.
-    const TPoint mouthTop = f.at(0.0F, 14.0F);
-    const TPoint mouthBottom = f.at(16.0F, 18.0F);
-    strokeShape(image,
-                intersect(circle(f.at(10.4F, 13.2F), f.len(2.0F)),
-                          roundedBox({mouthTop.x, mouthTop.y, mouthBottom.x, mouthBottom.y}, 0.0F)),
-                palette::outline, std::max(0.7F, 0.4F * scale));
-}
 
 void drawTumbokLegs(TImage& image, float x, float y, float scale, int step) {
     const TFrame f{x, y, scale};
@@ -73,13 +52,6 @@ void drawTumbokHands(TImage& image, float x, float y, float scale) {
     drawToned(image, circle(f.at(14.2F, 4.6F), f.len(2.4F)), {palette::skin, f.outline()});
 }
 
-void drawTumbok(TImage& image, float x, float y, float scale, int step) {
-    drawTumbokLegs(image, x, y + 26.0F * scale, scale, step);
-    drawTumbokBody(image, x, y, scale);
-    drawTumbokHands(image, x - 1.0F * scale, y + 12.0F * scale, scale);
-}
-
-namespace {
 TImage legsSheet() {
     TImage right(legFrameWidth, legFrameHeight * legFrameCount);
     for (int step = 0; step < legFrameCount; ++step) {
@@ -123,6 +95,37 @@ TImage grave() {
     return image;
 }
 } // namespace
+
+void drawTumbokBody(TImage& image, float x, float y, float scale) {
+    const TFrame f{x, y, scale};
+    const TShape head = circle(f.at(8.3F, 10.0F), f.len(7.0F));
+    const TShape belly = ellipse(f.at(8.0F, 24.0F), f.len(7.4F), f.len(10.0F));
+    const TShape sprout = capsule(f.at(7.6F, 4.0F), f.at(9.8F, 1.2F), f.len(1.2F));
+    drawToned(image, smoothUnite(unite(head, sprout), belly, f.len(3.0F)), {palette::skin, f.outline()});
+    // The lighter belly patch and the cheek.
+    fillShape(image, ellipse(f.at(9.0F, 25.4F), f.len(4.3F), f.len(6.0F)),
+              withAlpha(highlightOf(palette::skin), 0.85F));
+    fillShape(image, ellipse(f.at(13.0F, 14.2F), f.len(1.4F), f.len(0.9F)), cheek);
+    // Big eyes looking the way it faces.
+    for (const float ex : {7.2F, 12.2F}) {
+        drawToned(image, ellipse(f.at(ex, 9.0F), f.len(2.5F), f.len(3.3F)),
+                  {palette::white, std::max(0.55F, 0.4F * scale), f.len(0.8F), f.len(0.3F)});
+        fillShape(image, ellipse(f.at(ex + 1.0F, 9.8F), f.len(1.1F), f.len(1.5F)), palette::outline);
+    }
+    // A small smile under the eyes.
+    const TPoint mouthTop = f.at(0.0F, 14.0F);
+    const TPoint mouthBottom = f.at(16.0F, 18.0F);
+    strokeShape(image,
+                intersect(circle(f.at(10.4F, 13.2F), f.len(2.0F)),
+                          roundedBox({mouthTop.x, mouthTop.y, mouthBottom.x, mouthBottom.y}, 0.0F)),
+                palette::outline, std::max(0.7F, 0.4F * scale));
+}
+
+void drawTumbok(TImage& image, float x, float y, float scale, int step) {
+    drawTumbokLegs(image, x, y + 26.0F * scale, scale, step);
+    drawTumbokBody(image, x, y, scale);
+    drawTumbokHands(image, x - 1.0F * scale, y + 12.0F * scale, scale);
+}
 
 void addTumbokPictures(TPictureSet& set) {
     set.push_back({"game-images", dataFile::tumbokLegs, legsSheet(), TPngKind::PngAlpha});

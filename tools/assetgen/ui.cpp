@@ -15,6 +15,7 @@ constexpr TColour go = hexColour(0x30a46c);
 constexpr TColour stop = hexColour(0xe5484d);
 constexpr TColour tile = hexColour(0x2e3560);
 constexpr TColour black = hexColour(0x000000);
+constexpr int togglePictureSize = 128;
 
 void drawFace(TImage& image, TBounds box, const TColour& colour, float outline) {
     const float radius = std::min(box.x1 - box.x0, box.y1 - box.y0) * 0.28F;
@@ -29,6 +30,14 @@ void drawFace(TImage& image, TBounds box, const TColour& colour, float outline) 
     const float band = std::max(1.0F, (box.y1 - box.y0) * 0.08F);
     paintShape(image, intersect(inner, roundedBox({box.x0, box.y0, box.x1, box.y0 + outline + band}, 0.0F)),
                [&](TPoint) { return withAlpha(palette::white, 0.55F); });
+}
+
+// A rounded button face on black (the widgets clear to black): vertical gradient, lighter top edge, outline.
+TImage buttonFace(int width, int height, const TColour& colour) {
+    TImage image(width, height, black);
+    drawFace(image, {0.5F, 0.5F, static_cast<float>(width) - 0.5F, static_cast<float>(height) - 0.5F}, colour,
+             1.0F);
+    return image;
 }
 
 TImage faceWith(int w, int h, const TColour& colour, const std::function<void(TImage&)>& symbol) {
@@ -96,13 +105,6 @@ TImage optionsBackground() {
     return image;
 }
 } // namespace
-
-TImage buttonFace(int width, int height, const TColour& colour) {
-    TImage image(width, height, black);
-    drawFace(image, {0.5F, 0.5F, static_cast<float>(width) - 0.5F, static_cast<float>(height) - 0.5F}, colour,
-             1.0F);
-    return image;
-}
 
 void addUiPictures(TPictureSet& set) {
     const auto opaque = [&set](const char* name, TImage image) {

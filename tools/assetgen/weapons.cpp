@@ -38,6 +38,46 @@ void drawGrenadeBody(TImage& image, const TScaler& k, float cx, float cy, float 
     fillShape(image, roundedBox(k.box(cx - r + 1.0F, cy - 0.35F, cx + r - 1.0F, cy + 0.35F), 0.0F), groove);
     fillShape(image, roundedBox(k.box(cx - 0.35F, cy - r + 1.0F, cx + 0.35F, cy + r - 1.0F), 0.0F), groove);
 }
+
+TImage grenadePicture(float s) {
+    const TScaler k{s};
+    TImage image(scaledSize(30, s), scaledSize(16, s));
+    drawGrenadeBody(image, k, 23.0F, 8.5F, 4.4F);
+    drawHand(image, k, 20.5F, 11.5F);
+    drawHand(image, k, 9.0F, 10.5F);
+    return image;
+}
+
+TImage arrowProjectile(float s) {
+    const TScaler k{s};
+    TImage image(scaledSize(24, s), scaledSize(8, s));
+    drawToned(image, capsule(k.at(3.0F, 4.0F), k.at(19.0F, 4.0F), k.len(0.8F)), {palette::wood, k.outline()});
+    drawToned(image, polygon({k.at(17.5F, 1.3F), k.at(23.0F, 4.0F), k.at(17.5F, 6.7F)}),
+              {palette::metal, k.outline()});
+    drawToned(image, polygon({k.at(2.0F, 4.0F), k.at(7.0F, 4.0F), k.at(5.0F, 1.0F), k.at(0.8F, 1.0F)}),
+              {rocketRed, k.outline()});
+    drawToned(image, polygon({k.at(2.0F, 4.0F), k.at(7.0F, 4.0F), k.at(5.0F, 7.0F), k.at(0.8F, 7.0F)}),
+              {feather, k.outline()});
+    return image;
+}
+
+TImage rocketProjectile(float s) {
+    const TScaler k{s};
+    TImage image(scaledSize(20, s), scaledSize(11, s));
+    drawToned(image, polygon({k.at(1.0F, 1.0F), k.at(6.0F, 4.0F), k.at(6.0F, 7.0F), k.at(1.0F, 10.0F)}),
+              {palette::metal, k.outline()});
+    drawToned(image, roundedBox(k.box(3.0F, 2.6F, 15.0F, 8.4F), k.len(2.0F)), {tube, k.outline()});
+    drawToned(image, polygon({k.at(14.0F, 2.6F), k.at(19.5F, 5.5F), k.at(14.0F, 8.4F)}),
+              {rocketRed, k.outline()});
+    return image;
+}
+
+TImage grenadeProjectile(float s) {
+    const TScaler k{s};
+    TImage image(scaledSize(12, s), scaledSize(13, s));
+    drawGrenadeBody(image, k, 6.0F, 7.8F, 4.2F);
+    return image;
+}
 } // namespace
 
 TImage bazookaPicture(float s) {
@@ -78,46 +118,6 @@ TImage bowPicture(float s) {
               {feather, k.outline()});
     drawHand(image, k, 30.5F, 18.2F);
     drawHand(image, k, 18.0F, 18.6F);
-    return image;
-}
-
-TImage grenadePicture(float s) {
-    const TScaler k{s};
-    TImage image(scaledSize(30, s), scaledSize(16, s));
-    drawGrenadeBody(image, k, 23.0F, 8.5F, 4.4F);
-    drawHand(image, k, 20.5F, 11.5F);
-    drawHand(image, k, 9.0F, 10.5F);
-    return image;
-}
-
-TImage arrowProjectile(float s) {
-    const TScaler k{s};
-    TImage image(scaledSize(24, s), scaledSize(8, s));
-    drawToned(image, capsule(k.at(3.0F, 4.0F), k.at(19.0F, 4.0F), k.len(0.8F)), {palette::wood, k.outline()});
-    drawToned(image, polygon({k.at(17.5F, 1.3F), k.at(23.0F, 4.0F), k.at(17.5F, 6.7F)}),
-              {palette::metal, k.outline()});
-    drawToned(image, polygon({k.at(2.0F, 4.0F), k.at(7.0F, 4.0F), k.at(5.0F, 1.0F), k.at(0.8F, 1.0F)}),
-              {rocketRed, k.outline()});
-    drawToned(image, polygon({k.at(2.0F, 4.0F), k.at(7.0F, 4.0F), k.at(5.0F, 7.0F), k.at(0.8F, 7.0F)}),
-              {feather, k.outline()});
-    return image;
-}
-
-TImage rocketProjectile(float s) {
-    const TScaler k{s};
-    TImage image(scaledSize(20, s), scaledSize(11, s));
-    drawToned(image, polygon({k.at(1.0F, 1.0F), k.at(6.0F, 4.0F), k.at(6.0F, 7.0F), k.at(1.0F, 10.0F)}),
-              {palette::metal, k.outline()});
-    drawToned(image, roundedBox(k.box(3.0F, 2.6F, 15.0F, 8.4F), k.len(2.0F)), {tube, k.outline()});
-    drawToned(image, polygon({k.at(14.0F, 2.6F), k.at(19.5F, 5.5F), k.at(14.0F, 8.4F)}),
-              {rocketRed, k.outline()});
-    return image;
-}
-
-TImage grenadeProjectile(float s) {
-    const TScaler k{s};
-    TImage image(scaledSize(12, s), scaledSize(13, s));
-    drawGrenadeBody(image, k, 6.0F, 7.8F, 4.2F);
     return image;
 }
 
