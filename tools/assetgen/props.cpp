@@ -88,27 +88,23 @@ TImage flagPicture(int team, int width, int height) {
 TImage explosiveBox(float s) {
     const int size = static_cast<int>(std::lround(28.0F * s));
     TImage image(size, size);
-    const auto box = [s](float x0, float y0, float x1, float y1) {
-        return TBounds{x0 * s, y0 * s, x1 * s, y1 * s};
-    };
-    const float line = std::max(1.0F, 0.55F * s);
+    const TGrid k{0.0F, 0.0F, s};
     const TColour plank = palette::wood;
-    drawToned(image, roundedBox(box(0.5F, 0.5F, 27.5F, 27.5F), 2.5F * s), {plank, line});
+    drawToned(image, roundedBox(k.box(0.5F, 0.5F, 27.5F, 27.5F), k.len(2.5F)), k.tone(plank));
     // Planks between the frame boards.
     for (const float y : {9.5F, 18.5F}) {
-        fillShape(image, roundedBox(box(3.0F, y - 0.5F, 25.0F, y + 0.5F), 0.0F),
+        fillShape(image, roundedBox(k.box(3.0F, y - 0.5F, 25.0F, y + 0.5F), 0.0F),
                   withAlpha(shadeOf(shadeOf(plank)), 0.8F));
     }
-    const TColour frame = highlightOf(plank);
-    for (const TBounds b : {box(1.5F, 1.5F, 26.5F, 5.0F), box(1.5F, 23.0F, 26.5F, 26.5F)}) {
-        drawToned(image, roundedBox(b, 1.0F * s), {frame, line});
+    for (const TBounds b : {k.box(1.5F, 1.5F, 26.5F, 5.0F), k.box(1.5F, 23.0F, 26.5F, 26.5F)}) {
+        drawToned(image, roundedBox(b, k.len(1.0F)), k.tone(highlightOf(plank)));
     }
     // The hazard sign: a yellow diamond with a flame-red exclamation mark.
-    const TShape diamond = polygon(
-        {{14.0F * s, 6.5F * s}, {21.5F * s, 14.0F * s}, {14.0F * s, 21.5F * s}, {6.5F * s, 14.0F * s}});
-    drawToned(image, diamond, {palette::hazard, line, 1.6F * s, 1.0F * s});
-    fillShape(image, capsule({14.0F * s, 10.4F * s}, {14.0F * s, 14.6F * s}, 1.1F * s), palette::outline);
-    fillShape(image, circle({14.0F * s, 17.4F * s}, 1.1F * s), palette::outline);
+    const TShape diamond =
+        polygon({k.at(14.0F, 6.5F), k.at(21.5F, 14.0F), k.at(14.0F, 21.5F), k.at(6.5F, 14.0F)});
+    drawToned(image, diamond, {palette::hazard, k.outline(), k.len(1.6F), k.len(1.0F)});
+    fillShape(image, capsule(k.at(14.0F, 10.4F), k.at(14.0F, 14.6F), k.len(1.1F)), palette::outline);
+    fillShape(image, circle(k.at(14.0F, 17.4F), k.len(1.1F)), palette::outline);
     return image;
 }
 

@@ -17,18 +17,8 @@ constexpr TColour shoe = hexColour(0x5a3d5c);
 constexpr TColour cheek = hexColour(0xf08a8a, 0.55F);
 constexpr TColour stoneGrey = hexColour(0x9a96a6);
 
-// Maps the 16 x 50 design grid of a tumbok onto the picture.
-struct TFrame {
-    float x;
-    float y;
-    float scale;
-    TPoint at(float u, float v) const { return {x + u * scale, y + v * scale}; }
-    float len(float d) const { return d * scale; }
-    float outline() const { return std::max(1.0F, 0.55F * scale); }
-};
-
 void drawTumbokLegs(TImage& image, float x, float y, float scale, int step) {
-    const TFrame f{x, y, scale};
+    const TGrid f{x, y, scale};
     const float phase =
         2.0F * static_cast<float>(std::numbers::pi) * static_cast<float>(step) / legFrameCount;
     const TColour leg = shadeOf(palette::skin);
@@ -39,17 +29,16 @@ void drawTumbokLegs(TImage& image, float x, float y, float scale, int step) {
         const float footX = hip + 2.8F * std::sin(a);
         const float lift = 3.6F * std::max(0.0F, std::sin(a)) * std::max(0.0F, std::cos(a));
         const TColour tint = k == 1 ? scaled(leg, 0.9F) : leg;
-        drawToned(image, capsule(f.at(hip, 4.0F), f.at(footX, 16.4F - lift), f.len(2.0F)),
-                  {tint, f.outline()});
+        drawToned(image, capsule(f.at(hip, 4.0F), f.at(footX, 16.4F - lift), f.len(2.0F)), f.tone(tint));
         drawToned(image, ellipse(f.at(footX + 1.2F, 18.3F - lift), f.len(2.9F), f.len(1.75F)),
-                  {k == 1 ? scaled(shoe, 0.85F) : shoe, f.outline()});
+                  f.tone(k == 1 ? scaled(shoe, 0.85F) : shoe));
     }
 }
 
 void drawTumbokHands(TImage& image, float x, float y, float scale) {
-    const TFrame f{x, y, scale};
-    drawToned(image, circle(f.at(4.0F, 4.2F), f.len(2.1F)), {scaled(palette::skin, 0.92F), f.outline()});
-    drawToned(image, circle(f.at(14.2F, 4.6F), f.len(2.4F)), {palette::skin, f.outline()});
+    const TGrid f{x, y, scale};
+    drawToned(image, circle(f.at(4.0F, 4.2F), f.len(2.1F)), f.tone(scaled(palette::skin, 0.92F)));
+    drawToned(image, circle(f.at(14.2F, 4.6F), f.len(2.4F)), f.tone(palette::skin));
 }
 
 TImage legsSheet() {
@@ -97,11 +86,11 @@ TImage grave() {
 } // namespace
 
 void drawTumbokBody(TImage& image, float x, float y, float scale) {
-    const TFrame f{x, y, scale};
+    const TGrid f{x, y, scale};
     const TShape head = circle(f.at(8.3F, 10.0F), f.len(7.0F));
     const TShape belly = ellipse(f.at(8.0F, 24.0F), f.len(7.4F), f.len(10.0F));
     const TShape sprout = capsule(f.at(7.6F, 4.0F), f.at(9.8F, 1.2F), f.len(1.2F));
-    drawToned(image, smoothUnite(unite(head, sprout), belly, f.len(3.0F)), {palette::skin, f.outline()});
+    drawToned(image, smoothUnite(unite(head, sprout), belly, f.len(3.0F)), f.tone(palette::skin));
     // The lighter belly patch and the cheek.
     fillShape(image, ellipse(f.at(9.0F, 25.4F), f.len(4.3F), f.len(6.0F)),
               withAlpha(highlightOf(palette::skin), 0.85F));
