@@ -14,6 +14,16 @@ TBounds merge(const TBounds& a, const TBounds& b) {
 }
 } // namespace
 
+float segmentDistance(TPoint p, TPoint a, TPoint b) {
+    const float vx = b.x - a.x;
+    const float vy = b.y - a.y;
+    const float wx = p.x - a.x;
+    const float wy = p.y - a.y;
+    const float len2 = vx * vx + vy * vy;
+    const float t = len2 > 0.0F ? std::clamp((wx * vx + wy * vy) / len2, 0.0F, 1.0F) : 0.0F;
+    return length(wx - vx * t, wy - vy * t);
+}
+
 TShape circle(TPoint c, float r) {
     return {[c, r](TPoint p) { return length(p.x - c.x, p.y - c.y) - r; },
             {c.x - r, c.y - r, c.x + r, c.y + r}};
@@ -49,15 +59,7 @@ TShape roundedBox(TBounds box, float radius) {
 }
 
 TShape capsule(TPoint a, TPoint b, float r) {
-    return {[a, b, r](TPoint p) {
-                const float px = p.x - a.x;
-                const float py = p.y - a.y;
-                const float bx = b.x - a.x;
-                const float by = b.y - a.y;
-                const float len2 = bx * bx + by * by;
-                const float h = len2 > 0.0F ? std::clamp((px * bx + py * by) / len2, 0.0F, 1.0F) : 0.0F;
-                return length(px - bx * h, py - by * h) - r;
-            },
+    return {[a, b, r](TPoint p) { return segmentDistance(p, a, b) - r; },
             {std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r}};
 }
 

@@ -22,6 +22,9 @@ struct TShape {
     TBounds bounds;
 };
 
+// Distance from p to the segment a-b.
+float segmentDistance(TPoint p, TPoint a, TPoint b);
+
 TShape circle(TPoint centre, float radius);
 TShape ellipse(TPoint centre, float rx, float ry);
 TShape roundedBox(TBounds box, float radius);

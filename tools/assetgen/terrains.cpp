@@ -1,6 +1,7 @@
 #include "terrains.hpp"
 
 #include "noise.hpp"
+#include "shapes.hpp"
 #include "terrain_paint.hpp"
 
 #include <algorithm>
@@ -12,11 +13,6 @@
 #include <vector>
 
 namespace {
-float smoothStep(float e0, float e1, float v) {
-    const float t = clamp01((v - e0) / (e1 - e0));
-    return t * t * (3.0F - 2.0F * t);
-}
-
 // Fills the field from a function of the pixel, then makes it a distance field.
 template <typename Function> void fillField(TField& field, Function f) {
     for (int y = 0; y < field.height(); ++y) {
@@ -66,7 +62,8 @@ float wormDistance(const TWorm& worm, float x, float y) {
         if (x < minX || x > maxX) {
             continue;
         }
-        best = std::min(best, segmentDistance(x, y, worm.xs[i - 1], worm.ys[i - 1], worm.xs[i], worm.ys[i]));
+        best = std::min(best,
+                        segmentDistance({x, y}, {worm.xs[i - 1], worm.ys[i - 1]}, {worm.xs[i], worm.ys[i]}));
     }
     return best - worm.radius;
 }
@@ -116,15 +113,6 @@ void layBridge(TField& field, const TBridge& bridge) {
 
 float heightNoise(float x, float scale, int octaves, std::uint32_t seed) {
     return fractalNoise1(x / scale, octaves, seed);
-}
-
-// The first row at or below y0 that is solid in column x (the last row when there is none).
-int surfaceBelow(const TField& field, int x, int y0) {
-    int y = y0;
-    while (y < field.height() - 1 && !field.solid(x, y)) {
-        ++y;
-    }
-    return y;
 }
 
 // What a terrain is drawn in: its size, how far down its levels lie (against the style's own picture), how
@@ -206,8 +194,8 @@ TField hillsField(const TLayout& layout) {
         if (left - 10 < 0 || right + 10 >= f.width) {
             continue;
         }
-        const float deck = static_cast<float>(std::min(surfaceBelow(field, left - 10, searchFrom),
-                                                       surfaceBelow(field, right + 10, searchFrom)));
+        const float deck = static_cast<float>(
+            std::min(field.surfaceBelow(left - 10, searchFrom), field.surfaceBelow(right + 10, searchFrom)));
         layBridge(field, {static_cast<float>(left - 30), static_cast<float>(right + 30), deck});
     }
     return field;
@@ -262,8 +250,8 @@ TField mesasField(const TLayout& layout) {
         const TMesa& b = layout.mesas[static_cast<std::size_t>(right)];
         const float from = a.cx + a.halfTop;
         const float to = b.cx - b.halfTop;
-        const float deck = static_cast<float>(std::max(surfaceBelow(field, static_cast<int>(from) - 20, 0),
-                                                       surfaceBelow(field, static_cast<int>(to) + 20, 0)));
+        const float deck = static_cast<float>(std::max(field.surfaceBelow(static_cast<int>(from) - 20, 0),
+                                                       field.surfaceBelow(static_cast<int>(to) + 20, 0)));
         layBridge(field, {from - 30.0F, to + 30.0F, deck});
     }
     return field;
