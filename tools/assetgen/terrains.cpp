@@ -13,15 +13,6 @@
 #include <vector>
 
 namespace {
-// Fills the field from a function of the pixel, then makes it a distance field.
-template <typename Function> void fillField(TField& field, Function f) {
-    for (int y = 0; y < field.height(); ++y) {
-        for (int x = 0; x < field.width(); ++x) {
-            field.at(x, y) = f(static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F);
-        }
-    }
-}
-
 struct TWorm {
     std::vector<float> xs;
     std::vector<float> ys;
@@ -127,6 +118,18 @@ struct TFrame {
     std::uint32_t seed(std::uint32_t base) const { return base + salt; }
 };
 
+// A field of the frame's size from a function of each pixel's centre, made a distance field.
+template <typename Function> TField shapedField(const TFrame& f, Function shape) {
+    TField field(f.width, f.height);
+    for (int y = 0; y < f.height; ++y) {
+        for (int x = 0; x < f.width; ++x) {
+            field.at(x, y) = shape(static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F);
+        }
+    }
+    field.normaliseToDistance();
+    return field;
+}
+
 struct TMesa {
     float cx, halfTop, height;
 };
@@ -148,7 +151,6 @@ struct TLayout {
 
 TField hillsField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
     const float period = static_cast<float>(f.width);
     const auto hillLine = [&](float at) {
         return 560.0F * f.levels -
@@ -160,7 +162,7 @@ TField hillsField(const TLayout& layout) {
     for (int column = 0; column < f.width; ++column) {
         columnLines[static_cast<std::size_t>(column)] = hillLine(static_cast<float>(column) + 0.5F);
     }
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         const float line = columnLines[static_cast<std::size_t>(x)];
         // Overhangs: the ground near the surface is also taken from a sideways-warped copy of the hills.
         const float warp =
@@ -186,7 +188,6 @@ TField hillsField(const TLayout& layout) {
         }
         return v;
     });
-    field.normaliseToDistance();
     const int searchFrom = static_cast<int>(400.0F * f.levels);
     for (const float valley : layout.valleys) {
         const int left = static_cast<int>(valley - 140.0F * f.relief);
@@ -203,8 +204,7 @@ TField hillsField(const TLayout& layout) {
 
 TField peaksField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    return shapedField(f, [&](float x, float y) {
         // Overhangs: the mountains are warped sideways, more near their tops.
         const float warp =
             (fractalNoise2(x / (260.0F * f.relief), y / (160.0F * f.relief), 2, f.seed(12U)) - 0.5F) * 60.0F *
@@ -219,15 +219,12 @@ TField peaksField(const TLayout& layout) {
         v = std::min(v, (0.7F - cave) * 220.0F);
         return carveWorms(v, layout.worms, x, y);
     });
-    field.normaliseToDistance();
-    return field;
 }
 
 TField mesasField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
     // Flat tops joined to the dunes by steep cliffs that widen toward the foot.
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         const float dunes =
             880.0F * f.levels - 40.0F * f.relief * heightNoise(x, 180.0F * f.relief, 3, f.seed(55U));
         float v = y - dunes;
@@ -243,7 +240,6 @@ TField mesasField(const TLayout& layout) {
         const float arch = fractalNoise2(x / (150.0F * f.relief), y / (60.0F * f.relief), 2, f.seed(60U));
         return std::min(v, (0.76F - arch) * 200.0F);
     });
-    field.normaliseToDistance();
     // Rope bridges between neighbouring mesas of similar height.
     for (const auto& [left, right] : layout.ropeBridges) {
         const TMesa& a = layout.mesas[static_cast<std::size_t>(left)];
@@ -259,8 +255,7 @@ TField mesasField(const TLayout& layout) {
 
 TField islandsField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         float v = -1000.0F;
         for (std::size_t i = 0; i < layout.islands.size(); ++i) {
             const TIsland& is = layout.islands[i];
@@ -281,7 +276,6 @@ TField islandsField(const TLayout& layout) {
         }
         return v;
     });
-    field.normaliseToDistance();
     for (const TBridge& deck : layout.decks) {
         layBridge(field, deck);
     }
@@ -290,8 +284,7 @@ TField islandsField(const TLayout& layout) {
 
 TField cavesField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    return shapedField(f, [&](float x, float y) {
         const float crust =
             y - (230.0F * f.levels + 60.0F * f.relief * heightNoise(x, 260.0F * f.relief, 3, f.seed(17U)));
         // Wide caverns with flat-ish floors: noise stretched sideways, pinched near the crust.
@@ -301,13 +294,11 @@ TField cavesField(const TLayout& layout) {
         v = carveWorms(v, layout.worms, x, y);
         return std::max(v, y - 1130.0F * f.levels); // solid bedrock at the bottom
     });
-    field.normaliseToDistance();
-    return field;
 }
 
-// Everything that makes a style: its name, its shipped picture, how it is shaped and painted.
+// Everything that makes a style, in the order of TTerrainKind: its name, its shipped picture, how it is
+// shaped and painted.
 struct TStyleRecipe {
-    TTerrainKind kind;
     const char* name;
     const char* shippedFile;
     int shippedWidth;
@@ -318,41 +309,16 @@ struct TStyleRecipe {
 
 const TStyleRecipe& recipeFor(TTerrainKind kind) {
     static const TStyleRecipe recipes[] = {
-        {TTerrainKind::Hills,
-         "hills",
-         "fore_basic.png",
-         2000,
-         1000,
-         hillsField,
-         {palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
-        {TTerrainKind::Peaks,
-         "peaks",
-         "fore_peaks.png",
-         1600,
-         1200,
-         peaksField,
-         {palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
-        {TTerrainKind::Mesas,
-         "mesas",
-         "fore_mesas.png",
-         2400,
-         1000,
-         mesasField,
-         {hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
-        {TTerrainKind::Islands,
-         "islands",
-         "fore_islands.png",
-         2000,
-         1200,
-         islandsField,
-         {palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
-        {TTerrainKind::Caves,
-         "caves",
-         "fore_caves.png",
-         1600,
-         1200,
-         cavesField,
-         {hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
+        {"hills", "fore_basic.png", 2000, 1000, hillsField,
+         TTerrainStyle{palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
+        {"peaks", "fore_peaks.png", 1600, 1200, peaksField,
+         TTerrainStyle{palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
+        {"mesas", "fore_mesas.png", 2400, 1000, mesasField,
+         TTerrainStyle{hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
+        {"islands", "fore_islands.png", 2000, 1200, islandsField,
+         TTerrainStyle{palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
+        {"caves", "fore_caves.png", 1600, 1200, cavesField,
+         TTerrainStyle{hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
     };
     return recipes[static_cast<std::size_t>(kind)];
 }
@@ -502,13 +468,6 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
     }
     return layout;
 }
-
-// Pebbles, grain and the like follow the salt too, so that two seeds never share their details.
-TTerrainStyle saltedPaint(const TTerrainStyle& paint, std::uint32_t salt) {
-    TTerrainStyle salted = paint;
-    salted.seed += salt;
-    return salted;
-}
 } // namespace
 
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
@@ -523,7 +482,10 @@ std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
 TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height) {
     const TStyleRecipe& recipe = recipeFor(kind);
     const TLayout layout = randomLayout(kind, seed, width, height);
-    return paintTerrain(recipe.build(layout), saltedPaint(recipe.paint, layout.frame.salt));
+    // Pebbles, grain and the like follow the salt too, so that two seeds never share their details.
+    TTerrainStyle paint = recipe.paint;
+    paint.seed += layout.frame.salt;
+    return paintTerrain(recipe.build(layout), paint);
 }
 
 void addTerrainPictures(TPictureSet& set) {
