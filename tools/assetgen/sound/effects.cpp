@@ -2,6 +2,7 @@
 
 #include "sound/voice.hpp"
 
+#include <array>
 #include <cmath>
 #include <functional>
 
@@ -191,13 +192,9 @@ TSignal makeThrow() {
 
 TSignal makeVoiceOuch() {
     constexpr double length = 0.5;
-    const TVoiceShape shape{length,
-                            glidingVia(330.0, 420.0, 220.0, 0.08, 0.4),
-                            {TFormant{750.0, 350.0, 6.0, 1.0}, TFormant{1250.0, 800.0, 8.0, 0.6},
-                             TFormant{2600.0, 2500.0, 10.0, 0.25}},
-                            0.04,
-                            0.1,
-                            71};
+    const std::array formants{TFormant{750.0, 350.0, 6.0, 1.0}, TFormant{1250.0, 800.0, 8.0, 0.6},
+                              TFormant{2600.0, 2500.0, 10.0, 0.25}};
+    const TVoiceShape shape{length, glidingVia(330.0, 420.0, 220.0, 0.08, 0.4), formants, 0.04, 0.1, 71};
     TSignal out = shapedVoice(shape, 0.015, 0.15, 0.4);
     // The closing "ch".
     mixInto(out, bandNoise(0.12, 72, 2.0, constant(3500.0), swelling(0.03, 0.06, 0.12)), 0.12,
@@ -207,25 +204,17 @@ TSignal makeVoiceOuch() {
 
 TSignal makeVoiceAie() {
     constexpr double length = 0.42;
-    const TVoiceShape shape{length,
-                            glidingVia(480.0, 540.0, 300.0, 0.06, 0.36),
-                            {TFormant{820.0, 320.0, 6.0, 1.0}, TFormant{1300.0, 2300.0, 9.0, 0.55},
-                             TFormant{2800.0, 3000.0, 10.0, 0.2}},
-                            0.05,
-                            0.05,
-                            81};
+    const std::array formants{TFormant{820.0, 320.0, 6.0, 1.0}, TFormant{1300.0, 2300.0, 9.0, 0.55},
+                              TFormant{2800.0, 3000.0, 10.0, 0.2}};
+    const TVoiceShape shape{length, glidingVia(480.0, 540.0, 300.0, 0.06, 0.36), formants, 0.05, 0.05, 81};
     return finished(shapedVoice(shape, 0.012, 0.14, length), {0.01, 0.04, -3.0});
 }
 
 TSignal makeEffortGrunt() {
     constexpr double length = 0.48;
-    const TVoiceShape shape{length,
-                            glidingVia(130.0, 155.0, 115.0, 0.1, 0.38),
-                            {TFormant{520.0, 420.0, 5.0, 1.0}, TFormant{1050.0, 900.0, 7.0, 0.5},
-                             TFormant{260.0, 240.0, 4.0, 0.6}},
-                            0.08,
-                            0.45,
-                            91};
+    const std::array formants{TFormant{520.0, 420.0, 5.0, 1.0}, TFormant{1050.0, 900.0, 7.0, 0.5},
+                              TFormant{260.0, 240.0, 4.0, 0.6}};
+    const TVoiceShape shape{length, glidingVia(130.0, 155.0, 115.0, 0.1, 0.38), formants, 0.08, 0.45, 91};
     TSignal out = shapedVoice(shape, 0.03, 0.18, length);
     // The breath pushed out before the voice catches.
     mixInto(out, bandNoise(0.1, 92, 1.0, constant(1200.0), swelling(0.02, 0.06, 0.1)), 0.25);
