@@ -23,11 +23,6 @@ void TField::normaliseToDistance() {
     values_ = std::move(result);
 }
 
-float TField::solidShare() const {
-    const auto count = std::count_if(values_.begin(), values_.end(), [](float v) { return v > 0.0F; });
-    return static_cast<float>(count) / static_cast<float>(values_.size());
-}
-
 int TField::surfaceBelow(int x, int y0) const {
     int y = y0;
     while (y < height_ - 1 && !solid(x, y)) {

@@ -23,8 +23,6 @@ public:
 
     // Rescales the field by its gradient so that values near the edge are distances in pixels.
     void normaliseToDistance();
-    // Share of pixels whose alpha will be at least one half.
-    float solidShare() const;
 
 private:
     int width_;

@@ -6,8 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <iostream>
+#include <iterator>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -307,24 +306,22 @@ struct TStyleRecipe {
     TTerrainStyle paint;
 };
 
-const TStyleRecipe& recipeFor(TTerrainKind kind) {
-    static const TStyleRecipe recipes[] = {
-        {"hills", "fore_basic.png", 2000, 1000, hillsField,
-         TTerrainStyle{palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
-        {"peaks", "fore_peaks.png", 1600, 1200, peaksField,
-         TTerrainStyle{palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
-        {"mesas", "fore_mesas.png", 2400, 1000, mesasField,
-         TTerrainStyle{hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
-        {"islands", "fore_islands.png", 2000, 1200, islandsField,
-         TTerrainStyle{palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
-        {"caves", "fore_caves.png", 1600, 1200, cavesField,
-         TTerrainStyle{hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
-    };
-    return recipes[static_cast<std::size_t>(kind)];
-}
+constexpr TStyleRecipe styleRecipes[] = {
+    {"hills", "fore_basic.png", 2000, 1000, hillsField,
+     TTerrainStyle{palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
+    {"peaks", "fore_peaks.png", 1600, 1200, peaksField,
+     TTerrainStyle{palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
+    {"mesas", "fore_mesas.png", 2400, 1000, mesasField,
+     TTerrainStyle{hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
+    {"islands", "fore_islands.png", 2000, 1200, islandsField,
+     TTerrainStyle{palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
+    {"caves", "fore_caves.png", 1600, 1200, cavesField,
+     TTerrainStyle{hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
+};
 
-constexpr TTerrainKind allKinds[] = {TTerrainKind::Hills, TTerrainKind::Peaks, TTerrainKind::Mesas,
-                                     TTerrainKind::Islands, TTerrainKind::Caves};
+const TStyleRecipe& recipeFor(TTerrainKind kind) {
+    return styleRecipes[static_cast<std::size_t>(kind)];
+}
 
 // The layouts of the shipped maps, as they were drawn by hand.
 TLayout shippedLayout(TTerrainKind kind) {
@@ -471,9 +468,9 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
 } // namespace
 
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
-    for (const TTerrainKind kind : allKinds) {
-        if (name == recipeFor(kind).name) {
-            return kind;
+    for (std::size_t kind = 0; kind < std::size(styleRecipes); ++kind) {
+        if (name == styleRecipes[kind].name) {
+            return static_cast<TTerrainKind>(kind);
         }
     }
     return std::nullopt;
@@ -489,12 +486,9 @@ TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int heig
 }
 
 void addTerrainPictures(TPictureSet& set) {
-    for (const TTerrainKind kind : allKinds) {
-        const TStyleRecipe& recipe = recipeFor(kind);
-        const TField field = recipe.build(shippedLayout(kind));
-        if (std::getenv("ASSETGEN_VERBOSE") != nullptr) {
-            std::cerr << recipe.shippedFile << " solid share " << field.solidShare() << std::endl;
-        }
+    for (std::size_t kind = 0; kind < std::size(styleRecipes); ++kind) {
+        const TStyleRecipe& recipe = styleRecipes[kind];
+        const TField field = recipe.build(shippedLayout(static_cast<TTerrainKind>(kind)));
         set.push_back({"maps", recipe.shippedFile, paintTerrain(field, recipe.paint), TPngKind::PngAlpha});
     }
 }
