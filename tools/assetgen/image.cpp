@@ -59,19 +59,19 @@ TImage TImage::cropped(int x, int y, int width, int height) const {
 namespace {
 // Averages premultiplied colour so that transparent pixels do not darken the edges.
 struct TAccumulator {
-    float r = 0, g = 0, b = 0, a = 0, weight = 0;
-    void add(const TColour& c, float w) {
-        r += c.r * c.a * w;
-        g += c.g * c.a * w;
-        b += c.b * c.a * w;
-        a += c.a * w;
-        weight += w;
+    float r = 0, g = 0, b = 0, a = 0, count = 0;
+    void add(const TColour& c) {
+        r += c.r * c.a;
+        g += c.g * c.a;
+        b += c.b * c.a;
+        a += c.a;
+        count += 1.0F;
     }
     TColour result() const {
-        if (a <= 0.0F || weight <= 0.0F) {
+        if (a <= 0.0F || count <= 0.0F) {
             return palette::transparent;
         }
-        return {r / a, g / a, b / a, a / weight};
+        return {r / a, g / a, b / a, a / count};
     }
 };
 } // namespace
@@ -89,7 +89,7 @@ TImage TImage::resized(int width, int height) const {
             TAccumulator sum;
             for (int j = y0; j < y1 && j < height_; ++j) {
                 for (int i = x0; i < x1 && i < width_; ++i) {
-                    sum.add(at(i, j), 1.0F);
+                    sum.add(at(i, j));
                 }
             }
             result.at(x, y) = sum.result();
