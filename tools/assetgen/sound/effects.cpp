@@ -4,16 +4,12 @@
 
 #include <array>
 #include <cmath>
-#include <functional>
 
 namespace sound {
 
 namespace {
 
 constexpr int kRate = kEffectRate;
-
-// A value over time in seconds: a pitch, a filter's centre or an envelope.
-using TCurve = std::function<double(double)>;
 
 TCurve constant(double value) {
     return [value](double) { return value; };

@@ -33,8 +33,7 @@ std::vector<std::int8_t> toPcm8(const TSignal& signal) {
 }
 
 // A drum recorded at the rate that plays it at C-3, from a function of time in seconds.
-TModSample drum(const std::string& name, std::uint8_t volume, double seconds,
-                const std::function<double(double)>& sampleAt) {
+TModSample drum(const std::string& name, std::uint8_t volume, double seconds, const TCurve& sampleAt) {
     TSignal signal = render(kDrumRate, seconds, sampleAt);
     // Short end fade so a drum cut by the next hit does not click either way.
     applyAttackRelease(signal, kDrumRate, 0.0008, 0.01, static_cast<double>(signal.size()) / kDrumRate);

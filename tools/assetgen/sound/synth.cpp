@@ -9,7 +9,7 @@ std::size_t samplesFor(double seconds, int rate) {
     return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * rate));
 }
 
-TSignal render(int rate, double seconds, const std::function<double(double)>& sampleAt) {
+TSignal render(int rate, double seconds, const TCurve& sampleAt) {
     TSignal out(samplesFor(seconds, rate));
     for (std::size_t i = 0; i < out.size(); ++i) {
         out[i] = sampleAt(static_cast<double>(i) / rate);

@@ -13,9 +13,12 @@ using TSignal = std::vector<double>;
 
 inline constexpr double kPi = 3.14159265358979323846;
 
+// A value over time in seconds: a sample, a pitch, a filter's centre or an envelope.
+using TCurve = std::function<double(double)>;
+
 std::size_t samplesFor(double seconds, int rate);
 // Fills a signal of the given length from a function of time in seconds.
-TSignal render(int rate, double seconds, const std::function<double(double)>& sampleAt);
+TSignal render(int rate, double seconds, const TCurve& sampleAt);
 
 // Same sequence for the same seed on every run and every machine.
 class TNoiseSource {
