@@ -3,7 +3,6 @@
 #include "raster.hpp"
 #include "resources/u_data_files.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <string>

@@ -32,16 +32,12 @@ void drawFace(TImage& image, TBounds box, const TColour& colour, float outline) 
                [&](TPoint) { return withAlpha(palette::white, 0.55F); });
 }
 
-// A rounded button face on black (the widgets clear to black): vertical gradient, lighter top edge, outline.
-TImage buttonFace(int width, int height, const TColour& colour) {
+// A rounded button face on black (the widgets clear to black): vertical gradient, lighter top edge, outline,
+// and the symbol drawn on it.
+TImage buttonFace(int width, int height, const TColour& colour, const std::function<void(TImage&)>& symbol) {
     TImage image(width, height, black);
     drawFace(image, {0.5F, 0.5F, static_cast<float>(width) - 0.5F, static_cast<float>(height) - 0.5F}, colour,
              1.0F);
-    return image;
-}
-
-TImage faceWith(int w, int h, const TColour& colour, const std::function<void(TImage&)>& symbol) {
-    TImage image = buttonFace(w, h, colour);
     symbol(image);
     return image;
 }
@@ -111,16 +107,16 @@ void addUiPictures(TPictureSet& set) {
         set.push_back({"other-images", name, std::move(image), TPngKind::PngOpaque});
     };
     opaque(dataFile::buttonTop,
-           faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
+           buttonFace(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
     opaque(dataFile::buttonBottom,
-           faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 9.5F, 14.0F, false); }));
+           buttonFace(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 9.5F, 14.0F, false); }));
     opaque(dataFile::optionsMini,
-           faceWith(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
+           buttonFace(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
     opaque(dataFile::quitMini,
-           faceWith(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
-    opaque(dataFile::buttonOk, faceWith(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
+           buttonFace(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
+    opaque(dataFile::buttonOk, buttonFace(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
     opaque(dataFile::buttonCancel,
-           faceWith(44, 44, stop, [](TImage& i) { drawCross(i, 22.0F, 22.0F, 28.0F, palette::white); }));
+           buttonFace(44, 44, stop, [](TImage& i) { drawCross(i, 22.0F, 22.0F, 28.0F, palette::white); }));
     opaque(dataFile::toggleMusic, togglePicture(drawNote));
     opaque(dataFile::toggleSounds, togglePicture(drawSpeaker));
     opaque(dataFile::toggleFullscreen, togglePicture(drawScreenCorners));
