@@ -41,25 +41,27 @@ void drawTumbokHands(TImage& image, float x, float y, float scale) {
     drawToned(image, circle(f.at(14.2F, 4.6F), f.len(2.4F)), f.tone(palette::skin));
 }
 
+// Facing left on the left half, facing right on the right half; each frame of a column is mirrored on its
+// own.
+TImage facingSheet(const TImage& right) {
+    TImage sheet(right.width() * 2, right.height());
+    sheet.draw(right.mirrored(), 0, 0);
+    sheet.draw(right, right.width(), 0);
+    return sheet;
+}
+
 TImage legsSheet() {
     TImage right(legFrameWidth, legFrameHeight * legFrameCount);
     for (int step = 0; step < legFrameCount; ++step) {
         drawTumbokLegs(right, 0.0F, static_cast<float>(step * legFrameHeight), 1.0F, step);
     }
-    // Facing left on the left half, facing right on the right half; each frame is mirrored on its own.
-    TImage sheet(legFrameWidth * 2, legFrameHeight * legFrameCount);
-    sheet.draw(right.mirrored(), 0, 0);
-    sheet.draw(right, legFrameWidth, 0);
-    return sheet;
+    return facingSheet(right);
 }
 
 TImage bodySheet() {
     TImage right(bodyWidth, bodyHeight);
     drawTumbokBody(right, 0.0F, 0.0F, 1.0F);
-    TImage sheet(bodyWidth * 2, bodyHeight);
-    sheet.draw(right.mirrored(), 0, 0);
-    sheet.draw(right, bodyWidth, 0);
-    return sheet;
+    return facingSheet(right);
 }
 
 TImage emptyHands() {
