@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <tuple>
 #include <vector>
 
@@ -13,34 +14,32 @@ namespace {
 struct TSkyPalette {
     TColour zenith;
     TColour horizon;
-    TColour hills[3]; // nearest first
+    TColour nearHills;
+    TColour middleHills;
+    TColour farHills;
     TColour cloud;
     TColour light; // sun or moon
 };
 
-TSkyPalette paletteFor(TSkyKind kind) {
-    switch (kind) {
-    case TSkyKind::Day:
-        return {palette::sky,
-                palette::horizon,
-                {hexColour(0x4f9a47), hexColour(0x79ad8c), hexColour(0xa3c4d8)},
-                palette::white,
-                hexColour(0xfff3b0)};
-    case TSkyKind::Sunset:
-        return {hexColour(0x4b4a9a),
-                hexColour(0xffb36b),
-                {hexColour(0x5a3d6e), hexColour(0x8a5a7e), hexColour(0xc07a86)},
-                hexColour(0xffd9c2),
-                hexColour(0xfff0a0)};
-    case TSkyKind::Night:
-        return {hexColour(0x0e1030),
-                hexColour(0x34407a),
-                {hexColour(0x1f2a4a), hexColour(0x2c3a66), hexColour(0x3b4b80)},
-                hexColour(0x5a6698),
-                hexColour(0xf4f8ff)};
-    }
-    return {};
-}
+// Everything that makes a sky, in the order of TSkyKind: its name, its shipped picture and its colours.
+struct TSkyStyle {
+    const char* name;
+    const char* shippedFile;
+    std::uint32_t shippedSeed;
+    TSkyPalette palette;
+};
+
+constexpr TSkyStyle skyStyles[] = {
+    {"day", "back_day.png", 10U,
+     TSkyPalette{palette::sky, palette::horizon, hexColour(0x4f9a47), hexColour(0x79ad8c),
+                 hexColour(0xa3c4d8), palette::white, hexColour(0xfff3b0)}},
+    {"sunset", "back_sunset.png", 20U,
+     TSkyPalette{hexColour(0x4b4a9a), hexColour(0xffb36b), hexColour(0x5a3d6e), hexColour(0x8a5a7e),
+                 hexColour(0xc07a86), hexColour(0xffd9c2), hexColour(0xfff0a0)}},
+    {"night", "back_night.png", 30U,
+     TSkyPalette{hexColour(0x0e1030), hexColour(0x34407a), hexColour(0x1f2a4a), hexColour(0x2c3a66),
+                 hexColour(0x3b4b80), hexColour(0x5a6698), hexColour(0xf4f8ff)}},
+};
 
 void paintGradient(TImage& image, const TSkyPalette& p) {
     for (int y = 0; y < image.height(); ++y) {
@@ -155,20 +154,16 @@ void paintHills(TImage& image, const TColour& colour, float baseline, float ampl
 } // namespace
 
 std::optional<TSkyKind> skyKindNamed(const std::string& name) {
-    if (name == "day") {
-        return TSkyKind::Day;
-    }
-    if (name == "sunset") {
-        return TSkyKind::Sunset;
-    }
-    if (name == "night") {
-        return TSkyKind::Night;
+    for (std::size_t kind = 0; kind < std::size(skyStyles); ++kind) {
+        if (name == skyStyles[kind].name) {
+            return static_cast<TSkyKind>(kind);
+        }
     }
     return std::nullopt;
 }
 
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed) {
-    const TSkyPalette p = paletteFor(kind);
+    const TSkyPalette& p = skyStyles[static_cast<std::size_t>(kind)].palette;
     TImage image(width, height);
     paintGradient(image, p);
     if (kind == TSkyKind::Night) {
@@ -178,16 +173,17 @@ TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed) {
     paintClouds(image, p, seed + 2U);
     const auto h = static_cast<float>(height);
     // Far to near: each layer fades toward the horizon colour with distance.
-    paintHills(image, mix(p.hills[2], p.horizon, 0.35F), h * 0.62F, h * 0.2F, 260.0F, seed + 3U);
-    paintHills(image, mix(p.hills[1], p.horizon, 0.15F), h * 0.74F, h * 0.18F, 200.0F, seed + 4U);
-    paintHills(image, p.hills[0], h * 0.86F, h * 0.16F, 150.0F, seed + 5U);
+    paintHills(image, mix(p.farHills, p.horizon, 0.35F), h * 0.62F, h * 0.2F, 260.0F, seed + 3U);
+    paintHills(image, mix(p.middleHills, p.horizon, 0.15F), h * 0.74F, h * 0.18F, 200.0F, seed + 4U);
+    paintHills(image, p.nearHills, h * 0.86F, h * 0.16F, 150.0F, seed + 5U);
     return image;
 }
 
 void addBackgroundPictures(TPictureSet& set) {
-    set.push_back({"maps", "back_day.png", skyPicture(TSkyKind::Day, 1400, 900, 10U), TPngKind::PngOpaque});
-    set.push_back(
-        {"maps", "back_sunset.png", skyPicture(TSkyKind::Sunset, 1400, 900, 20U), TPngKind::PngOpaque});
-    set.push_back(
-        {"maps", "back_night.png", skyPicture(TSkyKind::Night, 1400, 900, 30U), TPngKind::PngOpaque});
+    for (std::size_t kind = 0; kind < std::size(skyStyles); ++kind) {
+        const TSkyStyle& style = skyStyles[kind];
+        set.push_back({"maps", style.shippedFile,
+                       skyPicture(static_cast<TSkyKind>(kind), 1400, 900, style.shippedSeed),
+                       TPngKind::PngOpaque});
+    }
 }

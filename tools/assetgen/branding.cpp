@@ -34,19 +34,22 @@ TImage menuHills(int width, int height) {
     return paintTerrain(field, {palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 62U});
 }
 
+// A large tumbok with a weapon of the same scale centred on its hands, as the game holds it.
+void drawArmedTumbok(TImage& image, float x, float y, int step, TImage (*weaponPicture)(float)) {
+    constexpr float scale = 2.4F;
+    drawTumbok(image, x, y, scale, step);
+    const TImage weapon = weaponPicture(scale);
+    image.draw(weapon, static_cast<int>(x + 8.0F * scale) - weapon.width() / 2,
+               static_cast<int>(y + 16.0F * scale) - weapon.height() / 2);
+}
+
 TImage mainMenuBackground() {
     TImage image = skyPicture(TSkyKind::Day, 800, 600, 40U);
     image.draw(menuHills(800, 600), 0, 0);
     // Two teams facing each other on the hills at the sides.
-    drawTumbok(image, 48.0F, 316.0F, 2.4F, 0);
-    const TImage bazooka = bazookaPicture(2.4F);
-    image.draw(bazooka, static_cast<int>(48.0F + 8.0F * 2.4F) - bazooka.width() / 2,
-               static_cast<int>(316.0F + 16.0F * 2.4F) - bazooka.height() / 2);
+    drawArmedTumbok(image, 48.0F, 316.0F, 0, bazookaPicture);
     TImage right(800, 600);
-    drawTumbok(right, 48.0F, 330.0F, 2.4F, 2);
-    const TImage bow = bowPicture(2.4F);
-    right.draw(bow, static_cast<int>(48.0F + 8.0F * 2.4F) - bow.width() / 2,
-               static_cast<int>(330.0F + 16.0F * 2.4F) - bow.height() / 2);
+    drawArmedTumbok(right, 48.0F, 330.0F, 2, bowPicture);
     image.draw(right.mirrored(), 0, 0);
     return image;
 }
@@ -55,6 +58,11 @@ TImage itemPicture(const std::function<void(TImage&)>& draw) {
     TImage image(128, 128);
     draw(image);
     return image;
+}
+
+TImage logoPicture(int pixelSize) {
+    return renderTitle("Morvatek", {pixelSize, logoTop, logoBottom, static_cast<float>(pixelSize) / 18.0F,
+                                    std::max(2, pixelSize / 18)});
 }
 
 TImage loadingPicture() {
@@ -79,22 +87,14 @@ TImage iconPicture(int size) {
 }
 } // namespace
 
-TImage logoPicture(int pixelSize) {
-    return renderTitle("Morvatek", {pixelSize, logoTop, logoBottom, static_cast<float>(pixelSize) / 18.0F,
-                                    std::max(2, pixelSize / 18)});
-}
-
 void addBrandingPictures(TPictureSet& set) {
     set.push_back({"other-images", dataFile::icon, iconPicture(32), TPngKind::PngAlpha});
     set.push_back({"other-images", dataFile::iconLarge, iconPicture(256), TPngKind::PngAlpha});
     set.push_back({"other-images", dataFile::loading, loadingPicture(), TPngKind::PngOpaque});
     set.push_back({"other-images", dataFile::mainMenuBackground, mainMenuBackground(), TPngKind::PngOpaque});
     set.push_back({"other-images", dataFile::logoSmall, logoPicture(104), TPngKind::PngAlpha});
-    set.push_back({"other-images", dataFile::itemLocalMatch, itemPicture([](TImage& i) {
-                       drawTumbok(i, 40.0F, 4.0F, 2.4F, 0);
-                       const TImage bazooka = bazookaPicture(2.4F);
-                       i.draw(bazooka, 40 + 19 - bazooka.width() / 2, 4 + 38 - bazooka.height() / 2);
-                   }),
+    set.push_back({"other-images", dataFile::itemLocalMatch,
+                   itemPicture([](TImage& i) { drawArmedTumbok(i, 40.0F, 4.0F, 0, bazookaPicture); }),
                    TPngKind::PngAlpha});
     set.push_back({"other-images", dataFile::itemNetworkMatch,
                    itemPicture([](TImage& i) { drawGlobe(i, 64.0F, 64.0F, 120.0F); }), TPngKind::PngAlpha});

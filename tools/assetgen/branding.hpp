@@ -3,5 +3,4 @@
 
 #include "picture_set.hpp"
 
-TImage logoPicture(int pixelSize);
 void addBrandingPictures(TPictureSet& set);

@@ -20,6 +20,12 @@ inline float clamp01(float v) {
     return std::clamp(v, 0.0F, 1.0F);
 }
 
+// 0 below e0, 1 above e1, an S-curve between.
+inline float smoothStep(float e0, float e1, float v) {
+    const float t = clamp01((v - e0) / (e1 - e0));
+    return t * t * (3.0F - 2.0F * t);
+}
+
 inline TColour mix(const TColour& from, const TColour& to, float t) {
     return {from.r + (to.r - from.r) * t, from.g + (to.g - from.g) * t, from.b + (to.b - from.b) * t,
             from.a + (to.a - from.a) * t};

@@ -123,7 +123,6 @@ TImage fontGrid(const TImage& strip) {
     }
     return grid;
 }
-} // namespace
 
 TImage composeContactSheet(const TPictureSet& originals) {
     TPictureSet pictures;
@@ -163,6 +162,7 @@ TImage composeContactSheet(const TPictureSet& originals) {
     }
     return sheet;
 }
+} // namespace
 
 void writeContactSheet(const std::filesystem::path& file) {
     writeFileAtomically(file, encodePng(composeContactSheet(buildAllPictures()), TPngKind::PngOpaque));

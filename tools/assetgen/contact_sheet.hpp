@@ -5,5 +5,4 @@
 
 #include <filesystem>
 
-TImage composeContactSheet(const TPictureSet& pictures);
 void writeContactSheet(const std::filesystem::path& file);

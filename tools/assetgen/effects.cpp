@@ -9,6 +9,9 @@
 
 namespace {
 constexpr float pi = static_cast<float>(std::numbers::pi);
+constexpr int effectFrameCount = 6;
+constexpr int explosionFrameSize = 64;
+constexpr int smokeFrameSize = 16;
 
 // Ragged rim: the radius wobbles with noise around the circle, seamlessly.
 float rimRadius(float angle, float radius, int frame) {
@@ -43,7 +46,6 @@ void drawSmokePuffs(TImage& image, float centre, float radius, int count, float 
     }
     image.draw(layer, 0, 0, opacity);
 }
-} // namespace
 
 TImage explosionFrame(int frame, int size) {
     TImage image(size, size);
@@ -98,6 +100,7 @@ TImage smokeFrame(int frame, int size) {
     image.draw(layer, 0, 0, 0.85F - 0.6F * t);
     return image;
 }
+} // namespace
 
 void addEffectPictures(TPictureSet& set) {
     TImage explosions(explosionFrameSize, explosionFrameSize * effectFrameCount);

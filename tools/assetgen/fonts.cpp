@@ -10,6 +10,9 @@
 namespace {
 constexpr int firstCode = 32;
 constexpr int cellCount = 95;
+constexpr int fontHeightBig = 32;
+constexpr int fontHeightMedium = 21;
+constexpr int fontHeightSmall = 16;
 
 struct TFit {
     int pixelSize = 0;
@@ -34,7 +37,6 @@ TFit fitFont(int height) {
     }
     return {height / 2, height / 2};
 }
-} // namespace
 
 TImage renderFontStrip(int height) {
     const int cell = static_cast<int>(std::trunc(3.0 * height / 4.0));
@@ -55,6 +57,7 @@ TImage renderFontStrip(int height) {
     }
     return strip;
 }
+} // namespace
 
 void addFontPictures(TPictureSet& set) {
     const std::array<std::pair<const char*, int>, 3> fonts = {{{dataFile::fontBig, fontHeightBig},

@@ -3,9 +3,4 @@
 
 #include "picture_set.hpp"
 
-constexpr int fontHeightBig = 32;
-constexpr int fontHeightMedium = 21;
-constexpr int fontHeightSmall = 16;
-
-TImage renderFontStrip(int height);
 void addFontPictures(TPictureSet& set);

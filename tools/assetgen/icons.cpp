@@ -16,6 +16,11 @@ constexpr TColour ocean = hexColour(0x3e7bfa);
 float lineFor(float size) {
     return std::max(1.0F, size / 40.0F);
 }
+
+// Most symbols are drawn on a grid 100 units across, centred on the symbol's point.
+TGrid iconGrid(float cx, float cy, float size) {
+    return {cx, cy, size / 100.0F};
+}
 } // namespace
 
 void drawGear(TImage& image, float cx, float cy, float size) {
@@ -30,51 +35,39 @@ void drawGear(TImage& image, float cx, float cy, float size) {
 }
 
 void drawNote(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
-    const TColour c = palette::hazard;
-    const float line = lineFor(size);
-    const TShape notes =
-        unite(unite(ellipse({cx - 22 * s, cy + 28 * s}, 15 * s, 11 * s),
-                    ellipse({cx + 22 * s, cy + 18 * s}, 15 * s, 11 * s)),
-              unite(unite(roundedBox({cx - 12 * s, cy - 34 * s, cx - 5 * s, cy + 28 * s}, 2 * s),
-                          roundedBox({cx + 32 * s, cy - 44 * s, cx + 39 * s, cy + 18 * s}, 2 * s)),
-                    polygon({{cx - 12 * s, cy - 34 * s},
-                             {cx + 39 * s, cy - 44 * s},
-                             {cx + 39 * s, cy - 30 * s},
-                             {cx - 12 * s, cy - 20 * s}})));
-    drawToned(image, notes, {c, line});
+    const TGrid k = iconGrid(cx, cy, size);
+    const TShape heads = unite(ellipse(k.at(-22.0F, 28.0F), k.len(15.0F), k.len(11.0F)),
+                               ellipse(k.at(22.0F, 18.0F), k.len(15.0F), k.len(11.0F)));
+    const TShape stems = unite(roundedBox(k.box(-12.0F, -34.0F, -5.0F, 28.0F), k.len(2.0F)),
+                               roundedBox(k.box(32.0F, -44.0F, 39.0F, 18.0F), k.len(2.0F)));
+    const TShape beam =
+        polygon({k.at(-12.0F, -34.0F), k.at(39.0F, -44.0F), k.at(39.0F, -30.0F), k.at(-12.0F, -20.0F)});
+    drawToned(image, unite(heads, unite(stems, beam)), {palette::hazard, lineFor(size)});
 }
 
 void drawSpeaker(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
+    const TGrid k = iconGrid(cx, cy, size);
     const float line = lineFor(size);
     drawToned(image,
-              polygon({{cx - 40 * s, cy - 14 * s},
-                       {cx - 20 * s, cy - 14 * s},
-                       {cx + 4 * s, cy - 36 * s},
-                       {cx + 4 * s, cy + 36 * s},
-                       {cx - 20 * s, cy + 14 * s},
-                       {cx - 40 * s, cy + 14 * s}}),
+              polygon({k.at(-40.0F, -14.0F), k.at(-20.0F, -14.0F), k.at(4.0F, -36.0F), k.at(4.0F, 36.0F),
+                       k.at(-20.0F, 14.0F), k.at(-40.0F, 14.0F)}),
               {palette::metal, line});
     for (const float r : {18.0F, 32.0F}) {
         const TShape arc =
-            intersect(subtract(circle({cx + 4 * s, cy}, (r + 6) * s), circle({cx + 4 * s, cy}, r * s)),
-                      roundedBox({cx + 12 * s, cy - 50 * s, cx + 60 * s, cy + 50 * s}, 0.0F));
+            intersect(subtract(circle(k.at(4.0F, 0.0F), k.len(r + 6)), circle(k.at(4.0F, 0.0F), k.len(r))),
+                      roundedBox(k.box(12.0F, -50.0F, 60.0F, 50.0F), 0.0F));
         drawToned(image, arc, {palette::hazard, line});
     }
 }
 
 void drawScreenCorners(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
+    const TGrid k = iconGrid(cx, cy, size);
+    const float s = k.scale;
     const float line = lineFor(size);
-    drawToned(image, roundedBox({cx - 42 * s, cy - 32 * s, cx + 42 * s, cy + 26 * s}, 6 * s),
-              {palette::metal, line});
-    drawToned(image, roundedBox({cx - 34 * s, cy - 24 * s, cx + 34 * s, cy + 18 * s}, 3 * s),
-              {palette::sky, line});
-    drawToned(image, roundedBox({cx - 8 * s, cy + 26 * s, cx + 8 * s, cy + 36 * s}, 1 * s),
-              {palette::metal, line});
-    drawToned(image, roundedBox({cx - 24 * s, cy + 34 * s, cx + 24 * s, cy + 42 * s}, 3 * s),
-              {palette::metal, line});
+    drawToned(image, roundedBox(k.box(-42.0F, -32.0F, 42.0F, 26.0F), k.len(6.0F)), {palette::metal, line});
+    drawToned(image, roundedBox(k.box(-34.0F, -24.0F, 34.0F, 18.0F), k.len(3.0F)), {palette::sky, line});
+    drawToned(image, roundedBox(k.box(-8.0F, 26.0F, 8.0F, 36.0F), k.len(1.0F)), {palette::metal, line});
+    drawToned(image, roundedBox(k.box(-24.0F, 34.0F, 24.0F, 42.0F), k.len(3.0F)), {palette::metal, line});
     // Arrows to the four corners: the picture fills the whole screen.
     for (const auto& [dx, dy] :
          {std::pair{-1.0F, -1.0F}, std::pair{1.0F, -1.0F}, std::pair{-1.0F, 1.0F}, std::pair{1.0F, 1.0F}}) {
@@ -85,12 +78,12 @@ void drawScreenCorners(TImage& image, float cx, float cy, float size) {
 }
 
 void drawMouse(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
+    const TGrid k = iconGrid(cx, cy, size);
+    const float s = k.scale;
     const float line = lineFor(size);
-    drawToned(image, roundedBox({cx - 18 * s, cy - 30 * s, cx + 18 * s, cy + 32 * s}, 17 * s),
-              {iconWhite, line});
-    fillShape(image, roundedBox({cx - 1 * s, cy - 30 * s, cx + 1 * s, cy - 6 * s}, 0.0F), palette::outline);
-    drawToned(image, roundedBox({cx - 4 * s, cy - 24 * s, cx + 4 * s, cy - 12 * s}, 3 * s),
+    drawToned(image, roundedBox(k.box(-18.0F, -30.0F, 18.0F, 32.0F), k.len(17.0F)), {iconWhite, line});
+    fillShape(image, roundedBox(k.box(-1.0F, -30.0F, 1.0F, -6.0F), 0.0F), palette::outline);
+    drawToned(image, roundedBox(k.box(-4.0F, -24.0F, 4.0F, -12.0F), k.len(3.0F)),
               {palette::iconAccents[0], line});
     for (const float dir : {-1.0F, 1.0F}) {
         const float x = cx + dir * 30 * s;
@@ -119,38 +112,31 @@ void drawGlobe(TImage& image, float cx, float cy, float size) {
 }
 
 void drawDoor(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
+    const TGrid k = iconGrid(cx, cy, size);
     const float line = lineFor(size) * 1.5F;
-    drawToned(image, roundedBox({cx - 30 * s, cy - 44 * s, cx + 22 * s, cy + 44 * s}, 4 * s),
+    drawToned(image, roundedBox(k.box(-30.0F, -44.0F, 22.0F, 44.0F), k.len(4.0F)),
               {hexColour(0x3a3550), line});
-    const TShape door = polygon({{cx - 24 * s, cy - 38 * s},
-                                 {cx + 4 * s, cy - 30 * s},
-                                 {cx + 4 * s, cy + 46 * s},
-                                 {cx - 24 * s, cy + 38 * s}});
+    const TShape door =
+        polygon({k.at(-24.0F, -38.0F), k.at(4.0F, -30.0F), k.at(4.0F, 46.0F), k.at(-24.0F, 38.0F)});
     drawToned(image, door, {palette::wood, line});
-    drawToned(image, circle({cx - 2 * s, cy + 4 * s}, 3 * s), {palette::hazard, line});
-    drawToned(image,
-              polygon({{cx + 44 * s, cy},
-                       {cx + 24 * s, cy - 18 * s},
-                       {cx + 24 * s, cy - 8 * s},
-                       {cx + 8 * s, cy - 8 * s},
-                       {cx + 8 * s, cy + 8 * s},
-                       {cx + 24 * s, cy + 8 * s},
-                       {cx + 24 * s, cy + 18 * s}}),
-              {palette::iconAccents[0], line});
+    drawToned(image, circle(k.at(-2.0F, 4.0F), k.len(3.0F)), {palette::hazard, line});
+    const TShape arrow =
+        polygon({k.at(44.0F, 0.0F), k.at(24.0F, -18.0F), k.at(24.0F, -8.0F), k.at(8.0F, -8.0F),
+                 k.at(8.0F, 8.0F), k.at(24.0F, 8.0F), k.at(24.0F, 18.0F)});
+    drawToned(image, arrow, {palette::iconAccents[0], line});
 }
 
 void drawCheck(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
-    const TShape tick = unite(capsule({cx - 30 * s, cy + 2 * s}, {cx - 8 * s, cy + 26 * s}, 10 * s),
-                              capsule({cx - 8 * s, cy + 26 * s}, {cx + 32 * s, cy - 26 * s}, 10 * s));
+    const TGrid k = iconGrid(cx, cy, size);
+    const TShape tick = unite(capsule(k.at(-30.0F, 2.0F), k.at(-8.0F, 26.0F), k.len(10.0F)),
+                              capsule(k.at(-8.0F, 26.0F), k.at(32.0F, -26.0F), k.len(10.0F)));
     drawToned(image, tick, {iconWhite, lineFor(size) * 1.5F});
 }
 
 void drawCross(TImage& image, float cx, float cy, float size, const TColour& colour) {
-    const float s = size / 100.0F;
-    const TShape cross = unite(capsule({cx - 32 * s, cy - 32 * s}, {cx + 32 * s, cy + 32 * s}, 10 * s),
-                               capsule({cx - 32 * s, cy + 32 * s}, {cx + 32 * s, cy - 32 * s}, 10 * s));
+    const TGrid k = iconGrid(cx, cy, size);
+    const TShape cross = unite(capsule(k.at(-32.0F, -32.0F), k.at(32.0F, 32.0F), k.len(10.0F)),
+                               capsule(k.at(-32.0F, 32.0F), k.at(32.0F, -32.0F), k.len(10.0F)));
     drawToned(image, cross, {colour, std::max(1.0F, size / 32.0F)});
 }
 
@@ -162,13 +148,9 @@ void drawTriangle(TImage& image, float cx, float cy, float size, bool up) {
 }
 
 void drawBackArrow(TImage& image, float cx, float cy, float size) {
-    const float s = size / 100.0F;
-    const TShape arrow = polygon({{cx - 40 * s, cy},
-                                  {cx - 5 * s, cy - 34 * s},
-                                  {cx - 5 * s, cy - 14 * s},
-                                  {cx + 38 * s, cy - 14 * s},
-                                  {cx + 38 * s, cy + 14 * s},
-                                  {cx - 5 * s, cy + 14 * s},
-                                  {cx - 5 * s, cy + 34 * s}});
+    const TGrid k = iconGrid(cx, cy, size);
+    const TShape arrow =
+        polygon({k.at(-40.0F, 0.0F), k.at(-5.0F, -34.0F), k.at(-5.0F, -14.0F), k.at(38.0F, -14.0F),
+                 k.at(38.0F, 14.0F), k.at(-5.0F, 14.0F), k.at(-5.0F, 34.0F)});
     drawToned(image, arrow, {iconWhite, 1.0F, 1.5F, 1.0F});
 }

@@ -34,10 +34,6 @@ void TImage::draw(const TImage& source, int x, int y, float opacity) {
     }
 }
 
-void TImage::fill(const TColour& c) {
-    std::fill(pixels_.begin(), pixels_.end(), c);
-}
-
 TImage TImage::mirrored() const {
     TImage result(width_, height_);
     for (int y = 0; y < height_; ++y) {
@@ -63,38 +59,22 @@ TImage TImage::cropped(int x, int y, int width, int height) const {
 namespace {
 // Averages premultiplied colour so that transparent pixels do not darken the edges.
 struct TAccumulator {
-    float r = 0, g = 0, b = 0, a = 0, weight = 0;
-    void add(const TColour& c, float w) {
-        r += c.r * c.a * w;
-        g += c.g * c.a * w;
-        b += c.b * c.a * w;
-        a += c.a * w;
-        weight += w;
+    float r = 0, g = 0, b = 0, a = 0, count = 0;
+    void add(const TColour& c) {
+        r += c.r * c.a;
+        g += c.g * c.a;
+        b += c.b * c.a;
+        a += c.a;
+        count += 1.0F;
     }
     TColour result() const {
-        if (a <= 0.0F || weight <= 0.0F) {
+        if (a <= 0.0F || count <= 0.0F) {
             return palette::transparent;
         }
-        return {r / a, g / a, b / a, a / weight};
+        return {r / a, g / a, b / a, a / count};
     }
 };
 } // namespace
-
-TImage TImage::reduced(int factor) const {
-    TImage result(width_ / factor, height_ / factor);
-    for (int y = 0; y < result.height(); ++y) {
-        for (int x = 0; x < result.width(); ++x) {
-            TAccumulator sum;
-            for (int j = 0; j < factor; ++j) {
-                for (int i = 0; i < factor; ++i) {
-                    sum.add(at(x * factor + i, y * factor + j), 1.0F);
-                }
-            }
-            result.at(x, y) = sum.result();
-        }
-    }
-    return result;
-}
 
 TImage TImage::resized(int width, int height) const {
     TImage result(width, height);
@@ -109,7 +89,7 @@ TImage TImage::resized(int width, int height) const {
             TAccumulator sum;
             for (int j = y0; j < y1 && j < height_; ++j) {
                 for (int i = x0; i < x1 && i < width_; ++i) {
-                    sum.add(at(i, j), 1.0F);
+                    sum.add(at(i, j));
                 }
             }
             result.at(x, y) = sum.result();

@@ -20,12 +20,9 @@ public:
     void blend(int x, int y, const TColour& c, float coverage);
     // Composites a whole picture over this one with its top-left at (x, y).
     void draw(const TImage& source, int x, int y, float opacity = 1.0F);
-    void fill(const TColour& c);
 
     TImage mirrored() const;
     TImage cropped(int x, int y, int width, int height) const;
-    // Box filter by an integer factor (the size must be a multiple of it).
-    TImage reduced(int factor) const;
     // Smooth resampling to any size, for previews on the contact sheet.
     TImage resized(int width, int height) const;
 

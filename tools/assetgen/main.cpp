@@ -18,10 +18,7 @@ int main(int argc, char** argv) {
     }
     const bool sheet = argc == 3 && std::string(argv[1]) == "--sheet";
     if (argc != 2 && !sheet) {
-        std::cerr
-            << "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | assetgen --terrain STYLE --seed N "
-               "--size WxH FILE | assetgen --sky STYLE --seed N --size WxH FILE"
-            << std::endl;
+        std::cerr << "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | " << mapUsage << std::endl;
         return 2;
     }
     try {

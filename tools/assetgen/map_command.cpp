@@ -73,8 +73,7 @@ void parseSize(const std::string& text, TMapRequest& request) {
 
 TMapRequest parseRequest(const std::vector<std::string>& arguments) {
     if (arguments.size() != 7 || arguments[2] != "--seed" || arguments[4] != "--size") {
-        throw TArgumentError("usage: assetgen --terrain STYLE --seed N --size WxH FILE"
-                             " | assetgen --sky STYLE --seed N --size WxH FILE");
+        throw TArgumentError(std::string("usage: ") + mapUsage);
     }
     TMapRequest request;
     const std::string& style = arguments[1];

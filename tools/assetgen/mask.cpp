@@ -24,27 +24,23 @@ TMask TMask::dilated(float radius) const {
 }
 
 TMask TMask::blurred(int radius) const {
+    // One box filter along the direction (dx, dy).
+    const auto boxPass = [radius](const TMask& source, int dx, int dy) {
+        TMask result(source.width(), source.height());
+        for (int y = 0; y < source.height(); ++y) {
+            for (int x = 0; x < source.width(); ++x) {
+                float sum = 0.0F;
+                for (int k = -radius; k <= radius; ++k) {
+                    sum += source.sample(x + k * dx, y + k * dy);
+                }
+                result.at(x, y) = sum / static_cast<float>(2 * radius + 1);
+            }
+        }
+        return result;
+    };
     TMask current = *this;
     for (int pass = 0; pass < 2; ++pass) {
-        TMask horizontal(width_, height_);
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                float sum = 0.0F;
-                for (int i = -radius; i <= radius; ++i) {
-                    sum += current.sample(x + i, y);
-                }
-                horizontal.at(x, y) = sum / static_cast<float>(2 * radius + 1);
-            }
-        }
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                float sum = 0.0F;
-                for (int j = -radius; j <= radius; ++j) {
-                    sum += horizontal.sample(x, y + j);
-                }
-                current.at(x, y) = sum / static_cast<float>(2 * radius + 1);
-            }
-        }
+        current = boxPass(boxPass(current, 1, 0), 0, 1);
     }
     return current;
 }

@@ -22,6 +22,21 @@ float lattice(std::int32_t x, std::int32_t y, std::uint32_t seed) {
 float smooth(float t) {
     return t * t * t * (t * (t * 6.0F - 15.0F) + 10.0F);
 }
+
+// Octaves of a noise, each half as strong and twice as fine as the one before, summed and normalised.
+template <typename Noise> float fractal(int octaves, std::uint32_t seed, Noise noiseAt) {
+    float sum = 0.0F;
+    float weight = 1.0F;
+    float total = 0.0F;
+    float scale = 1.0F;
+    for (int i = 0; i < octaves; ++i) {
+        sum += noiseAt(scale, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
+        total += weight;
+        weight *= 0.5F;
+        scale *= 2.0F;
+    }
+    return sum / total;
+}
 } // namespace
 
 float valueNoise1(float x, std::uint32_t seed) {
@@ -48,30 +63,12 @@ float valueNoise2(float x, float y, std::uint32_t seed) {
 }
 
 float fractalNoise1(float x, int octaves, std::uint32_t seed) {
-    float sum = 0.0F;
-    float weight = 1.0F;
-    float total = 0.0F;
-    for (int i = 0; i < octaves; ++i) {
-        sum += valueNoise1(x, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
-        total += weight;
-        weight *= 0.5F;
-        x *= 2.0F;
-    }
-    return sum / total;
+    return fractal(octaves, seed, [x](float scale, std::uint32_t s) { return valueNoise1(x * scale, s); });
 }
 
 float fractalNoise2(float x, float y, int octaves, std::uint32_t seed) {
-    float sum = 0.0F;
-    float weight = 1.0F;
-    float total = 0.0F;
-    for (int i = 0; i < octaves; ++i) {
-        sum += valueNoise2(x, y, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
-        total += weight;
-        weight *= 0.5F;
-        x *= 2.0F;
-        y *= 2.0F;
-    }
-    return sum / total;
+    return fractal(octaves, seed,
+                   [x, y](float scale, std::uint32_t s) { return valueNoise2(x * scale, y * scale, s); });
 }
 
 std::uint64_t TRng::next() {

@@ -3,11 +3,15 @@
 #include "raster.hpp"
 #include "resources/u_data_files.hpp"
 
-#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 namespace {
+constexpr int flagBigWidth = 48;
+constexpr int flagBigHeight = 32;
+constexpr int flagSmallWidth = 18;
+constexpr int flagSmallHeight = 12;
 constexpr TColour markerPink = hexColour(0xff5fb0);
 constexpr TColour sockRed = hexColour(0xe5484d);
 
@@ -31,7 +35,6 @@ TShape emblem(int team, float cx, float cy, float r) {
         return roundedBox({cx - r * 2.4F, cy - r * 0.38F, cx + r * 2.4F, cy + r * 0.38F}, r * 0.1F);
     }
 }
-} // namespace
 
 TImage flagPicture(int team, int width, int height) {
     TImage image(width, height);
@@ -84,31 +87,26 @@ TImage flagPicture(int team, int width, int height) {
 TImage explosiveBox(float s) {
     const int size = static_cast<int>(std::lround(28.0F * s));
     TImage image(size, size);
-    const auto box = [s](float x0, float y0, float x1, float y1) {
-        return TBounds{x0 * s, y0 * s, x1 * s, y1 * s};
-    };
-    const float line = std::max(1.0F, 0.55F * s);
+    const TGrid k{0.0F, 0.0F, s};
     const TColour plank = palette::wood;
-    drawToned(image, roundedBox(box(0.5F, 0.5F, 27.5F, 27.5F), 2.5F * s), {plank, line});
+    drawToned(image, roundedBox(k.box(0.5F, 0.5F, 27.5F, 27.5F), k.len(2.5F)), k.tone(plank));
     // Planks between the frame boards.
     for (const float y : {9.5F, 18.5F}) {
-        fillShape(image, roundedBox(box(3.0F, y - 0.5F, 25.0F, y + 0.5F), 0.0F),
+        fillShape(image, roundedBox(k.box(3.0F, y - 0.5F, 25.0F, y + 0.5F), 0.0F),
                   withAlpha(shadeOf(shadeOf(plank)), 0.8F));
     }
-    const TColour frame = highlightOf(plank);
-    for (const TBounds b : {box(1.5F, 1.5F, 26.5F, 5.0F), box(1.5F, 23.0F, 26.5F, 26.5F)}) {
-        drawToned(image, roundedBox(b, 1.0F * s), {frame, line});
+    for (const TBounds b : {k.box(1.5F, 1.5F, 26.5F, 5.0F), k.box(1.5F, 23.0F, 26.5F, 26.5F)}) {
+        drawToned(image, roundedBox(b, k.len(1.0F)), k.tone(highlightOf(plank)));
     }
     // The hazard sign: a yellow diamond with a flame-red exclamation mark.
-    const TShape diamond = polygon(
-        {{14.0F * s, 6.5F * s}, {21.5F * s, 14.0F * s}, {14.0F * s, 21.5F * s}, {6.5F * s, 14.0F * s}});
-    drawToned(image, diamond, {palette::hazard, line, 1.6F * s, 1.0F * s});
-    fillShape(image, capsule({14.0F * s, 10.4F * s}, {14.0F * s, 14.6F * s}, 1.1F * s), palette::outline);
-    fillShape(image, circle({14.0F * s, 17.4F * s}, 1.1F * s), palette::outline);
+    const TShape diamond =
+        polygon({k.at(14.0F, 6.5F), k.at(21.5F, 14.0F), k.at(14.0F, 21.5F), k.at(6.5F, 14.0F)});
+    drawToned(image, diamond, {palette::hazard, k.outline(), k.len(1.6F), k.len(1.0F)});
+    fillShape(image, capsule(k.at(14.0F, 10.4F), k.at(14.0F, 14.6F), k.len(1.1F)), palette::outline);
+    fillShape(image, circle(k.at(14.0F, 17.4F), k.len(1.1F)), palette::outline);
     return image;
 }
 
-namespace {
 // A striped sock on its pole, blowing to the right.
 TImage windSock() {
     TImage image(60, 56);
@@ -139,7 +137,7 @@ TImage markerArrow() {
 
 void addPropPictures(TPictureSet& set) {
     set.push_back({"game-images", dataFile::explosif, explosiveBox(1.0F), TPngKind::PngAlpha});
-    for (int team = 0; team < teamCount; ++team) {
+    for (int team = 0; team < std::ssize(palette::teams); ++team) {
         set.push_back({"game-images", dataFile::flag(team, 0), flagPicture(team, flagBigWidth, flagBigHeight),
                        TPngKind::PngAlpha});
         set.push_back({"game-images", dataFile::flag(team, 1),

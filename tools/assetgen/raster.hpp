@@ -22,6 +22,22 @@ struct TTone {
     float highlightDepth = 0.0F;
 };
 
+// A picture's design grid laid onto pixels: an origin, a scale, and the outline that scale wants.
+struct TGrid {
+    float x = 0.0F;
+    float y = 0.0F;
+    float scale = 1.0F;
+    TPoint at(float u, float v) const { return {x + u * scale, y + v * scale}; }
+    TBounds box(float u0, float v0, float u1, float v1) const {
+        const TPoint from = at(u0, v0);
+        const TPoint to = at(u1, v1);
+        return {from.x, from.y, to.x, to.y};
+    }
+    float len(float d) const { return d * scale; }
+    float outline() const { return std::max(1.0F, 0.55F * scale); }
+    TTone tone(const TColour& base) const { return {base, outline()}; }
+};
+
 // Outline, three tones.
 void drawToned(TImage& image, const TShape& shape, const TTone& tone);
 // The same with a position-dependent base colour (stripes, emblems inside the tones).

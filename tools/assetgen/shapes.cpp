@@ -14,6 +14,16 @@ TBounds merge(const TBounds& a, const TBounds& b) {
 }
 } // namespace
 
+float segmentDistance(TPoint p, TPoint a, TPoint b) {
+    const float vx = b.x - a.x;
+    const float vy = b.y - a.y;
+    const float wx = p.x - a.x;
+    const float wy = p.y - a.y;
+    const float len2 = vx * vx + vy * vy;
+    const float t = len2 > 0.0F ? std::clamp((wx * vx + wy * vy) / len2, 0.0F, 1.0F) : 0.0F;
+    return length(wx - vx * t, wy - vy * t);
+}
+
 TShape circle(TPoint c, float r) {
     return {[c, r](TPoint p) { return length(p.x - c.x, p.y - c.y) - r; },
             {c.x - r, c.y - r, c.x + r, c.y + r}};
@@ -49,15 +59,7 @@ TShape roundedBox(TBounds box, float radius) {
 }
 
 TShape capsule(TPoint a, TPoint b, float r) {
-    return {[a, b, r](TPoint p) {
-                const float px = p.x - a.x;
-                const float py = p.y - a.y;
-                const float bx = b.x - a.x;
-                const float by = b.y - a.y;
-                const float len2 = bx * bx + by * by;
-                const float h = len2 > 0.0F ? std::clamp((px * bx + py * by) / len2, 0.0F, 1.0F) : 0.0F;
-                return length(px - bx * h, py - by * h) - r;
-            },
+    return {[a, b, r](TPoint p) { return segmentDistance(p, a, b) - r; },
             {std::min(a.x, b.x) - r, std::min(a.y, b.y) - r, std::max(a.x, b.x) + r, std::max(a.y, b.y) + r}};
 }
 
@@ -126,37 +128,4 @@ TShape intersect(const TShape& a, const TShape& b) {
 TShape grown(const TShape& a, float amount) {
     return {[da = a.distance, amount](TPoint p) { return da(p) - amount; },
             {a.bounds.x0 - amount, a.bounds.y0 - amount, a.bounds.x1 + amount, a.bounds.y1 + amount}};
-}
-
-TShape translated(const TShape& a, TPoint o) {
-    return {[da = a.distance, o](TPoint p) {
-                return da({p.x - o.x, p.y - o.y});
-            },
-            {a.bounds.x0 + o.x, a.bounds.y0 + o.y, a.bounds.x1 + o.x, a.bounds.y1 + o.y}};
-}
-
-TShape rotated(const TShape& a, TPoint pivot, float degrees) {
-    const float t = degrees * static_cast<float>(std::numbers::pi) / 180.0F;
-    const float c = std::cos(t);
-    const float s = std::sin(t);
-    // Screen y points down, so a counter-clockwise turn on screen is a clockwise one in the maths.
-    auto turn = [pivot](TPoint p, float cs, float sn) {
-        const float x = p.x - pivot.x;
-        const float y = p.y - pivot.y;
-        return TPoint{pivot.x + x * cs + y * sn, pivot.y - x * sn + y * cs};
-    };
-    TBounds bounds{1e9F, 1e9F, -1e9F, -1e9F};
-    for (const TPoint corner : {TPoint{a.bounds.x0, a.bounds.y0}, TPoint{a.bounds.x1, a.bounds.y0},
-                                TPoint{a.bounds.x0, a.bounds.y1}, TPoint{a.bounds.x1, a.bounds.y1}}) {
-        const TPoint q = turn(corner, c, s);
-        bounds = merge(bounds, {q.x, q.y, q.x, q.y});
-    }
-    return {[da = a.distance, turn, c, s](TPoint p) { return da(turn(p, c, -s)); }, bounds};
-}
-
-TShape mirroredX(const TShape& a, float axis) {
-    return {[da = a.distance, axis](TPoint p) {
-                return da({2.0F * axis - p.x, p.y});
-            },
-            {2.0F * axis - a.bounds.x1, a.bounds.y0, 2.0F * axis - a.bounds.x0, a.bounds.y1}};
 }

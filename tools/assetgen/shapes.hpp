@@ -22,6 +22,9 @@ struct TShape {
     TBounds bounds;
 };
 
+// Distance from p to the segment a-b.
+float segmentDistance(TPoint p, TPoint a, TPoint b);
+
 TShape circle(TPoint centre, float radius);
 TShape ellipse(TPoint centre, float rx, float ry);
 TShape roundedBox(TBounds box, float radius);
@@ -37,7 +40,3 @@ TShape subtract(const TShape& a, const TShape& b);
 TShape intersect(const TShape& a, const TShape& b);
 // Grows (positive) or shrinks the shape by the given distance.
 TShape grown(const TShape& a, float amount);
-TShape translated(const TShape& a, TPoint offset);
-// Turns the shape about a pivot, counter-clockwise on screen for positive degrees.
-TShape rotated(const TShape& a, TPoint pivot, float degrees);
-TShape mirroredX(const TShape& a, float axis);

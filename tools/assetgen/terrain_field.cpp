@@ -23,19 +23,10 @@ void TField::normaliseToDistance() {
     values_ = std::move(result);
 }
 
-float TField::solidShare() const {
-    const auto count = std::count_if(values_.begin(), values_.end(), [](float v) { return v > 0.0F; });
-    return static_cast<float>(count) / static_cast<float>(values_.size());
-}
-
-float segmentDistance(float px, float py, float ax, float ay, float bx, float by) {
-    const float vx = bx - ax;
-    const float vy = by - ay;
-    const float wx = px - ax;
-    const float wy = py - ay;
-    const float len2 = vx * vx + vy * vy;
-    const float t = len2 > 0.0F ? std::clamp((wx * vx + wy * vy) / len2, 0.0F, 1.0F) : 0.0F;
-    const float dx = wx - vx * t;
-    const float dy = wy - vy * t;
-    return std::sqrt(dx * dx + dy * dy);
+int TField::surfaceBelow(int x, int y0) const {
+    int y = y0;
+    while (y < height_ - 1 && !solid(x, y)) {
+        ++y;
+    }
+    return y;
 }

@@ -18,11 +18,11 @@ public:
     TMaterial& material(int x, int y) { return materials_[static_cast<std::size_t>(y) * width_ + x]; }
     TMaterial material(int x, int y) const { return materials_[static_cast<std::size_t>(y) * width_ + x]; }
     bool solid(int x, int y) const { return at(x, y) > 0.0F; }
+    // The first solid row at or below y0 in column x (the last row when there is none).
+    int surfaceBelow(int x, int y0) const;
 
     // Rescales the field by its gradient so that values near the edge are distances in pixels.
     void normaliseToDistance();
-    // Share of pixels whose alpha will be at least one half.
-    float solidShare() const;
 
 private:
     int width_;
@@ -30,6 +30,3 @@ private:
     std::vector<float> values_;
     std::vector<TMaterial> materials_;
 };
-
-// Distance from p to the segment a-b.
-float segmentDistance(float px, float py, float ax, float ay, float bx, float by);

@@ -75,11 +75,6 @@ std::vector<float> distancesToAir(const TField& field) {
     return d;
 }
 
-float smoothStep(float e0, float e1, float v) {
-    const float t = clamp01((v - e0) / (e1 - e0));
-    return t * t * (3.0F - 2.0F * t);
-}
-
 // The body: banded noise in three tones, strata, darker with depth.
 TColour bodyColour(const TTerrainStyle& style, int x, int y, float inside) {
     const auto fx = static_cast<float>(x);
@@ -177,10 +172,7 @@ void scatterDetails(TImage& image, const TField& field, const std::vector<int>& 
     }
     const TColour root = hexColour(0x5c3a22);
     for (int x = 4; x < field.width() - 4; x += 3 + rng.below(20)) {
-        int y = 0;
-        while (y < field.height() && !field.solid(x, y)) {
-            ++y;
-        }
+        const int y = field.surfaceBelow(x, 0);
         if (y >= field.height() - 40) {
             continue;
         }

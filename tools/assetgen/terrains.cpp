@@ -1,31 +1,17 @@
 #include "terrains.hpp"
 
 #include "noise.hpp"
+#include "shapes.hpp"
 #include "terrain_paint.hpp"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <iostream>
+#include <iterator>
 #include <numbers>
 #include <utility>
 #include <vector>
 
 namespace {
-float smoothStep(float e0, float e1, float v) {
-    const float t = clamp01((v - e0) / (e1 - e0));
-    return t * t * (3.0F - 2.0F * t);
-}
-
-// Fills the field from a function of the pixel, then makes it a distance field.
-template <typename Function> void fillField(TField& field, Function f) {
-    for (int y = 0; y < field.height(); ++y) {
-        for (int x = 0; x < field.width(); ++x) {
-            field.at(x, y) = f(static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F);
-        }
-    }
-}
-
 struct TWorm {
     std::vector<float> xs;
     std::vector<float> ys;
@@ -66,7 +52,8 @@ float wormDistance(const TWorm& worm, float x, float y) {
         if (x < minX || x > maxX) {
             continue;
         }
-        best = std::min(best, segmentDistance(x, y, worm.xs[i - 1], worm.ys[i - 1], worm.xs[i], worm.ys[i]));
+        best = std::min(best,
+                        segmentDistance({x, y}, {worm.xs[i - 1], worm.ys[i - 1]}, {worm.xs[i], worm.ys[i]}));
     }
     return best - worm.radius;
 }
@@ -118,15 +105,6 @@ float heightNoise(float x, float scale, int octaves, std::uint32_t seed) {
     return fractalNoise1(x / scale, octaves, seed);
 }
 
-// The first row at or below y0 that is solid in column x (the last row when there is none).
-int surfaceBelow(const TField& field, int x, int y0) {
-    int y = y0;
-    while (y < field.height() - 1 && !field.solid(x, y)) {
-        ++y;
-    }
-    return y;
-}
-
 // What a terrain is drawn in: its size, how far down its levels lie (against the style's own picture), how
 // big its bumps are, and the salt mixed into every noise seed. The shipped maps have scales of 1 and no salt.
 struct TFrame {
@@ -138,6 +116,18 @@ struct TFrame {
 
     std::uint32_t seed(std::uint32_t base) const { return base + salt; }
 };
+
+// A field of the frame's size from a function of each pixel's centre, made a distance field.
+template <typename Function> TField shapedField(const TFrame& f, Function shape) {
+    TField field(f.width, f.height);
+    for (int y = 0; y < f.height; ++y) {
+        for (int x = 0; x < f.width; ++x) {
+            field.at(x, y) = shape(static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F);
+        }
+    }
+    field.normaliseToDistance();
+    return field;
+}
 
 struct TMesa {
     float cx, halfTop, height;
@@ -160,7 +150,6 @@ struct TLayout {
 
 TField hillsField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
     const float period = static_cast<float>(f.width);
     const auto hillLine = [&](float at) {
         return 560.0F * f.levels -
@@ -172,7 +161,7 @@ TField hillsField(const TLayout& layout) {
     for (int column = 0; column < f.width; ++column) {
         columnLines[static_cast<std::size_t>(column)] = hillLine(static_cast<float>(column) + 0.5F);
     }
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         const float line = columnLines[static_cast<std::size_t>(x)];
         // Overhangs: the ground near the surface is also taken from a sideways-warped copy of the hills.
         const float warp =
@@ -198,7 +187,6 @@ TField hillsField(const TLayout& layout) {
         }
         return v;
     });
-    field.normaliseToDistance();
     const int searchFrom = static_cast<int>(400.0F * f.levels);
     for (const float valley : layout.valleys) {
         const int left = static_cast<int>(valley - 140.0F * f.relief);
@@ -206,8 +194,8 @@ TField hillsField(const TLayout& layout) {
         if (left - 10 < 0 || right + 10 >= f.width) {
             continue;
         }
-        const float deck = static_cast<float>(std::min(surfaceBelow(field, left - 10, searchFrom),
-                                                       surfaceBelow(field, right + 10, searchFrom)));
+        const float deck = static_cast<float>(
+            std::min(field.surfaceBelow(left - 10, searchFrom), field.surfaceBelow(right + 10, searchFrom)));
         layBridge(field, {static_cast<float>(left - 30), static_cast<float>(right + 30), deck});
     }
     return field;
@@ -215,8 +203,7 @@ TField hillsField(const TLayout& layout) {
 
 TField peaksField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    return shapedField(f, [&](float x, float y) {
         // Overhangs: the mountains are warped sideways, more near their tops.
         const float warp =
             (fractalNoise2(x / (260.0F * f.relief), y / (160.0F * f.relief), 2, f.seed(12U)) - 0.5F) * 60.0F *
@@ -231,15 +218,12 @@ TField peaksField(const TLayout& layout) {
         v = std::min(v, (0.7F - cave) * 220.0F);
         return carveWorms(v, layout.worms, x, y);
     });
-    field.normaliseToDistance();
-    return field;
 }
 
 TField mesasField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
     // Flat tops joined to the dunes by steep cliffs that widen toward the foot.
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         const float dunes =
             880.0F * f.levels - 40.0F * f.relief * heightNoise(x, 180.0F * f.relief, 3, f.seed(55U));
         float v = y - dunes;
@@ -255,15 +239,14 @@ TField mesasField(const TLayout& layout) {
         const float arch = fractalNoise2(x / (150.0F * f.relief), y / (60.0F * f.relief), 2, f.seed(60U));
         return std::min(v, (0.76F - arch) * 200.0F);
     });
-    field.normaliseToDistance();
     // Rope bridges between neighbouring mesas of similar height.
     for (const auto& [left, right] : layout.ropeBridges) {
         const TMesa& a = layout.mesas[static_cast<std::size_t>(left)];
         const TMesa& b = layout.mesas[static_cast<std::size_t>(right)];
         const float from = a.cx + a.halfTop;
         const float to = b.cx - b.halfTop;
-        const float deck = static_cast<float>(std::max(surfaceBelow(field, static_cast<int>(from) - 20, 0),
-                                                       surfaceBelow(field, static_cast<int>(to) + 20, 0)));
+        const float deck = static_cast<float>(std::max(field.surfaceBelow(static_cast<int>(from) - 20, 0),
+                                                       field.surfaceBelow(static_cast<int>(to) + 20, 0)));
         layBridge(field, {from - 30.0F, to + 30.0F, deck});
     }
     return field;
@@ -271,8 +254,7 @@ TField mesasField(const TLayout& layout) {
 
 TField islandsField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    TField field = shapedField(f, [&](float x, float y) {
         float v = -1000.0F;
         for (std::size_t i = 0; i < layout.islands.size(); ++i) {
             const TIsland& is = layout.islands[i];
@@ -293,7 +275,6 @@ TField islandsField(const TLayout& layout) {
         }
         return v;
     });
-    field.normaliseToDistance();
     for (const TBridge& deck : layout.decks) {
         layBridge(field, deck);
     }
@@ -302,8 +283,7 @@ TField islandsField(const TLayout& layout) {
 
 TField cavesField(const TLayout& layout) {
     const TFrame& f = layout.frame;
-    TField field(f.width, f.height);
-    fillField(field, [&](float x, float y) {
+    return shapedField(f, [&](float x, float y) {
         const float crust =
             y - (230.0F * f.levels + 60.0F * f.relief * heightNoise(x, 260.0F * f.relief, 3, f.seed(17U)));
         // Wide caverns with flat-ish floors: noise stretched sideways, pinched near the crust.
@@ -313,13 +293,11 @@ TField cavesField(const TLayout& layout) {
         v = carveWorms(v, layout.worms, x, y);
         return std::max(v, y - 1130.0F * f.levels); // solid bedrock at the bottom
     });
-    field.normaliseToDistance();
-    return field;
 }
 
-// Everything that makes a style: its name, its shipped picture, how it is shaped and painted.
+// Everything that makes a style, in the order of TTerrainKind: its name, its shipped picture, how it is
+// shaped and painted.
 struct TStyleRecipe {
-    TTerrainKind kind;
     const char* name;
     const char* shippedFile;
     int shippedWidth;
@@ -328,49 +306,22 @@ struct TStyleRecipe {
     TTerrainStyle paint;
 };
 
-const TStyleRecipe& recipeFor(TTerrainKind kind) {
-    static const TStyleRecipe recipes[] = {
-        {TTerrainKind::Hills,
-         "hills",
-         "fore_basic.png",
-         2000,
-         1000,
-         hillsField,
-         {palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
-        {TTerrainKind::Peaks,
-         "peaks",
-         "fore_peaks.png",
-         1600,
-         1200,
-         peaksField,
-         {palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
-        {TTerrainKind::Mesas,
-         "mesas",
-         "fore_mesas.png",
-         2400,
-         1000,
-         mesasField,
-         {hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
-        {TTerrainKind::Islands,
-         "islands",
-         "fore_islands.png",
-         2000,
-         1200,
-         islandsField,
-         {palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
-        {TTerrainKind::Caves,
-         "caves",
-         "fore_caves.png",
-         1600,
-         1200,
-         cavesField,
-         {hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
-    };
-    return recipes[static_cast<std::size_t>(kind)];
-}
+constexpr TStyleRecipe styleRecipes[] = {
+    {"hills", "fore_basic.png", 2000, 1000, hillsField,
+     TTerrainStyle{palette::soil, hexColour(0x4a2f22), TSurface::Grass, false, true, 1U}},
+    {"peaks", "fore_peaks.png", 1600, 1200, peaksField,
+     TTerrainStyle{palette::rock, hexColour(0x3c3a48), TSurface::Snow, true, false, 2U}},
+    {"mesas", "fore_mesas.png", 2400, 1000, mesasField,
+     TTerrainStyle{hexColour(0xc98a4e), hexColour(0x8a4f32), TSurface::Sand, true, false, 3U}},
+    {"islands", "fore_islands.png", 2000, 1200, islandsField,
+     TTerrainStyle{palette::soil, hexColour(0x5a4a5e), TSurface::Grass, false, true, 4U}},
+    {"caves", "fore_caves.png", 1600, 1200, cavesField,
+     TTerrainStyle{hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
+};
 
-constexpr TTerrainKind allKinds[] = {TTerrainKind::Hills, TTerrainKind::Peaks, TTerrainKind::Mesas,
-                                     TTerrainKind::Islands, TTerrainKind::Caves};
+const TStyleRecipe& recipeFor(TTerrainKind kind) {
+    return styleRecipes[static_cast<std::size_t>(kind)];
+}
 
 // The layouts of the shipped maps, as they were drawn by hand.
 TLayout shippedLayout(TTerrainKind kind) {
@@ -514,19 +465,12 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
     }
     return layout;
 }
-
-// Pebbles, grain and the like follow the salt too, so that two seeds never share their details.
-TTerrainStyle saltedPaint(const TTerrainStyle& paint, std::uint32_t salt) {
-    TTerrainStyle salted = paint;
-    salted.seed += salt;
-    return salted;
-}
 } // namespace
 
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
-    for (const TTerrainKind kind : allKinds) {
-        if (name == recipeFor(kind).name) {
-            return kind;
+    for (std::size_t kind = 0; kind < std::size(styleRecipes); ++kind) {
+        if (name == styleRecipes[kind].name) {
+            return static_cast<TTerrainKind>(kind);
         }
     }
     return std::nullopt;
@@ -535,16 +479,16 @@ std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
 TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height) {
     const TStyleRecipe& recipe = recipeFor(kind);
     const TLayout layout = randomLayout(kind, seed, width, height);
-    return paintTerrain(recipe.build(layout), saltedPaint(recipe.paint, layout.frame.salt));
+    // Pebbles, grain and the like follow the salt too, so that two seeds never share their details.
+    TTerrainStyle paint = recipe.paint;
+    paint.seed += layout.frame.salt;
+    return paintTerrain(recipe.build(layout), paint);
 }
 
 void addTerrainPictures(TPictureSet& set) {
-    for (const TTerrainKind kind : allKinds) {
-        const TStyleRecipe& recipe = recipeFor(kind);
-        const TField field = recipe.build(shippedLayout(kind));
-        if (std::getenv("ASSETGEN_VERBOSE") != nullptr) {
-            std::cerr << recipe.shippedFile << " solid share " << field.solidShare() << std::endl;
-        }
+    for (std::size_t kind = 0; kind < std::size(styleRecipes); ++kind) {
+        const TStyleRecipe& recipe = styleRecipes[kind];
+        const TField field = recipe.build(shippedLayout(static_cast<TTerrainKind>(kind)));
         set.push_back({"maps", recipe.shippedFile, paintTerrain(field, recipe.paint), TPngKind::PngAlpha});
     }
 }

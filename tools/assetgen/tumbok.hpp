@@ -3,17 +3,9 @@
 
 #include "picture_set.hpp"
 
-constexpr int legFrameWidth = 16;
-constexpr int legFrameHeight = 24;
-constexpr int legFrameCount = 8;
-constexpr int bodyWidth = 16;
-constexpr int bodyHeight = 36;
-
 // Draws a tumbok facing right into the picture, its body's top-left at (x, y), scale 1 = sprite size.
 // The legs take the walking step (0..7); the whole creature is 16 x 50 units.
 void drawTumbokBody(TImage& image, float x, float y, float scale);
-void drawTumbokLegs(TImage& image, float x, float y, float scale, int step);
-void drawTumbokHands(TImage& image, float x, float y, float scale);
 void drawTumbok(TImage& image, float x, float y, float scale, int step);
 
 void addTumbokPictures(TPictureSet& set);

@@ -15,6 +15,7 @@ constexpr TColour go = hexColour(0x30a46c);
 constexpr TColour stop = hexColour(0xe5484d);
 constexpr TColour tile = hexColour(0x2e3560);
 constexpr TColour black = hexColour(0x000000);
+constexpr int togglePictureSize = 128;
 
 void drawFace(TImage& image, TBounds box, const TColour& colour, float outline) {
     const float radius = std::min(box.x1 - box.x0, box.y1 - box.y0) * 0.28F;
@@ -31,8 +32,12 @@ void drawFace(TImage& image, TBounds box, const TColour& colour, float outline) 
                [&](TPoint) { return withAlpha(palette::white, 0.55F); });
 }
 
-TImage faceWith(int w, int h, const TColour& colour, const std::function<void(TImage&)>& symbol) {
-    TImage image = buttonFace(w, h, colour);
+// A rounded button face on black (the widgets clear to black): vertical gradient, lighter top edge, outline,
+// and the symbol drawn on it.
+TImage buttonFace(int width, int height, const TColour& colour, const std::function<void(TImage&)>& symbol) {
+    TImage image(width, height, black);
+    drawFace(image, {0.5F, 0.5F, static_cast<float>(width) - 0.5F, static_cast<float>(height) - 0.5F}, colour,
+             1.0F);
     symbol(image);
     return image;
 }
@@ -97,28 +102,21 @@ TImage optionsBackground() {
 }
 } // namespace
 
-TImage buttonFace(int width, int height, const TColour& colour) {
-    TImage image(width, height, black);
-    drawFace(image, {0.5F, 0.5F, static_cast<float>(width) - 0.5F, static_cast<float>(height) - 0.5F}, colour,
-             1.0F);
-    return image;
-}
-
 void addUiPictures(TPictureSet& set) {
     const auto opaque = [&set](const char* name, TImage image) {
         set.push_back({"other-images", name, std::move(image), TPngKind::PngOpaque});
     };
     opaque(dataFile::buttonTop,
-           faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
+           buttonFace(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 10.5F, 14.0F, true); }));
     opaque(dataFile::buttonBottom,
-           faceWith(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 9.5F, 14.0F, false); }));
+           buttonFace(40, 20, steel, [](TImage& i) { drawTriangle(i, 20.0F, 9.5F, 14.0F, false); }));
     opaque(dataFile::optionsMini,
-           faceWith(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
+           buttonFace(22, 22, steel, [](TImage& i) { drawGear(i, 11.0F, 11.0F, 18.0F); }));
     opaque(dataFile::quitMini,
-           faceWith(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
-    opaque(dataFile::buttonOk, faceWith(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
+           buttonFace(22, 22, stop, [](TImage& i) { drawBackArrow(i, 11.0F, 11.0F, 16.0F); }));
+    opaque(dataFile::buttonOk, buttonFace(44, 44, go, [](TImage& i) { drawCheck(i, 22.0F, 22.0F, 32.0F); }));
     opaque(dataFile::buttonCancel,
-           faceWith(44, 44, stop, [](TImage& i) { drawCross(i, 22.0F, 22.0F, 28.0F, palette::white); }));
+           buttonFace(44, 44, stop, [](TImage& i) { drawCross(i, 22.0F, 22.0F, 28.0F, palette::white); }));
     opaque(dataFile::toggleMusic, togglePicture(drawNote));
     opaque(dataFile::toggleSounds, togglePicture(drawSpeaker));
     opaque(dataFile::toggleFullscreen, togglePicture(drawScreenCorners));

@@ -4,8 +4,4 @@
 
 #include "picture_set.hpp"
 
-constexpr int togglePictureSize = 128;
-
-// A rounded button face on black (the widgets clear to black): vertical gradient, lighter top edge, outline.
-TImage buttonFace(int width, int height, const TColour& colour);
 void addUiPictures(TPictureSet& set);

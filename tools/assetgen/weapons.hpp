@@ -6,9 +6,5 @@
 // Pictures drawn facing right at the given scale; left ones are their mirror images.
 TImage bazookaPicture(float scale);
 TImage bowPicture(float scale);
-TImage grenadePicture(float scale);
-TImage arrowProjectile(float scale);
-TImage rocketProjectile(float scale);
-TImage grenadeProjectile(float scale);
 
 void addWeaponPictures(TPictureSet& set);

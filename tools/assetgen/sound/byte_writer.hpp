@@ -34,7 +34,6 @@ public:
             u8(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
         }
     }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
 
 private:

@@ -16,10 +16,7 @@ const int kDrumRate = static_cast<int>(std::lround(kPaulaClock / 214.0)); // nat
 const int kToneRate = static_cast<int>(std::lround(kPaulaClock / 428.0)); // C-2
 
 std::vector<std::int8_t> toPcm8(const TSignal& signal) {
-    double peak = 0.0;
-    for (const double sample : signal) {
-        peak = std::max(peak, std::abs(sample));
-    }
+    const double peak = peakOf(signal);
     const double gain = peak > 0.0 ? 126.0 / peak : 0.0;
     std::vector<std::int8_t> out;
     out.reserve(signal.size() + 1);
@@ -35,12 +32,11 @@ std::vector<std::int8_t> toPcm8(const TSignal& signal) {
     return out;
 }
 
-TModSample drum(const std::string& name, std::uint8_t volume, TSignal signal) {
-    const double length = static_cast<double>(signal.size()) / kDrumRate;
-    for (std::size_t i = 0; i < signal.size(); ++i) {
-        // Short end fade so a drum cut by the next hit does not click either way.
-        signal[i] *= attackRelease(static_cast<double>(i) / kDrumRate, 0.0008, 0.01, length);
-    }
+// A drum recorded at the rate that plays it at C-3, from a function of time in seconds.
+TModSample drum(const std::string& name, std::uint8_t volume, double seconds, const TCurve& sampleAt) {
+    TSignal signal = render(kDrumRate, seconds, sampleAt);
+    // Short end fade so a drum cut by the next hit does not click either way.
+    applyAttackRelease(signal, kDrumRate, 0.0008, 0.01, static_cast<double>(signal.size()) / kDrumRate);
     return TModSample{name, toPcm8(signal), volume, 0, 0, 0};
 }
 
@@ -48,16 +44,13 @@ TModSample makeKick() {
     TPhase phase(kDrumRate);
     TNoiseSource noise(101);
     TStateVariableFilter clickFilter(kDrumRate);
-    TSignal out(samplesFor(0.3, kDrumRate));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / kDrumRate;
+    return drum("kick", 64, 0.3, [&](double t) {
         const double pitch = t < 0.08 ? glide(190.0, 48.0, t / 0.08) : 48.0;
         const double body = sineWave(phase.advance(pitch)) * attackDecay(t, 0.001, 0.11);
         const double click =
             clickFilter.process(noise.white(), 3000.0, 0.7).low * attackDecay(t, 0.0005, 0.004);
-        out[i] = std::tanh(2.2 * (body + 0.6 * click));
-    }
-    return drum("kick", 64, std::move(out));
+        return std::tanh(2.2 * (body + 0.6 * click));
+    });
 }
 
 TModSample makeSnare() {
@@ -65,30 +58,24 @@ TModSample makeSnare() {
     TPhase high(kDrumRate);
     TNoiseSource noise(102);
     TStateVariableFilter rattle(kDrumRate);
-    TSignal out(samplesFor(0.22, kDrumRate));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / kDrumRate;
+    return drum("snare", 46, 0.22, [&](double t) {
         const double tone = (sineWave(low.advance(185.0)) + 0.5 * sineWave(high.advance(330.0))) *
                             attackDecay(t, 0.0008, 0.035);
         const double wires = rattle.process(noise.white(), 1500.0, 0.7).high * attackDecay(t, 0.0008, 0.065);
-        out[i] = std::tanh(1.5 * (0.7 * tone + 0.9 * wires));
-    }
-    return drum("snare", 46, std::move(out));
+        return std::tanh(1.5 * (0.7 * tone + 0.9 * wires));
+    });
 }
 
 TModSample makeHat() {
     TNoiseSource noise(103);
     TStateVariableFilter airy(kDrumRate);
     TStateVariableFilter metal(kDrumRate);
-    TSignal out(samplesFor(0.09, kDrumRate));
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = static_cast<double>(i) / kDrumRate;
+    return drum("hat", 30, 0.09, [&](double t) {
         const double white = noise.white();
         const double shimmer =
             airy.process(white, 5500.0, 0.7).high + 0.5 * metal.process(white, 7000.0, 3.0).band / 3.0;
-        out[i] = shimmer * attackDecay(t, 0.0005, 0.022);
-    }
-    return drum("hat", 30, std::move(out));
+        return shimmer * attackDecay(t, 0.0005, 0.022);
+    });
 }
 
 // A pitched sample built from harmonics of a cycle of cycleLength samples, whose levels may change during the

@@ -68,18 +68,19 @@ public:
         target.effect = effect;
         target.parameter = parameter;
     }
-    // Song-wide commands go on whichever channel of the row has no effect of its own.
-    void globalEffect(int row, std::uint8_t effect, std::uint8_t parameter) {
-        for (TModCell& target : pattern.at(static_cast<std::size_t>(row))) {
-            if (target.effect == 0 && target.parameter == 0) {
-                target.effect = effect;
-                target.parameter = parameter;
-                return;
-            }
-        }
-        throw std::logic_error("no free effect slot for a song command");
-    }
 };
+
+// Song-wide commands go on whichever channel of the row has no effect of its own.
+void globalEffect(TModPattern& pattern, int row, std::uint8_t effect, std::uint8_t parameter) {
+    for (TModCell& target : pattern.at(static_cast<std::size_t>(row))) {
+        if (target.effect == 0 && target.parameter == 0) {
+            target.effect = effect;
+            target.parameter = parameter;
+            return;
+        }
+    }
+    throw std::logic_error("no free effect slot for a song command");
+}
 
 // ---- Drums -------------------------------------------------------------------------------------------
 
@@ -341,13 +342,9 @@ TModule composeGameMusic() {
 
     // Speed 6 and 125 BPM stated at the start so every pass of the loop plays the same, and a jump back
     // to the start at the end of the last pattern.
-    TPatternBuilder first{module.patterns.front()};
-    first.globalEffect(0, EffectSpeed, 6);
-    first.globalEffect(0, EffectSpeed, 125);
-    module.patterns.front() = first.pattern;
-    TPatternBuilder last{module.patterns.at(module.orders.back())};
-    last.globalEffect(kModRows - 1, EffectPositionJump, 0);
-    module.patterns.at(module.orders.back()) = last.pattern;
+    globalEffect(module.patterns.front(), 0, EffectSpeed, 6);
+    globalEffect(module.patterns.front(), 0, EffectSpeed, 125);
+    globalEffect(module.patterns.at(module.orders.back()), kModRows - 1, EffectPositionJump, 0);
     return module;
 }
 

@@ -42,10 +42,7 @@ public:
         ogg_stream_packetin(&stream_, &comments);
         ogg_stream_packetin(&stream_, &codebooks);
         // Audio must start on a fresh page.
-        ogg_page page;
-        while (ogg_stream_flush(&stream_, &page) != 0) {
-            appendPage(page);
-        }
+        flushPages();
     }
 
     void writeSamples(const TSignal& signal) {
@@ -62,10 +59,7 @@ public:
         vorbis_analysis_wrote(&dsp_, 0);
         drainBlocks();
         // Whatever the end-of-stream packet left behind.
-        ogg_page page;
-        while (ogg_stream_flush(&stream_, &page) != 0) {
-            appendPage(page);
-        }
+        flushPages();
     }
 
     std::vector<std::uint8_t> take() { return std::move(bytes_); }
@@ -83,6 +77,13 @@ private:
                     appendPage(page);
                 }
             }
+        }
+    }
+
+    void flushPages() {
+        ogg_page page;
+        while (ogg_stream_flush(&stream_, &page) != 0) {
+            appendPage(page);
         }
     }
 

@@ -9,6 +9,14 @@ std::size_t samplesFor(double seconds, int rate) {
     return static_cast<std::size_t>(std::lround(std::max(0.0, seconds) * rate));
 }
 
+TSignal render(int rate, double seconds, const TCurve& sampleAt) {
+    TSignal out(samplesFor(seconds, rate));
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = sampleAt(static_cast<double>(i) / rate);
+    }
+    return out;
+}
+
 TNoiseSource::TNoiseSource(std::uint32_t seed) : state_(seed == 0 ? 0x9E3779B9u : seed) {}
 
 double TNoiseSource::white() {
@@ -93,6 +101,12 @@ double attackRelease(double seconds, double attack, double release, double lengt
     return raisedCosine(seconds / attack) * raisedCosine((length - seconds) / release);
 }
 
+void applyAttackRelease(TSignal& signal, int rate, double attack, double release, double length) {
+    for (std::size_t i = 0; i < signal.size(); ++i) {
+        signal[i] *= attackRelease(static_cast<double>(i) / rate, attack, release, length);
+    }
+}
+
 TSignal pluckedString(int rate, double frequency, double seconds, double damping, std::uint32_t seed) {
     TNoiseSource noise(seed);
     const std::size_t period = std::max<std::size_t>(2, samplesFor(1.0 / frequency, rate));
@@ -109,6 +123,14 @@ TSignal pluckedString(int rate, double frequency, double seconds, double damping
         index = next;
     }
     return out;
+}
+
+double peakOf(const TSignal& signal) {
+    double peak = 0.0;
+    for (const double sample : signal) {
+        peak = std::max(peak, std::abs(sample));
+    }
+    return peak;
 }
 
 void mixInto(TSignal& target, const TSignal& source, double gain, std::size_t offset) {
@@ -134,19 +156,8 @@ void removeDc(TSignal& signal, int rate) {
     }
 }
 
-void applyFades(TSignal& signal, int rate, double fadeIn, double fadeOut) {
-    const double length = static_cast<double>(signal.size()) / rate;
-    for (std::size_t i = 0; i < signal.size(); ++i) {
-        const double seconds = static_cast<double>(i) / rate;
-        signal[i] *= attackRelease(seconds, fadeIn, fadeOut, length - 1.0 / rate);
-    }
-}
-
 void normalisePeak(TSignal& signal, double peakDb) {
-    double peak = 0.0;
-    for (const double sample : signal) {
-        peak = std::max(peak, std::abs(sample));
-    }
+    const double peak = peakOf(signal);
     if (peak <= 0.0) {
         return;
     }
@@ -159,7 +170,8 @@ void normalisePeak(TSignal& signal, double peakDb) {
 
 void finishSignal(TSignal& signal, int rate, const TFinish& finish) {
     removeDc(signal, rate);
-    applyFades(signal, rate, finish.fadeIn, finish.fadeOut);
+    const double length = static_cast<double>(signal.size()) / rate;
+    applyAttackRelease(signal, rate, finish.fadeIn, finish.fadeOut, length - 1.0 / rate);
     normalisePeak(signal, finish.peakDb);
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace sound {
@@ -12,7 +13,12 @@ using TSignal = std::vector<double>;
 
 inline constexpr double kPi = 3.14159265358979323846;
 
+// A value over time in seconds: a sample, a pitch, a filter's centre or an envelope.
+using TCurve = std::function<double(double)>;
+
 std::size_t samplesFor(double seconds, int rate);
+// Fills a signal of the given length from a function of time in seconds.
+TSignal render(int rate, double seconds, const TCurve& sampleAt);
 
 // Same sequence for the same seed on every run and every machine.
 class TNoiseSource {
@@ -69,10 +75,14 @@ double glide(double from, double to, double t);
 double attackDecay(double seconds, double attack, double decayTime);
 // Rises over attack seconds, holds, falls over release seconds towards length (raised cosines).
 double attackRelease(double seconds, double attack, double release, double length);
+// Shapes a whole signal by attackRelease.
+void applyAttackRelease(TSignal& signal, int rate, double attack, double release, double length);
 
 // Plucked string (Karplus-Strong): a short bright twang that dies away.
 TSignal pluckedString(int rate, double frequency, double seconds, double damping, std::uint32_t seed);
 
+// The largest magnitude of any sample.
+double peakOf(const TSignal& signal);
 // Adds source * gain into target starting at offset, growing target as needed.
 void mixInto(TSignal& target, const TSignal& source, double gain, std::size_t offset = 0);
 

@@ -10,10 +10,8 @@ TSignal synthesiseVoice(int rate, const TVoiceShape& shape) {
     TPhase creak(rate);
     std::array<TStateVariableFilter, 3> tract{TStateVariableFilter(rate), TStateVariableFilter(rate),
                                               TStateVariableFilter(rate)};
-    TSignal out(samplesFor(shape.seconds, rate));
     double jitter = 0.0;
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const double seconds = static_cast<double>(i) / rate;
+    return render(rate, shape.seconds, [&](double seconds) {
         const double progress = seconds / shape.seconds;
         // Slowly wandering pitch makes it sound alive rather than like an oscillator.
         jitter = 0.999 * jitter + 0.001 * noise.white() * 40.0;
@@ -28,9 +26,8 @@ TSignal synthesiseVoice(int rate, const TVoiceShape& shape) {
             voiced += formant.gain * tract[f].process(excitation, centre, formant.resonance).band /
                       formant.resonance;
         }
-        out[i] = voiced;
-    }
-    return out;
+        return voiced;
+    });
 }
 
 } // namespace sound

@@ -4,7 +4,6 @@
 #include "sound/synth.hpp"
 
 #include <array>
-#include <functional>
 
 namespace sound {
 
@@ -17,7 +16,7 @@ struct TFormant {
 
 struct TVoiceShape {
     double seconds;
-    std::function<double(double)> pitch; // Hz at a time in seconds
+    TCurve pitch; // Hz at a time in seconds
     std::array<TFormant, 3> formants;
     double breath;    // aspiration noise mixed into the excitation
     double roughness; // 0 = clean, towards 1 = creaky, strained
