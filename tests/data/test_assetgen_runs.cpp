@@ -68,6 +68,22 @@ TEST(AssetgenRuns, AnUnwritableTargetFailsNamingTheFile) {
     EXPECT_NE(message.find(blocker.string()), std::string::npos) << message;
 }
 
+TEST(AssetgenRuns, AnOptionItDoesNotKnowIsRefusedNotTakenForAFolder) {
+    const TTempDir scratch;
+    const std::string inScratch =
+        "cd '" + scratch.path().string() + "' && '" + fs::absolute("assetgen").string();
+    const int help = std::system((inScratch + "' --help > out.txt").c_str());
+    ASSERT_TRUE(WIFEXITED(help));
+    EXPECT_EQ(WEXITSTATUS(help), 0);
+    EXPECT_EQ(readFile(scratch.path() / "out.txt").rfind("usage: assetgen", 0), 0U);
+    const int bogus = std::system((inScratch + "' --bogus 2> err.txt").c_str());
+    ASSERT_TRUE(WIFEXITED(bogus));
+    EXPECT_EQ(WEXITSTATUS(bogus), 2);
+    EXPECT_EQ(readFile(scratch.path() / "err.txt").rfind("usage: assetgen", 0), 0U);
+    EXPECT_FALSE(fs::exists(scratch.path() / "--help"));
+    EXPECT_FALSE(fs::exists(scratch.path() / "--bogus"));
+}
+
 TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
     const TTempDir scratch;
     const fs::path log = scratch.path() / "stderr.txt";

@@ -16,9 +16,16 @@ int main(int argc, char** argv) {
     if (isMapCommand(arguments)) {
         return runMapCommand(arguments);
     }
-    const bool sheet = argc == 3 && std::string(argv[1]) == "--sheet";
-    if (argc != 2 && !sheet) {
-        std::cerr << "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | " << mapUsage << std::endl;
+    const std::string usage =
+        "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | " + std::string(mapUsage);
+    if (argc == 2 && (arguments[0] == "--help" || arguments[0] == "-h")) {
+        std::cout << usage << std::endl;
+        return 0;
+    }
+    const bool sheet = argc == 3 && arguments[0] == "--sheet";
+    // An option it does not know is a mistake, not the name of a folder to fill.
+    if ((argc != 2 || arguments[0].starts_with("-")) && !sheet) {
+        std::cerr << usage << std::endl;
         return 2;
     }
     try {
