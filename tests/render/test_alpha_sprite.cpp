@@ -87,11 +87,7 @@ TEST(AlphaSprite, IsClippedToTheWindowOnEverySide) {
             sprite.drawOnto(screen, x, y);
         }
     }
-    EXPECT_EQ(screenPixel(0, 0), green);
-    EXPECT_EQ(screenPixel(7, 7), green);
-    EXPECT_EQ(screenPixel(799, 599), green);
-    EXPECT_EQ(screenPixel(0, 599), green);
-    EXPECT_EQ(screenPixel(799, 0), green);
+    expectScreen({{0, 0, green}, {7, 7, green}, {799, 599, green}, {0, 599, green}, {799, 0, green}});
     EXPECT_EQ(changedPixels(), 4 * 64) << "only the four quarters inside the window";
 }
 
