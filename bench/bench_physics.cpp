@@ -1,10 +1,10 @@
 // The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
 // a quiet step, and the worst step while all 100 boxes go off in one chain.
 #include "bench/bench_support.hpp"
+#include "tests/support/box_chain.hpp"
 #include "tests/support/physics_peer.hpp"
 
 #include "app/u_context.hpp"
-#include "model/u_data_teams.hpp"
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_explosion.hpp"
 #include "physics/u_physics_headless.hpp"
@@ -20,7 +20,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -79,33 +78,6 @@ BENCHMARK(BM_PhysicsQuietStep);
 
 namespace {
 
-// Sets off the box nearest the middle of the map.
-void setOffMiddleBox(TPhysics& physics) {
-    TExplosifsManager& boxes = peer(physics).explosifs();
-    int middle = 0;
-    for (int i = 0; i < boxes.count(); ++i) {
-        if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
-            middle = i;
-        }
-    }
-    boxes.explode(middle);
-}
-
-// No blast left, every dead body laid to rest and every living one still.
-bool atRest(const TPhysics& physics) {
-    if (!physics.view().explosions.allFinished() || !physics.deadAtRest()) {
-        return false;
-    }
-    for (const TTeam& team : physics.view().teams.teams) {
-        for (const TTumbok& tumbok : team.tumboks) {
-            if (tumbok.isAlive() && !tumbok.out && !(tumbok.speed == vector(0, 0))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 constexpr int chainStepBound = 5000;
 
 double secondsOfStep(TPhysics& physics) {
@@ -126,7 +98,7 @@ struct TChainTimes {
 TChainTimes timeChain(SDL_Surface* terrain, bool untilRest) {
     TBattlefield field(terrain);
     TPhysics& physics = *field.physics;
-    setOffMiddleBox(physics);
+    peer(physics).explosifs().explode(middleBox(physics));
     TChainTimes times;
     while (!(untilRest ? atRest(physics) : peer(physics).explosions().allFinished()) &&
            times.steps < chainStepBound) {
