@@ -14,8 +14,7 @@ constexpr int groundTop = 60; // the test ground: 100 x 100, solid from row 60 d
 
 class CollisionsTest : public MatchFixture {
 protected:
-    CollisionsTest() : terrain(makeTerrain(100, 100)) {
-        fillTerrain(terrain.get(), 0, groundTop, 100, 100 - groundTop);
+    CollisionsTest() : terrain(flatTerrain(100, 100, groundTop)) {
         collisions = std::make_unique<TCollisions>(terrain.get(), *teams, *damage, messages);
     }
 
@@ -208,8 +207,7 @@ TEST_F(CollisionsTest, SweepInOpenAirIsNoContactForAWholeNumberSpeed) {
 }
 
 TEST_F(CollisionsTest, BodyStuckInSolidGroundIsMovedBackByItsSpeedAndStopped) {
-    SurfacePtr rock = makeTerrain(50, 50);
-    fillTerrain(rock.get(), 0, 0, 50, 50);
+    SurfacePtr rock = flatTerrain(50, 50, 0);
     TCollisions inRock(rock.get(), *teams, *damage, messages);
     // 30 one-pixel steps up never free it (its bottom stays in the rock), then it goes back 30 more.
     TTumbok& t = movingTumbok(vector(10, 5), vector(0, 30));
