@@ -2,9 +2,9 @@
 // colour.
 #pragma once
 
+#include "pixels.hpp"
 #include "resources/u_sdl_handles.hpp"
 #include "resources/u_surface_utils.hpp"
-#include "support/pixels.hpp"
 
 inline constexpr TRgba terrainColour{200, 150, 100, 255};
 
