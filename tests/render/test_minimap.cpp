@@ -9,6 +9,7 @@
 
 using namespace hud_test;
 using render_test::screenPixel;
+using render_test::topLeft;
 
 namespace {
 
@@ -75,8 +76,7 @@ private:
 TEST(Minimap, FitsTheTerrainIntoItsBoxKeepingProportions) {
     MinimapScene tall(terrainOf(1600, 1200));
     EXPECT_NEAR(tall.minimap.mapScale, 1.0 / 15.0, 1e-12);
-    EXPECT_EQ(tall.minimap.area.x, mapX);
-    EXPECT_EQ(tall.minimap.area.y, mapY);
+    EXPECT_EQ(topLeft(tall.minimap.area), std::pair(mapX, mapY));
     EXPECT_EQ(tall.minimap.area.w, 106);
     EXPECT_EQ(tall.minimap.area.h, 80);
     // The 1000 x 700 background covers the whole minimap.
@@ -191,21 +191,18 @@ TEST(Minimap, AClickCentresTheCameraOnTheMapPointAndFreesTheView) {
     moves.setView(false, 800, 600);
 
     EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX, mapY)));
-    EXPECT_EQ(moves.view.x, 0) << "map point (0, 0), clamped to the first window";
-    EXPECT_EQ(moves.view.y, 0);
+    EXPECT_EQ(topLeft(moves.view), std::pair(0, 0)) << "map point (0, 0), clamped to the first window";
     EXPECT_TRUE(s.scene.freeView);
 
     s.scene.freeView = false;
     EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX + 53, mapY + 40)));
-    EXPECT_EQ(moves.view.x, 795 - 400);
-    EXPECT_EQ(moves.view.y, 600 - 300);
+    EXPECT_EQ(topLeft(moves.view), std::pair(795 - 400, 600 - 300));
     EXPECT_TRUE(s.scene.freeView);
 
     // The far edges: round(106.67) = 107 and 80 are still accepted, and clamp to the last window.
     EXPECT_EQ(s.minimap.mapPointAt(107, 80), (TMapPoint{1605, 1200}));
     EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX + 107, mapY + 80)));
-    EXPECT_EQ(moves.view.x, 800);
-    EXPECT_EQ(moves.view.y, 600);
+    EXPECT_EQ(topLeft(moves.view), std::pair(800, 600));
 
     s.scene.freeView = false;
     for (const auto& [x, y] : {std::pair{mapX + 108, mapY}, std::pair{mapX, mapY + 81},
