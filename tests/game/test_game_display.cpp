@@ -260,8 +260,7 @@ TEST_F(GameScreenTest, AClickPicksATumbokOnlyOnAHumanTurnBeforeItMoved) {
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(frame());
     }
-    EXPECT_EQ(activeTumbok().position.x, frozen.x);
-    EXPECT_EQ(activeTumbok().position.y, frozen.y);
+    EXPECT_EQ(activeTumbok().position, frozen);
     ASSERT_TRUE(frame({keyUp(SDLK_ESCAPE), keyDown(SDLK_RETURN)}));
     EXPECT_EQ(teamOnTurn(), 1);
     // The computer finishes its turn by itself.

@@ -15,7 +15,6 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
-#include <utility>
 
 inline std::ostream& operator<<(std::ostream& out, const TRgba& c) {
     return out << "(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ", " << int(c.a) << ")";
@@ -61,11 +60,6 @@ inline void expectScreen(std::initializer_list<TPixelCheck> checks) {
         EXPECT_EQ(screenPixel(check.x, check.y), check.colour)
             << check.x << ", " << check.y << " " << check.what;
     }
-}
-
-// A rectangle's top-left corner, to check a camera's place in one comparison.
-inline std::pair<int, int> topLeft(const SDL_Rect& r) {
-    return {r.x, r.y};
 }
 
 // How many window pixels differ from the backdrop.

@@ -9,7 +9,6 @@
 using namespace hud_test;
 using render_test::backdrop;
 using render_test::black;
-using render_test::topLeft;
 
 namespace {
 

@@ -1,11 +1,9 @@
 #include "render/u_map_moves.hpp"
 
-#include "render/render_scene.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 
 #include <gtest/gtest.h>
-
-using render_test::topLeft;
 
 namespace {
 

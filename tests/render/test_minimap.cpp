@@ -9,7 +9,6 @@
 
 using namespace hud_test;
 using render_test::screenPixel;
-using render_test::topLeft;
 
 namespace {
 

@@ -79,18 +79,15 @@ TEST(WindInfo, ExpandedCentresTheTextAtTheTopAndRestsTheSockOnTheBottom) {
 
     info.setWind(-300); // "60 %", left sock 30 x 20
     info.draw(area, true);
-    EXPECT_EQ(info.textRect.x, 176 + (64 - 4 * smallCell) / 2);
-    EXPECT_EQ(info.textRect.y, 510);
-    EXPECT_EQ(info.sockRect.x, 176 + (64 - 30) / 2);
-    EXPECT_EQ(info.sockRect.y, 510 + 80 - 20);
+    EXPECT_EQ(topLeft(info.textRect), std::pair(176 + (64 - 4 * smallCell) / 2, 510));
+    EXPECT_EQ(topLeft(info.sockRect), std::pair(176 + (64 - 30) / 2, 510 + 80 - 20));
     EXPECT_EQ(render_test::screenPixel(info.sockRect.x, 589), sockLeftColour);
     EXPECT_EQ(render_test::screenPixel(info.sockRect.x, 569), backdrop);
 
     scene.clearScreen();
     info.setWind(30); // right sock 24 x 16
     info.draw(area, true);
-    EXPECT_EQ(info.sockRect.x, 176 + 20);
-    EXPECT_EQ(info.sockRect.y, 510 + 64);
+    EXPECT_EQ(topLeft(info.sockRect), std::pair(176 + 20, 510 + 64));
     EXPECT_EQ(render_test::screenPixel(196, 574), sockRightColour);
 }
 
