@@ -3,6 +3,7 @@
 #include "bench/bench_support.hpp"
 #include "tests/support/box_chain.hpp"
 #include "tests/support/physics_peer.hpp"
+#include "tests/support/terrain_builder.hpp"
 
 #include "app/u_context.hpp"
 #include "physics/u_physics.hpp"
@@ -29,14 +30,6 @@ constexpr int tumboksPerTeam = 300;
 constexpr int boxCount = 100;
 constexpr int settlingFrames = 40;
 
-SurfacePtr copyOf(SDL_Surface* terrain) {
-    SurfacePtr copy = createSurface(terrain->w, terrain->h, true);
-    SDL_SetAlpha(terrain, 0, 255); // a raw copy, alpha included
-    SDL_BlitSurface(terrain, nullptr, copy.get(), nullptr);
-    SDL_SetAlpha(terrain, SDL_SRCALPHA, 255);
-    return copy;
-}
-
 // A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
 class TBattlefield {
 public:
@@ -45,7 +38,7 @@ public:
         context_.preferences.activeSounds = false;
         context_.preferences.nbExplosifs = boxCount;
         const TDiagnosticCapture quiet; // flag pictures may be missing here
-        physics = std::make_unique<TPhysics>(copyOf(terrain), noise_, messages_, context_, teamCount,
+        physics = std::make_unique<TPhysics>(rawCopy(terrain), noise_, messages_, context_, teamCount,
                                              tumboksPerTeam, 0, clock_);
         physics->keepSeededSequence();
         physics->takeNewTurn();

@@ -223,18 +223,6 @@ void fillAtRandom(SDL_Surface* s) {
     }
 }
 
-SurfacePtr rawCopy(SDL_Surface* s) {
-    SurfacePtr copy(SDL_ConvertSurface(s, s->format, SDL_SWSURFACE));
-    SurfaceLock from(s);
-    SurfaceLock to(copy.get());
-    for (int y = 0; y < s->h; ++y) {
-        std::memcpy(static_cast<Uint8*>(copy->pixels) + y * copy->pitch,
-                    static_cast<const Uint8*>(s->pixels) + y * s->pitch,
-                    static_cast<std::size_t>(s->w) * s->format->BytesPerPixel);
-    }
-    return copy;
-}
-
 bool samePixels(SDL_Surface* a, SDL_Surface* b) {
     for (int y = 0; y < a->h; ++y) {
         if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
