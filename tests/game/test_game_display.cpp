@@ -319,9 +319,7 @@ TEST(KeyTracker, FreshPressesAreToldFromRepeats) {
     EXPECT_FALSE(keys.observe(keyUp(SDLK_TAB)));
     EXPECT_TRUE(keys.observe(keyDown(SDLK_TAB)));
 
-    SDL_Event focusLost;
-    std::memset(&focusLost, 0, sizeof focusLost);
-    focusLost.type = SDL_ACTIVEEVENT;
+    SDL_Event focusLost = eventOfType(SDL_ACTIVEEVENT);
     focusLost.active.gain = 0;
     focusLost.active.state = SDL_APPINPUTFOCUS;
     keys.observe(focusLost);
