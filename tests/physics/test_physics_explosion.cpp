@@ -20,12 +20,7 @@ protected:
         context = std::make_unique<TContext>((scratch.path() / "config.txt").string());
         context->preferences.activeSounds = false;
         noise = std::make_unique<TNoise>(context->preferences);
-        // Everybody far away unless a test brings them closer.
-        for (TTeam& team : teams->teams) {
-            for (TTumbok& t : team.tumboks) {
-                t.position = vector(-10000, -10000);
-            }
-        }
+        sendEveryoneAway();
     }
 
     void build(SDL_Surface* terrain, int boxes) {
