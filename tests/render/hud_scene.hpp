@@ -52,6 +52,14 @@ struct THudSetup {
     std::function<void(const std::filesystem::path& root)> pictures;
 };
 
+// The default match on a terrain of another size.
+inline THudSetup terrainOf(int width, int height) {
+    THudSetup setup;
+    setup.terrainWidth = width;
+    setup.terrainHeight = height;
+    return setup;
+}
+
 class THudScene {
 public:
     explicit THudScene(const THudSetup& setup = {})

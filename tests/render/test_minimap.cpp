@@ -23,13 +23,6 @@ TRgba rgbOf(Uint32 colour) {
             255};
 }
 
-THudSetup terrainOf(int width, int height) {
-    THudSetup setup;
-    setup.terrainWidth = width;
-    setup.terrainHeight = height;
-    return setup;
-}
-
 class MinimapScene {
 public:
     explicit MinimapScene(const THudSetup& setup = {}) : scene(setup), minimap(make(scene.sources())) {

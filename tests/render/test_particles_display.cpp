@@ -30,9 +30,7 @@ SurfacePtr smokeSheet() {
 }
 
 THudSetup withSmoke() {
-    THudSetup setup;
-    setup.terrainWidth = 1000;
-    setup.terrainHeight = 800;
+    THudSetup setup = terrainOf(1000, 800);
     setup.pictures = [](const std::filesystem::path& root) {
         render_test::writeDataPicture(root, "game-images", dataFile::smokeFrames, smokeSheet().get());
     };

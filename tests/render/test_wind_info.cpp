@@ -24,15 +24,8 @@ void writeSocks(const std::filesystem::path& root) {
                                   render_test::solidPicture(24, 16, sockRightColour).get());
 }
 
-THudSetup smallMatch() {
-    THudSetup setup;
-    setup.terrainWidth = 900;
-    setup.terrainHeight = 700;
-    return setup;
-}
-
 THudSetup withSocks() {
-    THudSetup setup = smallMatch();
+    THudSetup setup = terrainOf(900, 700);
     setup.pictures = writeSocks;
     return setup;
 }
@@ -62,7 +55,7 @@ TEST(WindInfo, ShowsTheSockOfTheWindsSideAndItsStrengthInPercent) {
 }
 
 TEST(WindInfo, RendersThePercentageOnlyWhenTheWindChanges) {
-    THudScene scene(smallMatch());
+    THudScene scene(terrainOf(900, 700));
     TWindInfo info(scene.display, scene.font);
     info.setWind(120);
     const SDL_Surface* first = info.windText.get();
@@ -92,7 +85,7 @@ TEST(WindInfo, ExpandedCentresTheTextAtTheTopAndRestsTheSockOnTheBottom) {
 }
 
 TEST(WindInfo, CollapsedGaugeRunsFromThePostTowardsTheWind) {
-    THudScene scene(smallMatch());
+    THudScene scene(terrainOf(900, 700));
     TWindInfo info(scene.display, scene.font);
     const SDL_Rect corner = {302, 570, 0, 0};
     const int post = 302 + 60;
