@@ -295,10 +295,11 @@ SurfacePtr terrainOf(const TPlacementCase& c) {
 TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
     const TPlacementCase& c = GetParam();
     build(terrainOf(c), 4, 300, 100);
-    const auto assertRestsOnGround = [&](const TObject& body) {
+    // Clear of the terrain and standing on it.
+    const auto restsOnGround = [&](const TObject& body) {
         TVector probe;
-        ASSERT_FALSE(peer(*physics).collisions().overlaps(body, probe));
-        ASSERT_FALSE(peer(*physics).collisions().isInAir(body, probe));
+        return !peer(*physics).collisions().overlaps(body, probe) &&
+               !peer(*physics).collisions().isInAir(body, probe);
     };
     int placed = 0;
     for (TTeam& team : peer(*physics).teams().teams) {
@@ -308,13 +309,13 @@ TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
                 continue;
             }
             ++placed;
-            assertRestsOnGround(t);
+            ASSERT_TRUE(restsOnGround(t));
         }
     }
     EXPECT_EQ(placed, c.tumboksFit ? 1200 : 0);
     EXPECT_EQ(peer(*physics).explosifs().count(), c.boxesFit ? 100 : 0);
     for (const auto& box : peer(*physics).explosifs().list) {
-        assertRestsOnGround(*box);
+        ASSERT_TRUE(restsOnGround(*box));
     }
     EXPECT_EQ(placementOutput.find("Could not place 1200 of 1200 tumboks.") != std::string::npos,
               !c.tumboksFit);
