@@ -1,10 +1,11 @@
 // The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
 // a quiet step, and the worst step while all 100 boxes go off in one chain.
 #include "bench/bench_support.hpp"
+#include "tests/support/box_chain.hpp"
 #include "tests/support/physics_peer.hpp"
+#include "tests/support/terrain_builder.hpp"
 
 #include "app/u_context.hpp"
-#include "model/u_data_teams.hpp"
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_explosion.hpp"
 #include "physics/u_physics_headless.hpp"
@@ -20,7 +21,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -30,14 +30,6 @@ constexpr int tumboksPerTeam = 300;
 constexpr int boxCount = 100;
 constexpr int settlingFrames = 40;
 
-SurfacePtr copyOf(SDL_Surface* terrain) {
-    SurfacePtr copy = createSurface(terrain->w, terrain->h, true);
-    SDL_SetAlpha(terrain, 0, 255); // a raw copy, alpha included
-    SDL_BlitSurface(terrain, nullptr, copy.get(), nullptr);
-    SDL_SetAlpha(terrain, SDL_SRCALPHA, 255);
-    return copy;
-}
-
 // A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
 class TBattlefield {
 public:
@@ -46,7 +38,7 @@ public:
         context_.preferences.activeSounds = false;
         context_.preferences.nbExplosifs = boxCount;
         const TDiagnosticCapture quiet; // flag pictures may be missing here
-        physics = std::make_unique<TPhysics>(copyOf(terrain), noise_, messages_, context_, teamCount,
+        physics = std::make_unique<TPhysics>(rawCopy(terrain), noise_, messages_, context_, teamCount,
                                              tumboksPerTeam, 0, clock_);
         physics->keepSeededSequence();
         physics->takeNewTurn();
@@ -79,33 +71,6 @@ BENCHMARK(BM_PhysicsQuietStep);
 
 namespace {
 
-// Sets off the box nearest the middle of the map.
-void setOffMiddleBox(TPhysics& physics) {
-    TExplosifsManager& boxes = peer(physics).explosifs();
-    int middle = 0;
-    for (int i = 0; i < boxes.count(); ++i) {
-        if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
-            middle = i;
-        }
-    }
-    boxes.explode(middle);
-}
-
-// No blast left, every dead body laid to rest and every living one still.
-bool atRest(const TPhysics& physics) {
-    if (!physics.view().explosions.allFinished() || !physics.deadAtRest()) {
-        return false;
-    }
-    for (const TTeam& team : physics.view().teams.teams) {
-        for (const TTumbok& tumbok : team.tumboks) {
-            if (tumbok.isAlive() && !tumbok.out && !(tumbok.speed == vector(0, 0))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 constexpr int chainStepBound = 5000;
 
 double secondsOfStep(TPhysics& physics) {
@@ -126,7 +91,7 @@ struct TChainTimes {
 TChainTimes timeChain(SDL_Surface* terrain, bool untilRest) {
     TBattlefield field(terrain);
     TPhysics& physics = *field.physics;
-    setOffMiddleBox(physics);
+    peer(physics).explosifs().explode(middleBox(physics));
     TChainTimes times;
     while (!(untilRest ? atRest(physics) : peer(physics).explosions().allFinished()) &&
            times.steps < chainStepBound) {
@@ -138,28 +103,27 @@ TChainTimes timeChain(SDL_Surface* terrain, bool untilRest) {
     return times;
 }
 
+// Times one chain an iteration; the iteration's time is the chosen measure of that chain.
+void timeChains(benchmark::State& state, bool untilRest, double TChainTimes::*measure) {
+    TFloorScene scene;
+    TChainTimes times;
+    for (auto _ : state) {
+        times = timeChain(scene.terrain.get(), untilRest);
+        state.SetIterationTime(times.*measure);
+    }
+    state.counters["steps"] = times.steps;
+}
+
 } // namespace
 
 // The iteration's time is the slowest step of the chain.
 static void BM_ChainExplosionWorstStep(benchmark::State& state) {
-    TFloorScene scene;
-    TChainTimes times;
-    for (auto _ : state) {
-        times = timeChain(scene.terrain.get(), false);
-        state.SetIterationTime(times.worst);
-    }
-    state.counters["steps"] = times.steps;
+    timeChains(state, false, &TChainTimes::worst);
 }
 BENCHMARK(BM_ChainExplosionWorstStep)->UseManualTime()->Iterations(3);
 
 // The physics time of a whole chain, from the first blast until everything has come to rest.
 static void BM_ChainExplosionWholeChain(benchmark::State& state) {
-    TFloorScene scene;
-    TChainTimes times;
-    for (auto _ : state) {
-        times = timeChain(scene.terrain.get(), true);
-        state.SetIterationTime(times.total);
-    }
-    state.counters["steps"] = times.steps;
+    timeChains(state, true, &TChainTimes::total);
 }
 BENCHMARK(BM_ChainExplosionWholeChain)->UseManualTime()->Iterations(3);

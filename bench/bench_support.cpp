@@ -1,13 +1,10 @@
 #include "bench/bench_support.hpp"
 
 #include "resources/u_surface_utils.hpp"
+#include "tests/support/terrain_builder.hpp"
 
 SurfacePtr floorTerrain() {
-    SurfacePtr terrain = createSurface(1600, 1200, true);
-    SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-    SDL_Rect ground = {0, 600, 1600, 600};
-    SDL_FillRect(terrain.get(), &ground, SDL_MapRGBA(terrain->format, 138, 90, 52, 255));
-    return terrain;
+    return flatTerrain(1600, 1200, 600, {138, 90, 52, 255});
 }
 
 TFloorScene::TFloorScene()

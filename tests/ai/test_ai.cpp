@@ -8,6 +8,7 @@
 #include "physics/u_physics_timer.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/manual_clock.hpp"
+#include "support/terrain_builder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ private:
 struct AiWorld : testing::Test {
     static constexpr int floorTop = 300;
 
-    SurfacePtr terrain = createSurface(1000, 400, true);
+    SurfacePtr terrain = makeTerrain(1000, 400);
     TTeamsManager teams{2, 3, 1};
     TStatistics statistics;
     TDamage damage{teams, statistics};
@@ -75,7 +76,6 @@ struct AiWorld : testing::Test {
     TRecordingCallback callback{teams};
 
     void SetUp() override {
-        SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
         floor(0, 1000);
         // Everyone far away and out of sight at first.
         for (TTeam& team : teams.teams) {
@@ -85,13 +85,12 @@ struct AiWorld : testing::Test {
             }
         }
     }
-    void floor(int from, int to) const {
-        SDL_Rect ground = {static_cast<Sint16>(from), floorTop, static_cast<Uint16>(to - from), 100};
-        SDL_FillRect(terrain.get(), &ground, SDL_MapRGBA(terrain->format, 120, 80, 40, 255));
-    }
-    void wall(int x) const {
-        SDL_Rect block = {static_cast<Sint16>(x), 0, 20, floorTop};
-        SDL_FillRect(terrain.get(), &block, SDL_MapRGBA(terrain->format, 120, 80, 40, 255));
+    void floor(int from, int to) const { fillTerrain(terrain.get(), from, floorTop, to - from, 100); }
+    void wall(int x) const { fillTerrain(terrain.get(), x, 0, 20, floorTop); }
+    // Only a floor from `from` to `to`, sky everywhere else.
+    void floorOnly(int from, int to) const {
+        fillSurface(terrain.get(), {0, 0, 0, 0});
+        floor(from, to);
     }
     static void place(TTumbok& tumbok, double x) {
         tumbok.position = vector(x, floorTop - tumbok.height - 1);
@@ -157,8 +156,7 @@ TEST_F(AiWorld, TerrainBlocksTheSightButTheEnemyAboveIsSeen) {
 }
 
 TEST_F(AiWorld, WalkerTurnsAtTheBrinkAndNeverWalksOffALedge) {
-    SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-    floor(300, 500);
+    floorOnly(300, 500);
     TAiMove move(callback, terrain.get(), teams, collisions);
     place(me(), 400);
     move.start();
@@ -178,8 +176,7 @@ TEST_F(AiWorld, WalkerTurnsAtTheBrinkAndNeverWalksOffALedge) {
 }
 
 TEST_F(AiWorld, WalkerTurnedAtABrinkWalksBackInsteadOfDitheringThere) {
-    SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-    floor(300, 500);
+    floorOnly(300, 500);
     TAiMove move(callback, terrain.get(), teams, collisions);
     place(me(), 310);
     move.start();

@@ -23,8 +23,7 @@ namespace {
 // The flat ground with a wall from the sky to the ground in the middle, which blocks every line of sight.
 SurfacePtr walledTerrain() {
     SurfacePtr terrain = game_test::flatGround();
-    SDL_Rect wall{790, 0, 20, static_cast<Uint16>(game_test::groundTop)};
-    SDL_FillRect(terrain.get(), &wall, SDL_MapRGBA(terrain->format, 120, 120, 120, 255));
+    fillTerrain(terrain.get(), 790, 0, 20, game_test::groundTop, {120, 120, 120, 255});
     return terrain;
 }
 

@@ -1,6 +1,7 @@
 #include "game/u_esc_menu.hpp"
 
 #include "resources/u_diagnostics.hpp"
+#include "support/pixels.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -32,17 +33,13 @@ protected:
 
 TEST_F(EscMenuTest, PanelListButtonAndReminderAreLaidOutInTheCentre) {
     // The small cells of the test font are 9 x 12: the reminder is 153 x 12.
-    EXPECT_EQ(menu->backgroundPos.x, 150);
-    EXPECT_EQ(menu->backgroundPos.y, 150);
-    EXPECT_EQ(menu->menu->rect.x, 170);
-    EXPECT_EQ(menu->menu->rect.y, 170);
+    EXPECT_EQ(topLeft(menu->backgroundPos), std::pair(150, 150));
+    EXPECT_EQ(topLeft(menu->menu->rect), std::pair(170, 170));
     EXPECT_EQ(menu->menu->rect.w, 460);
     EXPECT_EQ(menu->menu->rect.h, 236);
-    EXPECT_EQ(menu->optionsButton->rect.x, 170);
-    EXPECT_EQ(menu->optionsButton->rect.y, 406);
+    EXPECT_EQ(topLeft(menu->optionsButton->rect), std::pair(170, 406));
     EXPECT_EQ(menu->optionsButton->rect.w, 460 - 153);
-    EXPECT_EQ(menu->quitTextPos.x, 170 + 460 - 153);
-    EXPECT_EQ(menu->quitTextPos.y, 170 + 260 - 12);
+    EXPECT_EQ(topLeft(menu->quitTextPos), std::pair(170 + 460 - 153, 170 + 260 - 12));
 
     ASSERT_EQ(menu->menu->items.size(), 4u);
     EXPECT_EQ(menu->menu->items[0].text, "Bow");

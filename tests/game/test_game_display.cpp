@@ -65,10 +65,7 @@ TEST_F(GameScreenTest, TheGaugeGrowsEverFasterAndFiresAtItsCap) {
         values.push_back(screen->powerBar->value);
     }
     ASSERT_GE(values.size(), 4u);
-    EXPECT_EQ(values[0], 50);
-    EXPECT_EQ(values[1], 103);
-    EXPECT_EQ(values[2], 159);
-    EXPECT_EQ(values[3], 219);
+    EXPECT_EQ(std::vector(values.begin(), values.begin() + 4), (std::vector{50, 103, 159, 219}));
     EXPECT_EQ(values.back(), 2500) << "capped";
     EXPECT_EQ(state(), TGameStateType::StateMotion) << "the shot left with Enter still held";
     EXPECT_EQ(screen->powerBar->mark, -1);
@@ -218,14 +215,14 @@ TEST_F(GameScreenTest, AClickPicksATumbokOnlyOnAHumanTurnBeforeItMoved) {
     build(2, 3, 1);
     ASSERT_TRUE(frame());
     TMoves& moves = *screen->mapDisplay->moves;
-    const auto clickOn = [&](int team, int number) {
-        const TTumbok& t = peer(*screen->physics)
-                               .teams()
-                               .teams[static_cast<std::size_t>(team)]
-                               .tumboks[static_cast<std::size_t>(number)];
-        moves.centerOn(false, t.position.x, t.position.y);
+    const auto clickAt = [&](const TTumbok& t) {
         return mouseDown(static_cast<int>(t.position.x) - moves.view.x + 8,
                          static_cast<int>(t.position.y) - moves.view.y + 20);
+    };
+    const auto clickOn = [&](int team, int number) {
+        const TTumbok& t = screen->physics->view().teams.teams.at(team).tumboks.at(number);
+        moves.centerOn(false, t.position.x, t.position.y);
+        return clickAt(t);
     };
     ASSERT_TRUE(frame({clickOn(0, 2)}));
     EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
@@ -234,8 +231,7 @@ TEST_F(GameScreenTest, AClickPicksATumbokOnlyOnAHumanTurnBeforeItMoved) {
     const SDL_Rect bar = screen->infoBar->expandedRect;
     const TTumbok& other = screen->physics->view().teams.teams[0].tumboks[1];
     moves.setView(false, other.position.x - (bar.x + 300), other.position.y - (bar.y + 50));
-    ASSERT_TRUE(frame({mouseDown(static_cast<int>(other.position.x) - moves.view.x + 8,
-                                 static_cast<int>(other.position.y) - moves.view.y + 20)}));
+    ASSERT_TRUE(frame({clickAt(other)}));
     EXPECT_EQ(screen->physics->view().teams.current.tumbok, 2);
 
     // Once the tumbok has walked the team keeps it.
@@ -260,8 +256,7 @@ TEST_F(GameScreenTest, AClickPicksATumbokOnlyOnAHumanTurnBeforeItMoved) {
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(frame());
     }
-    EXPECT_EQ(activeTumbok().position.x, frozen.x);
-    EXPECT_EQ(activeTumbok().position.y, frozen.y);
+    EXPECT_EQ(activeTumbok().position, frozen);
     ASSERT_TRUE(frame({keyUp(SDLK_ESCAPE), keyDown(SDLK_RETURN)}));
     EXPECT_EQ(teamOnTurn(), 1);
     // The computer finishes its turn by itself.
@@ -324,9 +319,7 @@ TEST(KeyTracker, FreshPressesAreToldFromRepeats) {
     EXPECT_FALSE(keys.observe(keyUp(SDLK_TAB)));
     EXPECT_TRUE(keys.observe(keyDown(SDLK_TAB)));
 
-    SDL_Event focusLost;
-    std::memset(&focusLost, 0, sizeof focusLost);
-    focusLost.type = SDL_ACTIVEEVENT;
+    SDL_Event focusLost = eventOfType(SDL_ACTIVEEVENT);
     focusLost.active.gain = 0;
     focusLost.active.state = SDL_APPINPUTFOCUS;
     keys.observe(focusLost);

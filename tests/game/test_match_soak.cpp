@@ -18,13 +18,13 @@
 #include "sound/u_sound.hpp"
 #include "support/physics_peer.hpp"
 #include "support/temp_dir.hpp"
+#include "support/terrain_builder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -69,14 +69,7 @@ protected:
                             ? generateHillsTerrain(1600, 1200)
                             : loadMapImage(GetParam(), TImageConversion::ConversionAlpha);
         }
-        SurfacePtr copy = createSurface(original_->w, original_->h, true);
-        const SurfaceLock from(original_.get());
-        const SurfaceLock to(copy.get());
-        if (copy->pitch == original_->pitch &&
-            copy->format->BytesPerPixel == original_->format->BytesPerPixel) {
-            std::memcpy(copy->pixels, original_->pixels, static_cast<std::size_t>(copy->pitch) * copy->h);
-        }
-        return copy;
+        return rawCopy(original_.get());
     }
 
     // Plays one match, checking every frame; the frame bound grows with the number of bodies.

@@ -5,6 +5,7 @@
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int glyphWidth = 6;
 constexpr int glyphHeight = 8;
+constexpr TRgba white{255, 255, 255, 255};
 
 // A window and a small font whose every glyph is a solid white cell, so drawn text shows as white blocks.
 class MessageListTest : public testing::Test {
@@ -25,26 +27,17 @@ protected:
         display = std::make_unique<TDisplay>(preferences);
         font = std::make_unique<TFont>();
         font->imageSmall = createSurface(95 * glyphWidth, glyphHeight, true);
-        SDL_FillRect(font->imageSmall.get(), nullptr,
-                     SDL_MapRGBA(font->imageSmall->format, 255, 255, 255, 255));
+        fillSurface(font->imageSmall.get(), white);
     }
 
-    void clearScreen() const {
-        SDL_FillRect(display->screen, nullptr, SDL_MapRGB(display->screen->format, 0, 0, 0));
-    }
+    void clearScreen() const { fillSurface(display->screen, {0, 0, 0, 255}); }
 
     // Width of the white run starting at the left edge of row y.
     int whiteRunAt(int y) const {
         SDL_Surface* screen = display->screen;
         const SurfaceLock lock(screen);
         int x = 0;
-        while (x < screen->w) {
-            Uint8 r, g, b;
-            const auto* row = static_cast<const Uint8*>(screen->pixels) + y * screen->pitch;
-            SDL_GetRGB(reinterpret_cast<const Uint32*>(row)[x], screen->format, &r, &g, &b);
-            if (r != 255 || g != 255 || b != 255) {
-                break;
-            }
+        while (x < screen->w && pixelAt(screen, x, y) == white) {
             ++x;
         }
         return x;

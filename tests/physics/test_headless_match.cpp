@@ -10,8 +10,7 @@ namespace {
 
 THeadlessResult playQuietly(const THeadlessSettings& settings) {
     const TDiagnosticCapture quiet; // flag pictures may be missing from the test data
-    const THeadlessResult result = runHeadlessMatch(settings);
-    return result;
+    return runHeadlessMatch(settings);
 }
 
 } // namespace

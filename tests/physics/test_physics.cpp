@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -49,10 +50,7 @@ TEST_F(DriverTest, TurnPassesOnlyOnceEverythingHasComeToRest) {
     const bool passed = stepUntil(
         [&] {
             sawAfterMotion = sawAfterMotion || state() == TGameStateType::StateAfterMotion;
-            if (!turnIs(0)) {
-                return true;
-            }
-            return false;
+            return !turnIs(0);
         },
         2000);
     ASSERT_TRUE(passed);
@@ -96,12 +94,9 @@ TEST_F(DriverTest, DeadActiveTumbokCannotWalkJumpOrFire) {
 }
 
 TEST_F(DriverTest, WalkingTurnsStepsAndAnimatesButNeverClimbsASteepSlope) {
-    build(flatTerrain(1600, 600, groundY), 2, 1);
-    parkOthersOnGround(groundY, 1000);
-    standOn(0, 0, 100, groundY);
+    buildFlat(2, 1);
     // A wall ten pixels high to the right of x = 300.
     fillTerrain(terrain(), 300, groundY - 10, 50, 10);
-    settle();
     TTumbok& t = tumbok(0, 0);
     physics->walk(TDirection::DirectionRight); // turns round only
     EXPECT_EQ(t.direction, TDirection::DirectionRight);
@@ -248,11 +243,7 @@ TEST_F(DriverTest, ComputerThatGivesUpSaysSoOncePerTurn) {
         physics->step();
     }
     EXPECT_TRUE(turnIs(1));
-    int abandons = 0;
-    for (const std::string& text : messages.texts) {
-        abandons += text == "The AI abandons !" ? 1 : 0;
-    }
-    EXPECT_EQ(abandons, 1);
+    EXPECT_EQ(std::count(messages.texts.begin(), messages.texts.end(), "The AI abandons !"), 1);
     ASSERT_TRUE(stepUntil([&] { return turnIs(0); }, 500));
 }
 
@@ -304,6 +295,12 @@ SurfacePtr terrainOf(const TPlacementCase& c) {
 TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
     const TPlacementCase& c = GetParam();
     build(terrainOf(c), 4, 300, 100);
+    // Clear of the terrain and standing on it.
+    const auto restsOnGround = [&](const TObject& body) {
+        TVector probe;
+        return !peer(*physics).collisions().overlaps(body, probe) &&
+               !peer(*physics).collisions().isInAir(body, probe);
+    };
     int placed = 0;
     for (TTeam& team : peer(*physics).teams().teams) {
         for (TTumbok& t : team.tumboks) {
@@ -312,17 +309,13 @@ TEST_P(PlacementTest, PlacementAlwaysEndsPlacesWhatFitsAndReportsTheRest) {
                 continue;
             }
             ++placed;
-            TVector probe;
-            ASSERT_FALSE(peer(*physics).collisions().overlaps(t, probe));
-            ASSERT_FALSE(peer(*physics).collisions().isInAir(t, probe));
+            ASSERT_TRUE(restsOnGround(t));
         }
     }
     EXPECT_EQ(placed, c.tumboksFit ? 1200 : 0);
     EXPECT_EQ(peer(*physics).explosifs().count(), c.boxesFit ? 100 : 0);
     for (const auto& box : peer(*physics).explosifs().list) {
-        TVector probe;
-        ASSERT_FALSE(peer(*physics).collisions().overlaps(*box, probe));
-        ASSERT_FALSE(peer(*physics).collisions().isInAir(*box, probe));
+        ASSERT_TRUE(restsOnGround(*box));
     }
     EXPECT_EQ(placementOutput.find("Could not place 1200 of 1200 tumboks.") != std::string::npos,
               !c.tumboksFit);

@@ -14,17 +14,19 @@ constexpr int groundTop = 60; // the test ground: 100 x 100, solid from row 60 d
 
 class CollisionsTest : public MatchFixture {
 protected:
-    CollisionsTest() : terrain(makeTerrain(100, 100)) {
-        fillTerrain(terrain.get(), 0, groundTop, 100, 100 - groundTop);
+    CollisionsTest() : terrain(flatTerrain(100, 100, groundTop)) {
         collisions = std::make_unique<TCollisions>(terrain.get(), *teams, *damage, messages);
     }
 
-    // A tumbok of team 1 that has just been moved to position with the given speed.
+    // A body of any kind that has just been moved to position with the given speed.
+    template <class TBody> static TBody moving(TBody body, TVector position, TVector speed = vector(0, 0)) {
+        body.position = position;
+        body.speed = speed;
+        return body;
+    }
+    // The same for a tumbok of team 1.
     TTumbok& movingTumbok(TVector position, TVector speed) {
-        TTumbok& t = tumbok(1, 0);
-        t.position = position;
-        t.speed = speed;
-        return t;
+        return tumbok(1, 0) = moving(tumbok(1, 0), position, speed);
     }
 
     bool step(TObject& body, bool sweep, bool bounce = true) {
@@ -104,12 +106,9 @@ TEST_F(CollisionsTest, HardLandingHurtsByTheSpeedAbove500) {
         // Flat ground: the bounce reverses the vertical speed, keeping 30 %.
         expectNear(t.speed, vector(0, -0.3 * c.speed));
     }
-    TExplosif box;
-    box.position = vector(40, 32.4);
-    box.speed = vector(0, 501);
+    TExplosif box = moving(TExplosif(), vector(40, 32.4), vector(0, 501));
     EXPECT_TRUE(step(box, false)); // a box landing hard is reported (it explodes)
-    box.position = vector(40, 32.4);
-    box.speed = vector(0, 500);
+    box = moving(box, vector(40, 32.4), vector(0, 500));
     EXPECT_FALSE(step(box, false));
 }
 
@@ -125,17 +124,13 @@ TEST_F(CollisionsTest, AtTheBounceThresholdABodyStopsDead) {
 TEST_F(CollisionsTest, GrenadeBouncesOffFlatGroundWithSixtyPercent) {
     // After this frame's motion the grenade's bottom is 3 rows into the ground. The sweep retraces the frame
     // from (35, 38) in sub-steps of (0.03, 0.04) after a first pixel, and first touches row 60 at y = 54.52.
-    TProjectile grenade(TWeapon::WeaponGrenade);
-    grenade.position = vector(50, 58);
-    grenade.speed = vector(300, 400);
+    TProjectile grenade = moving(TProjectile(TWeapon::WeaponGrenade), vector(50, 58), vector(300, 400));
     EXPECT_TRUE(step(grenade, true));
     EXPECT_FALSE(outOfMap);
     expectNear(grenade.speed, vector(180, -240));
     expectNear(grenade.position, vector(47.39 - 0.6, 54.52 - 0.8), 1e-6); // backed out one pixel
 
-    TProjectile bazooka(TWeapon::WeaponBazooka);
-    bazooka.position = vector(50, 58);
-    bazooka.speed = vector(300, 400);
+    TProjectile bazooka = moving(TProjectile(TWeapon::WeaponBazooka), vector(50, 58), vector(300, 400));
     EXPECT_TRUE(step(bazooka, true, false)); // no bounce: contact only, speed kept
     expectNear(bazooka.speed, vector(300, 400));
     bazooka.speed = vector(300, 400);
@@ -172,22 +167,19 @@ TEST_F(CollisionsTest, LeavingTheMapIsReportedOnceAndKillsOnce) {
     EXPECT_EQ(stats(0).kills, 1);
     EXPECT_EQ(stats(0).enemiesKilled, 1);
 
-    TProjectile arrow(TWeapon::WeaponBow);
-    arrow.position = vector(50, 130);
-    arrow.speed = vector(0, 400);
+    TProjectile arrow = moving(TProjectile(TWeapon::WeaponBow), vector(50, 130), vector(0, 400));
     EXPECT_TRUE(step(arrow, true, false));
     EXPECT_TRUE(outOfMap);
     EXPECT_EQ(messages.texts.back(), "The projectile is out !");
 
-    TExplosif box;
-    box.position = vector(50, 101);
+    TExplosif box = moving(TExplosif(), vector(50, 101));
     EXPECT_TRUE(step(box, false));
     EXPECT_EQ(messages.texts.size(), 2u);
 }
 
 TEST_F(CollisionsTest, ZeroSpeedSkipsTheSweepAndTheBackOut) {
-    TProjectile grenade(TWeapon::WeaponGrenade);
-    grenade.position = vector(30, 57); // resting partly in the ground
+    TProjectile grenade =
+        moving(TProjectile(TWeapon::WeaponGrenade), vector(30, 57)); // resting partly in the ground
     EXPECT_FALSE(step(grenade, true));
     EXPECT_EQ(grenade.position, vector(30, 57));
     EXPECT_EQ(grenade.speed, vector(0, 0));
@@ -199,17 +191,14 @@ TEST_F(CollisionsTest, ZeroSpeedSkipsTheSweepAndTheBackOut) {
 }
 
 TEST_F(CollisionsTest, SweepInOpenAirIsNoContactForAWholeNumberSpeed) {
-    TProjectile arrow(TWeapon::WeaponBow);
-    arrow.position = vector(30, 10);
-    arrow.speed = vector(0, 3);
+    TProjectile arrow = moving(TProjectile(TWeapon::WeaponBow), vector(30, 10), vector(0, 3));
     EXPECT_FALSE(step(arrow, true, false));
     EXPECT_EQ(arrow.position, vector(30, 10));
     EXPECT_EQ(arrow.speed, vector(0, 3));
 }
 
 TEST_F(CollisionsTest, BodyStuckInSolidGroundIsMovedBackByItsSpeedAndStopped) {
-    SurfacePtr rock = makeTerrain(50, 50);
-    fillTerrain(rock.get(), 0, 0, 50, 50);
+    SurfacePtr rock = flatTerrain(50, 50, 0);
     TCollisions inRock(rock.get(), *teams, *damage, messages);
     // 30 one-pixel steps up never free it (its bottom stays in the rock), then it goes back 30 more.
     TTumbok& t = movingTumbok(vector(10, 5), vector(0, 30));

@@ -49,11 +49,7 @@ TEST_F(DamageTest, UnknownTumbokIsReportedAndLeftAlone) {
 TEST_F(DamageTest, BlastPushesAndHurtsByDistanceFromTheCorner) {
     teams->current = {0, 0};
     const TVector centre = vector(300, 200);
-    for (TTeam& team : teams->teams) {
-        for (TTumbok& t : team.tumboks) {
-            t.position = vector(5000, 5000); // far away
-        }
-    }
+    sendEveryoneAway();
     tumbok(0, 0).position = centre;           // at the centre: 90 points, no push
     tumbok(1, 0).position = vector(250, 200); // half the radius to the left
     tumbok(1, 1).position = vector(300, 300); // exactly the radius below: untouched

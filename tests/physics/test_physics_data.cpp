@@ -52,8 +52,7 @@ TEST(PhysicsData, SolidFromAlpha128AndEmptyOutside) {
 
 TEST(PhysicsData, SetPixelWritesOnlyInsideThePicture) {
     // A 4 x 4 view into the middle of an 8 x 8 picture: writes beyond the view would show in the frame.
-    SurfacePtr frame = makeTerrain(8, 8);
-    fillTerrain(frame.get(), 0, 0, 8, 8);
+    SurfacePtr frame = flatTerrain(8, 8, 0);
     const SDL_PixelFormat* f = frame->format;
     SurfacePtr view(SDL_CreateRGBSurfaceFrom(static_cast<Uint8*>(frame->pixels) + 2 * frame->pitch + 2 * 4, 4,
                                              4, 32, frame->pitch, f->Rmask, f->Gmask, f->Bmask, f->Amask));
@@ -114,8 +113,7 @@ TEST(PhysicsData, DarkenFollowsTheFormulaForEveryChannelValueAndAnyPercent) {
 }
 
 TEST(PhysicsData, CarveClearsTheHoleAndBurnsTheRing) {
-    SurfacePtr terrain = makeTerrain(200, 200);
-    fillTerrain(terrain.get(), 0, 0, 200, 200);
+    SurfacePtr terrain = flatTerrain(200, 200, 0);
     carveCircle(terrain.get(), 10, 100, 100);
     for (const auto& [x, y] :
          std::vector<std::pair<int, int>>{{100, 100}, {110, 100}, {90, 100}, {100, 90}, {105, 105}}) {
@@ -131,8 +129,7 @@ TEST(PhysicsData, CarveClearsTheHoleAndBurnsTheRing) {
 }
 
 TEST(PhysicsData, CarveOfRadiusZeroClearsOnlyTheCentre) {
-    SurfacePtr terrain = makeTerrain(120, 120);
-    fillTerrain(terrain.get(), 0, 0, 120, 120);
+    SurfacePtr terrain = flatTerrain(120, 120, 0);
     carveCircle(terrain.get(), 0, 60, 60);
     EXPECT_FALSE(solid(terrain.get(), 60, 60));
     EXPECT_TRUE(solid(terrain.get(), 61, 60));
@@ -226,18 +223,6 @@ void fillAtRandom(SDL_Surface* s) {
     }
 }
 
-SurfacePtr rawCopy(SDL_Surface* s) {
-    SurfacePtr copy(SDL_ConvertSurface(s, s->format, SDL_SWSURFACE));
-    SurfaceLock from(s);
-    SurfaceLock to(copy.get());
-    for (int y = 0; y < s->h; ++y) {
-        std::memcpy(static_cast<Uint8*>(copy->pixels) + y * copy->pitch,
-                    static_cast<const Uint8*>(s->pixels) + y * s->pitch,
-                    static_cast<std::size_t>(s->w) * s->format->BytesPerPixel);
-    }
-    return copy;
-}
-
 bool samePixels(SDL_Surface* a, SDL_Surface* b) {
     for (int y = 0; y < a->h; ++y) {
         if (std::memcmp(static_cast<const Uint8*>(a->pixels) + y * a->pitch,
@@ -278,8 +263,7 @@ TEST(PhysicsData, CarveMatchesThePixelByPixelCarveForEveryRadiusAndPlace) {
         }
     }
     // The oracle itself: the centre is cleared and the burnt ring reaches 50 pixels past the hole.
-    SurfacePtr flat = makeTerrain(200, 200);
-    fillTerrain(flat.get(), 0, 0, 200, 200);
+    SurfacePtr flat = flatTerrain(200, 200, 0);
     referenceCarve(flat.get(), 20, 100, 100);
     EXPECT_EQ(pixelAt(flat.get(), 100, 100).a, 0);
     EXPECT_EQ(pixelAt(flat.get(), 170, 100).b, 98);
@@ -287,8 +271,7 @@ TEST(PhysicsData, CarveMatchesThePixelByPixelCarveForEveryRadiusAndPlace) {
 }
 
 TEST(PhysicsData, SurfaceDirectionFollowsTheGround) {
-    SurfacePtr flat = makeTerrain(100, 100);
-    fillTerrain(flat.get(), 0, 50, 100, 50);
+    SurfacePtr flat = flatTerrain(100, 100, 50);
     TVector direction;
     for (const TDirection side : {TDirection::DirectionLeft, TDirection::DirectionRight}) {
         ASSERT_TRUE(surfaceDirection(vector(50, 50), flat.get(), side, 10, direction));
@@ -320,8 +303,7 @@ TEST(PhysicsData, SurfaceDirectionWithoutBoundary) {
     EXPECT_EQ(direction, vector(0, 1));
 
     // The probe column lies outside the picture.
-    SurfacePtr full = makeTerrain(100, 100);
-    fillTerrain(full.get(), 0, 0, 100, 100);
+    SurfacePtr full = flatTerrain(100, 100, 0);
     EXPECT_FALSE(surfaceDirection(vector(95, 50), full.get(), TDirection::DirectionRight, 10, direction));
     EXPECT_EQ(direction, vector(0, 1));
     // Fully solid: the picture's bottom edge is the first boundary met (row 100 is empty, h = 49).

@@ -20,12 +20,7 @@ protected:
         context = std::make_unique<TContext>((scratch.path() / "config.txt").string());
         context->preferences.activeSounds = false;
         noise = std::make_unique<TNoise>(context->preferences);
-        // Everybody far away unless a test brings them closer.
-        for (TTeam& team : teams->teams) {
-            for (TTumbok& t : team.tumboks) {
-                t.position = vector(-10000, -10000);
-            }
-        }
+        sendEveryoneAway();
     }
 
     void build(SDL_Surface* terrain, int boxes) {
@@ -57,8 +52,7 @@ bool solidAt(SDL_Surface* terrain, int x, int y) {
 } // namespace
 
 TEST_F(ExplosionsTest, BlastsCarvePushAndHurtOnlyOnceTheyComeOfAge) {
-    SurfacePtr terrain = makeTerrain(600, 600);
-    fillTerrain(terrain.get(), 0, 300, 600, 300);
+    SurfacePtr terrain = flatTerrain(600, 600, 300);
     build(terrain.get(), 0);
     teams->current = {1, 0};
     tumbok(2, 0).position = vector(330, 250);
@@ -102,8 +96,7 @@ TEST_F(ExplosionsTest, BoxesAreHitInsideTheSquareReachOnly) {
 }
 
 TEST_F(ExplosionsTest, ARowOfBoxesGoesOffInAChainThatEnds) {
-    SurfacePtr terrain = makeTerrain(3200, 300);
-    fillTerrain(terrain.get(), 0, 200, 3200, 100);
+    SurfacePtr terrain = flatTerrain(3200, 300, 200);
     build(terrain.get(), 100);
     for (int i = 0; i < 100; ++i) {
         explosifs->at(i).position = vector(30 + i * 31, 171);
@@ -121,8 +114,7 @@ TEST_F(ExplosionsTest, ARowOfBoxesGoesOffInAChainThatEnds) {
 // The terrain is a window into a larger picture whose border must never change, whatever explodes at the
 // terrain's edges and corners, including a pile of 100 boxes going off together in a corner.
 TEST_F(ExplosionsTest, EdgeAndCornerExplosionsAndAHundredBoxPileTouchNothingOutsideTheTerrain) {
-    SurfacePtr canvas = makeTerrain(600, 600);
-    fillTerrain(canvas.get(), 0, 0, 600, 600, {10, 20, 30, 255});
+    SurfacePtr canvas = flatTerrain(600, 600, 0, {10, 20, 30, 255});
     const int offset = 200;
     const int size = 200;
     Uint8* origin = static_cast<Uint8*>(canvas->pixels) + offset * canvas->pitch + offset * 4;

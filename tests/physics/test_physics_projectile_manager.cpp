@@ -22,6 +22,13 @@ protected:
     }
 
     TProjectileManager& manager() { return peer(*physics).projectiles(); }
+    // Steps the shot until it is done, for at most a hundred frames; returns whether it got done.
+    bool flyUntilDone() {
+        for (int frame = 0; frame < 100 && !manager().projectile->done; ++frame) {
+            manager().step();
+        }
+        return manager().projectile->done;
+    }
     int explosionCount() const { return static_cast<int>(physics->view().explosions.list.size()); }
 };
 
@@ -51,12 +58,7 @@ TEST_F(ProjectileTest, GrenadeBouncesAndGoesOffOnItsFiftiethFrameWhateverItHit) 
 TEST_F(ProjectileTest, BazookaHitCarvesTheHoleAroundItsImpact) {
     SurfacePtr before = flatTerrain(800, 600, groundY);
     manager().launch(600, TWeapon::WeaponBazooka, -90);
-    int frames = 0;
-    while (!manager().projectile->done && frames < 100) {
-        manager().step();
-        ++frames;
-    }
-    ASSERT_TRUE(manager().projectile->done);
+    ASSERT_TRUE(flyUntilDone());
     ASSERT_EQ(stamps.stamped.size(), 1u);
     const TVector impact = stamps.stamped.front();
     EXPECT_NEAR(impact.x, 108, 1.0);
@@ -81,12 +83,7 @@ TEST_F(ProjectileTest, BazookaHitCarvesTheHoleAroundItsImpact) {
 
 TEST_F(ProjectileTest, ArrowSticksWhereItStrikesAndAStuckArrowHurtsNoOne) {
     manager().launch(600, TWeapon::WeaponBow, -90);
-    int frames = 0;
-    while (!manager().projectile->done && frames < 100) {
-        manager().step();
-        ++frames;
-    }
-    ASSERT_TRUE(manager().projectile->done);
+    ASSERT_TRUE(flyUntilDone());
     ASSERT_EQ(stamps.stamped.size(), 1u);
     EXPECT_EQ(explosionCount(), 0);
     EXPECT_EQ(pixelAt(terrain(), 108, groundY + 2).a, 255); // no hole

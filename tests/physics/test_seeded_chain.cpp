@@ -1,6 +1,7 @@
 // A seeded chain of a hundred boxes among 4 x 300 tumboks, run to rest: every step's terrain and bodies
 // are folded into one digest, so that any change to where things end up shows as a changed number.
 #include "physics/u_physics_explosion.hpp"
+#include "support/box_chain.hpp"
 #include "support/physics_fixture.hpp"
 #include "support/physics_peer.hpp"
 
@@ -8,7 +9,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -78,31 +78,6 @@ protected:
             }
         }
     }
-
-    bool atRest() const {
-        if (!peer(*physics).explosions().allFinished() || !physics->deadAtRest()) {
-            return false;
-        }
-        for (const TTeam& team : physics->view().teams.teams) {
-            for (const TTumbok& t : team.tumboks) {
-                if (t.isAlive() && !t.out && !(t.speed == vector(0, 0))) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-
-    int middleBox() const {
-        TExplosifsManager& boxes = peer(*physics).explosifs();
-        int middle = 0;
-        for (int i = 0; i < boxes.count(); ++i) {
-            if (std::abs(boxes.at(i).position.x - 800) < std::abs(boxes.at(middle).position.x - 800)) {
-                middle = i;
-            }
-        }
-        return middle;
-    }
 };
 
 } // namespace
@@ -120,11 +95,11 @@ TEST_F(SeededChain, AHundredBoxChainEndsExactlyAsRecorded) {
     }
     EXPECT_EQ(settling.value(), 6200057562369384101u);
     ASSERT_EQ(peer(*physics).explosifs().count(), boxCount);
-    peer(*physics).explosifs().explode(middleBox());
+    peer(*physics).explosifs().explode(middleBox(*physics));
 
     TDigest chain;
     int steps = 0;
-    while (!atRest() && steps < stepBound) {
+    while (!atRest(*physics) && steps < stepBound) {
         physics->step();
         clock.advance(50);
         addStepTo(chain);

@@ -18,6 +18,8 @@
 #include "support/manual_clock.hpp"
 #include "support/match_fixture.hpp"
 #include "support/physics_peer.hpp"
+#include "support/sdl_events.hpp"
+#include "support/terrain_builder.hpp"
 
 #include <functional>
 #include <memory>
@@ -50,16 +52,22 @@ struct THudSetup {
     std::function<void(const std::filesystem::path& root)> pictures;
 };
 
+// The default match on a terrain of another size.
+inline THudSetup terrainOf(int width, int height) {
+    THudSetup setup;
+    setup.terrainWidth = width;
+    setup.terrainHeight = height;
+    return setup;
+}
+
 class THudScene {
 public:
     explicit THudScene(const THudSetup& setup = {})
         : pictures_(dir_.path(), setup), workingDirectory_(dir_.path()),
           preferences_((dir_ / "config.txt").string()), display(preferences_),
           context((dir_ / "config.txt").string()), noise(silent(context)), font(testFont()) {
-        SurfacePtr terrain = createSurface(setup.terrainWidth, setup.terrainHeight, true);
-        SDL_FillRect(terrain.get(), nullptr, SDL_MapRGBA(terrain->format, 0, 0, 0, 0));
-        physics = std::make_unique<TPhysics>(std::move(terrain), noise, messages, context, setup.nbTeams,
-                                             setup.nbTumboks, 0, clock);
+        physics = std::make_unique<TPhysics>(makeTerrain(setup.terrainWidth, setup.terrainHeight), noise,
+                                             messages, context, setup.nbTeams, setup.nbTumboks, 0, clock);
         quiet_.reset();
         physics->keepSeededSequence();
         background = createSurface(setup.backWidth, setup.backHeight, false);
@@ -108,15 +116,5 @@ public:
     std::unique_ptr<TMoves> moves;
     bool freeView = false;
 };
-
-inline SDL_Event mousePress(int x, int y) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    event.button.x = static_cast<Uint16>(x);
-    event.button.y = static_cast<Uint16>(y);
-    return event;
-}
 
 } // namespace hud_test

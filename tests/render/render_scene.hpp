@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,22 @@ inline TRgba screenPixel(int x, int y) {
     TRgba c = pixelAt(screen, x, y);
     c.a = 255;
     return c;
+}
+
+// A window pixel a test expects, with what it stands for when the place alone does not say.
+struct TPixelCheck {
+    int x;
+    int y;
+    TRgba colour;
+    const char* what = "";
+};
+
+// Checks window pixels, naming each one that is wrong.
+inline void expectScreen(std::initializer_list<TPixelCheck> checks) {
+    for (const TPixelCheck& check : checks) {
+        EXPECT_EQ(screenPixel(check.x, check.y), check.colour)
+            << check.x << ", " << check.y << " " << check.what;
+    }
 }
 
 // How many window pixels differ from the backdrop.

@@ -31,6 +31,16 @@ int channelDistance(TRgba a, TRgba b) {
     return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
 }
 
+// The 16 x 16 squares of the window at (ax, ay) and at (bx, by) agree within the blends' rounding.
+void expectSameSquares(int ax, int ay, int bx, int by) {
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            EXPECT_LE(channelDistance(screenPixel(ax + x, ay + y), screenPixel(bx + x, by + y)), 2)
+                << x << ", " << y;
+        }
+    }
+}
+
 } // namespace
 
 // SDL's own blend divides by 256 where this one rounds a division by 255: they may differ by 2.
@@ -47,12 +57,7 @@ TEST(AlphaSprite, CompositesLikeABlit) {
         const SurfaceLock lock(screen);
         sprite.drawOnto(screen, 200, 100);
     }
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            EXPECT_LE(channelDistance(screenPixel(100 + x, 100 + y), screenPixel(200 + x, 100 + y)), 2)
-                << x << ", " << y;
-        }
-    }
+    expectSameSquares(100, 100, 200, 100);
     EXPECT_EQ(screenPixel(201, 101), backdrop) << "transparent margin left alone";
 
     // Clipped to seven columns: four pixels at a time, then three one by one.
@@ -65,12 +70,7 @@ TEST(AlphaSprite, CompositesLikeABlit) {
         sprite.drawOnto(screen, 400, 200);
     }
     SDL_SetClipRect(screen, nullptr);
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            EXPECT_LE(channelDistance(screenPixel(400 + x, 100 + y), screenPixel(400 + x, 200 + y)), 2)
-                << x << ", " << y;
-        }
-    }
+    expectSameSquares(400, 100, 400, 200);
     EXPECT_EQ(screenPixel(409, 205), backdrop);
 }
 
@@ -87,11 +87,7 @@ TEST(AlphaSprite, IsClippedToTheWindowOnEverySide) {
             sprite.drawOnto(screen, x, y);
         }
     }
-    EXPECT_EQ(screenPixel(0, 0), green);
-    EXPECT_EQ(screenPixel(7, 7), green);
-    EXPECT_EQ(screenPixel(799, 599), green);
-    EXPECT_EQ(screenPixel(0, 599), green);
-    EXPECT_EQ(screenPixel(799, 0), green);
+    expectScreen({{0, 0, green}, {7, 7, green}, {799, 599, green}, {0, 599, green}, {799, 0, green}});
     EXPECT_EQ(changedPixels(), 4 * 64) << "only the four quarters inside the window";
 }
 

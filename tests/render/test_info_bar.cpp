@@ -69,14 +69,11 @@ TEST(InfoBar, ColumnsAndWindAreaFollowTheNumberOfTeamsAndTheirFlags) {
     EXPECT_EQ(four.bar.columnX(2), 510);
     EXPECT_EQ(four.bar.columnX(3), 550);
     const SDL_Rect wind = four.bar.windArea();
-    EXPECT_EQ(wind.x, 100 + 40 + 16 + 20);
-    EXPECT_EQ(wind.y, 510);
+    EXPECT_EQ(topLeft(wind), std::pair(100 + 40 + 16 + 20, 510));
     EXPECT_EQ(wind.w, 64);
     EXPECT_EQ(wind.h, 80);
-    EXPECT_EQ(four.bar.expandedRect.x, 100);
-    EXPECT_EQ(four.bar.expandedRect.y, 500);
-    EXPECT_EQ(four.bar.collapsedRect.x, 300);
-    EXPECT_EQ(four.bar.collapsedRect.y, 568);
+    EXPECT_EQ(topLeft(four.bar.expandedRect), std::pair(100, 500));
+    EXPECT_EQ(topLeft(four.bar.collapsedRect), std::pair(300, 568));
     EXPECT_EQ(four.bar.teamBar->maxValue, 300);
 
     InfoBarScene two; // no flag pictures: 0 x 0 stand-ins

@@ -4,6 +4,7 @@
 
 #include "physics/u_physics_explosion.hpp"
 #include "render/map_scene.hpp"
+#include "support/sdl_events.hpp"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +27,9 @@ TEST(InfoBarInAMatch, MinimapShowsTheMapDisplaysPicturesAndMovesItsCamera) {
     EXPECT_EQ(&bar.minimap->camera, &scene.moves().view);
 
     scene.map->freeView = false;
-    SDL_Event press{};
-    press.type = SDL_MOUSEBUTTONDOWN;
-    press.button.x = 310 + 100;
-    press.button.y = 510 + 70;
-    EXPECT_TRUE(bar.minimap->handleEvent(press));
-    EXPECT_EQ(scene.moves().view.x, 800) << "map point (1500, 1050), clamped to the last window";
-    EXPECT_EQ(scene.moves().view.y, 600);
+    EXPECT_TRUE(bar.minimap->handleEvent(mouseDown(310 + 100, 510 + 70)));
+    EXPECT_EQ(topLeft(scene.moves().view), std::pair(800, 600))
+        << "map point (1500, 1050), clamped to the last window";
     EXPECT_TRUE(scene.map->freeView);
 }
 

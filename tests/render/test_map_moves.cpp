@@ -1,5 +1,7 @@
 #include "render/u_map_moves.hpp"
+
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +24,7 @@ struct TCamera {
 TEST(MapMoves, StartsAtTheTopLeftWithWindowSizedViews) {
     TCamera camera(1600, 1200, 1000, 700);
     const TMoves& m = camera.moves;
-    EXPECT_EQ(m.view.x, 0);
-    EXPECT_EQ(m.view.y, 0);
+    EXPECT_EQ(topLeft(m.view), std::pair(0, 0));
     EXPECT_EQ(m.view.w, 800);
     EXPECT_EQ(m.view.h, 600);
     EXPECT_EQ(m.backView.w, 800);
@@ -35,11 +36,9 @@ TEST(MapMoves, StartsAtTheTopLeftWithWindowSizedViews) {
 TEST(MapMoves, BackgroundMovesInProportionToTheCamera) {
     TCamera camera(1600, 1200, 1000, 700);
     EXPECT_TRUE(camera.moves.setView(false, 800, 600));
-    EXPECT_EQ(camera.moves.backView.x, 200);
-    EXPECT_EQ(camera.moves.backView.y, 100);
+    EXPECT_EQ(topLeft(camera.moves.backView), std::pair(200, 100));
     EXPECT_TRUE(camera.moves.setView(false, 400, 300));
-    EXPECT_EQ(camera.moves.backView.x, 100);
-    EXPECT_EQ(camera.moves.backView.y, 50);
+    EXPECT_EQ(topLeft(camera.moves.backView), std::pair(100, 50));
     EXPECT_FALSE(camera.moves.setView(false, 400, 300));
 }
 
@@ -55,10 +54,8 @@ TEST(MapMoves, SmoothMovesCoverAQuarterAndTargetsPastAnEdgeSnap) {
     m.setView(true, -50, 0);
     EXPECT_EQ(m.view.x, 0);
     m.setView(true, 5000, 5000);
-    EXPECT_EQ(m.view.x, 800);
-    EXPECT_EQ(m.view.y, 600);
-    EXPECT_EQ(m.backView.x, 200);
-    EXPECT_EQ(m.backView.y, 100);
+    EXPECT_EQ(topLeft(m.view), std::pair(800, 600));
+    EXPECT_EQ(topLeft(m.backView), std::pair(200, 100));
 }
 
 TEST(MapMoves, FollowKeepsATumbokInsideTheMargins) {
@@ -67,8 +64,7 @@ TEST(MapMoves, FollowKeepsATumbokInsideTheMargins) {
     EXPECT_FALSE(m.follow(false, 150, 300)); // asks for -50, clamped to 0
     EXPECT_EQ(m.view.x, 0);
     EXPECT_TRUE(m.follow(false, 700, 300)); // 700 - 800 + 216
-    EXPECT_EQ(m.view.x, 116);
-    EXPECT_EQ(m.view.y, 0);
+    EXPECT_EQ(topLeft(m.view), std::pair(116, 0));
     // Inside the margins nothing moves.
     EXPECT_FALSE(m.follow(false, 400, 300));
     // Below the bottom margin: y - 600 + 125 + 50.
@@ -89,19 +85,16 @@ TEST(MapMoves, MoveByStepsAHundredPixelsAndStopsAtTheEdges) {
     for (int i = 0; i < 20; ++i) {
         m.moveBy(1, 1);
     }
-    EXPECT_EQ(m.view.x, 850);
-    EXPECT_EQ(m.view.y, 600);
+    EXPECT_EQ(topLeft(m.view), std::pair(850, 600));
     EXPECT_FALSE(m.moveBy(1, 1));
     m.moveBy(-100, -100);
-    EXPECT_EQ(m.view.x, 0);
-    EXPECT_EQ(m.view.y, 0);
+    EXPECT_EQ(topLeft(m.view), std::pair(0, 0));
 }
 
 TEST(MapMoves, CenterOnPutsThePointInTheMiddleOfTheWindow) {
     TCamera camera(1600, 1200, 1000, 700);
     EXPECT_TRUE(camera.moves.centerOn(false, 900, 700));
-    EXPECT_EQ(camera.moves.view.x, 500);
-    EXPECT_EQ(camera.moves.view.y, 400);
+    EXPECT_EQ(topLeft(camera.moves.view), std::pair(500, 400));
 }
 
 // A terrain no larger than the window, or a background no larger than it, leaves nothing to divide by:
@@ -118,15 +111,13 @@ TEST(MapMoves, SmallOrMissingPicturesKeepTheCameraInsideTheMap) {
     tiny.moves.setView(true, 300, 300);
     tiny.moves.follow(false, 450, 350);
     tiny.moves.moveBy(1, 1);
-    EXPECT_EQ(tiny.moves.view.x, 0);
-    EXPECT_EQ(tiny.moves.view.y, 0);
+    EXPECT_EQ(topLeft(tiny.moves.view), std::pair(0, 0));
     EXPECT_EQ(tiny.moves.backView.x, 0);
 
     TCamera smallBack(1600, 1200, 640, 480);
     smallBack.moves.setView(false, 800, 600);
     EXPECT_EQ(smallBack.moves.view.x, 800);
-    EXPECT_EQ(smallBack.moves.backView.x, 0);
-    EXPECT_EQ(smallBack.moves.backView.y, 0);
+    EXPECT_EQ(topLeft(smallBack.moves.backView), std::pair(0, 0));
 
     TCamera missing(0, 0, 0, 0);
     EXPECT_FALSE(missing.moves.centerOn(true, 1e9, -1e9));

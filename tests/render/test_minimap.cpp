@@ -23,13 +23,6 @@ TRgba rgbOf(Uint32 colour) {
             255};
 }
 
-THudSetup terrainOf(int width, int height) {
-    THudSetup setup;
-    setup.terrainWidth = width;
-    setup.terrainHeight = height;
-    return setup;
-}
-
 class MinimapScene {
 public:
     explicit MinimapScene(const THudSetup& setup = {}) : scene(setup), minimap(make(scene.sources())) {
@@ -75,8 +68,7 @@ private:
 TEST(Minimap, FitsTheTerrainIntoItsBoxKeepingProportions) {
     MinimapScene tall(terrainOf(1600, 1200));
     EXPECT_NEAR(tall.minimap.mapScale, 1.0 / 15.0, 1e-12);
-    EXPECT_EQ(tall.minimap.area.x, mapX);
-    EXPECT_EQ(tall.minimap.area.y, mapY);
+    EXPECT_EQ(topLeft(tall.minimap.area), std::pair(mapX, mapY));
     EXPECT_EQ(tall.minimap.area.w, 106);
     EXPECT_EQ(tall.minimap.area.h, 80);
     // The 1000 x 700 background covers the whole minimap.
@@ -101,7 +93,7 @@ TEST(Minimap, WithoutATerrainPictureDrawsNothingAndIgnoresClicks) {
         EXPECT_EQ(s.minimap.backScale, 0.0);
         s.redraw();
         EXPECT_EQ(render_test::changedPixels(), 0);
-        EXPECT_FALSE(s.minimap.handleEvent(mousePress(mapX, mapY)));
+        EXPECT_FALSE(s.minimap.handleEvent(mouseDown(mapX, mapY)));
         EXPECT_FALSE(s.scene.freeView);
     }
 }
@@ -190,29 +182,26 @@ TEST(Minimap, AClickCentresTheCameraOnTheMapPointAndFreesTheView) {
     TMoves& moves = *s.scene.moves;
     moves.setView(false, 800, 600);
 
-    EXPECT_TRUE(s.minimap.handleEvent(mousePress(mapX, mapY)));
-    EXPECT_EQ(moves.view.x, 0) << "map point (0, 0), clamped to the first window";
-    EXPECT_EQ(moves.view.y, 0);
+    EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX, mapY)));
+    EXPECT_EQ(topLeft(moves.view), std::pair(0, 0)) << "map point (0, 0), clamped to the first window";
     EXPECT_TRUE(s.scene.freeView);
 
     s.scene.freeView = false;
-    EXPECT_TRUE(s.minimap.handleEvent(mousePress(mapX + 53, mapY + 40)));
-    EXPECT_EQ(moves.view.x, 795 - 400);
-    EXPECT_EQ(moves.view.y, 600 - 300);
+    EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX + 53, mapY + 40)));
+    EXPECT_EQ(topLeft(moves.view), std::pair(795 - 400, 600 - 300));
     EXPECT_TRUE(s.scene.freeView);
 
     // The far edges: round(106.67) = 107 and 80 are still accepted, and clamp to the last window.
     EXPECT_EQ(s.minimap.mapPointAt(107, 80), (TMapPoint{1605, 1200}));
-    EXPECT_TRUE(s.minimap.handleEvent(mousePress(mapX + 107, mapY + 80)));
-    EXPECT_EQ(moves.view.x, 800);
-    EXPECT_EQ(moves.view.y, 600);
+    EXPECT_TRUE(s.minimap.handleEvent(mouseDown(mapX + 107, mapY + 80)));
+    EXPECT_EQ(topLeft(moves.view), std::pair(800, 600));
 
     s.scene.freeView = false;
     for (const auto& [x, y] : {std::pair{mapX + 108, mapY}, std::pair{mapX, mapY + 81},
                                std::pair{mapX - 1, mapY}, std::pair{mapX, mapY - 1}}) {
-        EXPECT_FALSE(s.minimap.handleEvent(mousePress(x, y))) << x << ", " << y;
+        EXPECT_FALSE(s.minimap.handleEvent(mouseDown(x, y))) << x << ", " << y;
     }
-    SDL_Event release = mousePress(mapX + 10, mapY + 10);
+    SDL_Event release = mouseDown(mapX + 10, mapY + 10);
     release.type = SDL_MOUSEBUTTONUP;
     EXPECT_FALSE(s.minimap.handleEvent(release));
     EXPECT_EQ(moves.view.x, 800);

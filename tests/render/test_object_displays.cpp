@@ -42,17 +42,13 @@ TEST(ProjectileDisplay, ProjectileIsCentredOnItsPositionAndTurnedToItsFlight) {
     scene.moves->setView(false, 100, 50);
     TProjectile p = flying(TWeapon::WeaponBazooka, {300.5, 350.5}, {100, 0}); // drawn at (200, 300)
     display.draw(p);
-    EXPECT_EQ(screenPixel(200 + 5, 300), red);
-    EXPECT_EQ(screenPixel(200 - 5, 300), red);
-    EXPECT_EQ(screenPixel(200, 300 + 5), backdrop);
+    expectScreen({{200 + 5, 300, red}, {200 - 5, 300, red}, {200, 300 + 5, backdrop}});
 
     scene.clearScreen();
     p.speed = {0, 100};
     display.draw(p);
     EXPECT_DOUBLE_EQ(p.angle, 90);
-    EXPECT_EQ(screenPixel(200, 300 + 5), red);
-    EXPECT_EQ(screenPixel(200, 300 - 5), red);
-    EXPECT_EQ(screenPixel(200 + 5, 300), backdrop);
+    expectScreen({{200, 300 + 5, red}, {200, 300 - 5, red}, {200 + 5, 300, backdrop}});
 }
 
 TEST(ProjectileDisplay, FragmentationBombShowsOnlyItsUnfinishedFragments) {
@@ -65,10 +61,7 @@ TEST(ProjectileDisplay, FragmentationBombShowsOnlyItsUnfinishedFragments) {
     bomb.fragments->projectiles.push_back(flying(TWeapon::WeaponGrenade, {200, 100}, {10, 10}));
     bomb.fragments->projectiles[1].done = true;
     display.draw(bomb);
-    EXPECT_EQ(screenPixel(100, 100), green);
-    EXPECT_EQ(screenPixel(200, 100), green);
-    EXPECT_EQ(screenPixel(300, 100), backdrop);
-    EXPECT_EQ(screenPixel(400, 400), backdrop);
+    expectScreen({{100, 100, green}, {200, 100, green}, {300, 100, backdrop}, {400, 400, backdrop}});
 }
 
 TEST(ProjectileDisplay, StampBlendsTheTurnedProjectileIntoTheSurface) {
@@ -99,17 +92,15 @@ TEST(ExplosionDisplay, NodeGrowsWithItsAgeThroughTheSixFrames) {
 
     scene.moves->setView(false, 100, 100);
     display.drawNode(400, 300, 60, 3); // 30 pixels wide, centred on (300, 200)
-    EXPECT_EQ(screenPixel(285, 185), frameColours[3]);
-    EXPECT_EQ(screenPixel(314, 214), frameColours[3]);
-    EXPECT_EQ(screenPixel(284, 200), backdrop);
-    EXPECT_EQ(screenPixel(315, 200), backdrop);
-    EXPECT_EQ(screenPixel(300, 215), backdrop);
+    expectScreen({{285, 185, frameColours[3]},
+                  {314, 214, frameColours[3]},
+                  {284, 200, backdrop},
+                  {315, 200, backdrop},
+                  {300, 215, backdrop}});
 
     scene.clearScreen();
     display.drawNode(400, 300, 60, 5); // 50 wide from the last frame
-    EXPECT_EQ(screenPixel(275, 175), frameColours[5]);
-    EXPECT_EQ(screenPixel(324, 224), frameColours[5]);
-    EXPECT_EQ(screenPixel(325, 200), backdrop);
+    expectScreen({{275, 175, frameColours[5]}, {324, 224, frameColours[5]}, {325, 200, backdrop}});
 
     scene.clearScreen();
     for (const int age : {-1, -7, 0, 6, 40}) {
@@ -127,11 +118,7 @@ TEST(ExplosifsDisplay, BoxIsDrawnFromItsTopLeftCorner) {
     box.position = {110.5, 121.5};
     scene.moves->setView(false, 100, 100);
     display.draw(box); // (round 110.5, round 121.5) = (110, 122), minus the camera
-    EXPECT_EQ(screenPixel(10, 22), blue);
-    EXPECT_EQ(screenPixel(37, 49), blue);
-    EXPECT_EQ(screenPixel(9, 22), backdrop);
-    EXPECT_EQ(screenPixel(38, 49), backdrop);
-    EXPECT_EQ(screenPixel(10, 21), backdrop);
+    expectScreen({{10, 22, blue}, {37, 49, blue}, {9, 22, backdrop}, {38, 49, backdrop}, {10, 21, backdrop}});
 }
 
 // With every picture missing, only what is not a picture shows: the health bar and the sight.
@@ -205,19 +192,16 @@ TEST(ParticlesDisplay, SmokeShowsItsFrameAndOtherParticlesASquareOfTheirColour) 
     puff.position = {500, 300};
     puff.imageIndex = 6; // past the animation: nothing
     smoke.particles.push_front(puff);
-    TParticlesFountain& sparks = fountains.emplace_front(TParticleType::ParticleNoImage, TVector{0, 0}, [] {});
+    TParticlesFountain& sparks =
+        fountains.emplace_front(TParticleType::ParticleNoImage, TVector{0, 0}, [] {});
     TParticle spark;
     spark.position = {400.5, 250.5};
     spark.size = 3;
     sparks.particles.push_front(spark);
     display.draw(fountains);
-    EXPECT_EQ(screenPixel(196, 196), blue);
-    EXPECT_EQ(screenPixel(204, 204), blue);
-    EXPECT_EQ(screenPixel(205, 204), backdrop);
-    EXPECT_EQ(screenPixel(400, 200), backdrop);
+    expectScreen({{196, 196, blue}, {204, 204, blue}, {205, 204, backdrop}, {400, 200, backdrop}});
     // (400, 250) rounded, 3 x 3 from (299, 149) on the screen, colour 0xFFCC3300.
-    EXPECT_EQ(screenPixel(299, 149), (TRgba{0xCC, 0x33, 0x00, 255}));
-    EXPECT_EQ(screenPixel(301, 151), (TRgba{0xCC, 0x33, 0x00, 255}));
-    EXPECT_EQ(screenPixel(302, 151), backdrop);
+    const TRgba sparkColour{0xCC, 0x33, 0x00, 255};
+    expectScreen({{299, 149, sparkColour}, {301, 151, sparkColour}, {302, 151, backdrop}});
     EXPECT_EQ(changedPixels(), 81 + 9);
 }

@@ -9,6 +9,7 @@
 
 using namespace hud_test;
 using render_test::backdrop;
+using render_test::expectScreen;
 using render_test::screenPixel;
 
 namespace {
@@ -29,9 +30,7 @@ SurfacePtr smokeSheet() {
 }
 
 THudSetup withSmoke() {
-    THudSetup setup;
-    setup.terrainWidth = 1000;
-    setup.terrainHeight = 800;
+    THudSetup setup = terrainOf(1000, 800);
     setup.pictures = [](const std::filesystem::path& root) {
         render_test::writeDataPicture(root, "game-images", dataFile::smokeFrames, smokeSheet().get());
     };
@@ -85,10 +84,8 @@ TEST(ParticlesDisplay, DrawsEachSmokeParticleCentredOnItsPositionWithItsFrame) {
     smoke.particles.push_front(particleAt(400, 300, -1));    // nonsense index: nothing
     display.draw(fountains);
 
-    EXPECT_EQ(screenPixel(92, 192), frameColour(2));
-    EXPECT_EQ(screenPixel(107, 207), frameColour(2));
-    EXPECT_EQ(screenPixel(91, 192), backdrop);
-    EXPECT_EQ(screenPixel(108, 207), backdrop);
+    expectScreen(
+        {{92, 192, frameColour(2)}, {107, 207, frameColour(2)}, {91, 192, backdrop}, {108, 207, backdrop}});
     EXPECT_EQ(render_test::changedPixels(), frameSize * frameSize);
 
     scene.moves->setView(false, 50, 100);
@@ -108,8 +105,7 @@ TEST(ParticlesDisplay, ImagelessParticlesAreSquaresOfTheirSizeAndColour) {
     plain.particles.push_front(particleAt(50, 50, 0, 0));      // no size: nothing
     plain.particles.push_front(particleAt(-1.0e300, 5, 0, 3)); // far off the map: nothing, no overflow
     display.draw(fountains);
-    EXPECT_EQ(screenPixel(8, 8), (TRgba{0xCC, 0x33, 0x00, 255}));
-    EXPECT_EQ(screenPixel(11, 11), (TRgba{0xCC, 0x33, 0x00, 255}));
+    expectScreen({{8, 8, {0xCC, 0x33, 0x00, 255}}, {11, 11, {0xCC, 0x33, 0x00, 255}}});
     EXPECT_EQ(render_test::changedPixels(), 16);
 }
 

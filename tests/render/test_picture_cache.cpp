@@ -23,8 +23,7 @@ TEST(PictureTransforms, CopiesHaveExactlyTheTransformedSize) {
     // Its transparent corners leave the window alone.
     fillSurface(SDL_GetVideoSurface(), backdrop);
     SDL_BlitSurface(turned.get(), nullptr, SDL_GetVideoSurface(), nullptr);
-    EXPECT_EQ(screenPixel(0, 0), backdrop);
-    EXPECT_EQ(screenPixel(turned->w / 2, turned->h / 2), red);
+    expectScreen({{0, 0, backdrop}, {turned->w / 2, turned->h / 2, red}});
 }
 
 TEST(PictureTransforms, EmptySourcesAndNoZoomGiveNothing) {
@@ -61,18 +60,12 @@ TEST(PictureCache, KeepsCopiesPerSourceAndKeyWithinItsCapacity) {
     EXPECT_FALSE(cache.contains(a.get(), 10));
     EXPECT_TRUE(cache.contains(b.get(), 10));
     // A failed transform is kept as nothing and not retried.
-    EXPECT_EQ(cache.obtain(b.get(), 11,
-                           [&] {
-                               ++made;
-                               return SurfacePtr();
-                           }),
-              nullptr);
-    EXPECT_EQ(cache.obtain(b.get(), 11,
-                           [&] {
-                               ++made;
-                               return SurfacePtr();
-                           }),
-              nullptr);
+    const auto fail = [&] {
+        ++made;
+        return SurfacePtr();
+    };
+    EXPECT_EQ(cache.obtain(b.get(), 11, fail), nullptr);
+    EXPECT_EQ(cache.obtain(b.get(), 11, fail), nullptr);
     EXPECT_EQ(made, 6);
 }
 
@@ -88,8 +81,7 @@ TEST(PictureTransforms, CutFramesKeepTheirTransparencyWhenDrawn) {
     EXPECT_EQ(frames[1]->h, 10);
     fillSurface(SDL_GetVideoSurface(), backdrop);
     SDL_BlitSurface(frames[1].get(), nullptr, SDL_GetVideoSurface(), nullptr);
-    EXPECT_EQ(screenPixel(2, 5), green);
-    EXPECT_EQ(screenPixel(7, 5), backdrop);
+    expectScreen({{2, 5, green}, {7, 5, backdrop}});
 
     const std::vector<SurfacePtr> none = cutFrameSheet(nullptr, 6);
     ASSERT_EQ(none.size(), 6u);

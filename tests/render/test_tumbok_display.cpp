@@ -64,24 +64,14 @@ TEST(TumbokDisplay, FlagHealthBodyAndLegsStandWhereTheGeometryPutsThem) {
     const TTumbok& t = scene.tumbok(101, 201, TDirection::DirectionRight, 2);
     scene.tumboks.draw(t, false);
     // O = (96, 196). Legs: frame 2 of the right column at O + (0, 26).
-    EXPECT_EQ(screenPixel(96, 222), blue);
-    EXPECT_EQ(screenPixel(111, 245), blue);
-    EXPECT_EQ(screenPixel(96, 246), backdrop);
-    EXPECT_EQ(screenPixel(112, 222), backdrop);
+    expectScreen({{96, 222, blue}, {111, 245, blue}, {96, 246, backdrop}, {112, 222, backdrop}});
     // Body: the right half at O.
-    EXPECT_EQ(screenPixel(96, 196), green);
-    EXPECT_EQ(screenPixel(111, 221), green);
-    EXPECT_EQ(screenPixel(112, 210), backdrop);
+    expectScreen({{96, 196, green}, {111, 221, green}, {112, 210, backdrop}});
     // Flag at O + (-10, -7) in a black frame one pixel wide.
-    EXPECT_EQ(screenPixel(86, 189), yellow);
-    EXPECT_EQ(screenPixel(97, 190), yellow);
-    EXPECT_EQ(screenPixel(85, 188), black);
-    EXPECT_EQ(screenPixel(98, 190), black);
-    EXPECT_EQ(screenPixel(84, 190), backdrop);
+    expectScreen(
+        {{86, 189, yellow}, {97, 190, yellow}, {85, 188, black}, {98, 190, black}, {84, 190, backdrop}});
     // Health bar 40 x 6 at O + (-12, -13): black border, filled inside at full health.
-    EXPECT_EQ(screenPixel(84, 183), black);
-    EXPECT_EQ(screenPixel(123, 188), black);
-    EXPECT_EQ(screenPixel(124, 185), backdrop);
+    expectScreen({{84, 183, black}, {123, 188, black}, {124, 185, backdrop}});
     const TRgba fullBar = screenPixel(85, 184);
     EXPECT_NE(fullBar, black);
     EXPECT_NE(fullBar, backdrop);
@@ -91,11 +81,9 @@ TEST(TumbokDisplay, FlagHealthBodyAndLegsStandWhereTheGeometryPutsThem) {
     TTumbok& dead = scene.tumbok(301, 201, TDirection::DirectionLeft, 0);
     dead.health = 0;
     scene.tumboks.draw(dead, false);
-    EXPECT_EQ(screenPixel(285, 184), black);
-    EXPECT_EQ(screenPixel(321, 186), black);
+    expectScreen({{285, 184, black}, {321, 186, black}});
     // Facing left: left halves.
-    EXPECT_EQ(screenPixel(296, 222), red);
-    EXPECT_EQ(screenPixel(296, 196), white);
+    expectScreen({{296, 222, red}, {296, 196, white}});
 }
 
 TEST(TumbokDisplay, SightStandsSixtyPixelsOutInTheFiringDirection) {
@@ -137,18 +125,13 @@ TEST(TumbokDisplay, SightIsClippedToTheWindow) {
     TTumbokScene scene;
     const TTumbok& t = scene.tumbok(737, 305, TDirection::DirectionRight); // C = (740, 316), S = (800, 316)
     scene.tumboks.draw(t, true);
-    EXPECT_EQ(screenPixel(799, 316), black);
-    EXPECT_EQ(screenPixel(0, 316), backdrop);
-    EXPECT_EQ(screenPixel(0, 317), backdrop);
-    EXPECT_EQ(screenPixel(1, 317), backdrop);
+    expectScreen({{799, 316, black}, {0, 316, backdrop}, {0, 317, backdrop}, {1, 317, backdrop}});
 
     scene.clearScreen();
     scene.tumboks.changeAim(-90);
     const TTumbok& low = scene.tumbok(405, 529, TDirection::DirectionRight); // S = (408, 600)
     scene.tumboks.draw(low, true);
-    EXPECT_EQ(screenPixel(408, 599), black);
-    EXPECT_EQ(screenPixel(407, 0), backdrop);
-    EXPECT_EQ(screenPixel(408, 0), backdrop);
+    expectScreen({{408, 599, black}, {407, 0, backdrop}, {408, 0, backdrop}});
 }
 
 TEST(TumbokDisplay, ActiveTumbokHoldsTheWeaponTurnedToTheAimOthersTheirHands) {
@@ -158,8 +141,7 @@ TEST(TumbokDisplay, ActiveTumbokHoldsTheWeaponTurnedToTheAimOthersTheirHands) {
     scene.tumboks.handsRight = solidPicture(7, 7, yellow);
     const TTumbok& t = scene.tumbok(405, 305, TDirection::DirectionRight); // C = (408, 316)
     scene.tumboks.draw(t, true);
-    EXPECT_EQ(screenPixel(408 + 8, 316), red);
-    EXPECT_EQ(screenPixel(408, 316 - 8), green); // the body, not the weapon
+    expectScreen({{408 + 8, 316, red}, {408, 316 - 8, green, "the body, not the weapon"}});
 
     scene.clearScreen();
     scene.tumboks.changeAim(90);
@@ -174,9 +156,7 @@ TEST(TumbokDisplay, ActiveTumbokHoldsTheWeaponTurnedToTheAimOthersTheirHands) {
 
     scene.clearScreen();
     scene.tumboks.draw(scene.tumbok(405, 305, TDirection::DirectionRight), false);
-    EXPECT_EQ(screenPixel(405, 313), yellow);
-    EXPECT_EQ(screenPixel(411, 319), yellow);
-    EXPECT_EQ(screenPixel(408, 316 - 8), green);
+    expectScreen({{405, 313, yellow}, {411, 319, yellow}, {408, 316 - 8, green}});
 }
 
 TEST(TumbokDisplay, NewWeaponIsShownAtAnAimAlreadyDrawn) {
@@ -196,11 +176,8 @@ TEST(TumbokDisplay, MarkerArrowStandsAboveTheTumbok) {
     TTumbokScene scene;
     scene.tumboks.arrowImage = solidPicture(10, 20, red);
     scene.tumboks.drawArrow(scene.tumbok(405, 305, TDirection::DirectionLeft)); // O = (400, 300)
-    EXPECT_EQ(screenPixel(403, 236), red);
-    EXPECT_EQ(screenPixel(412, 255), red);
-    EXPECT_EQ(screenPixel(403, 256), backdrop);
-    EXPECT_EQ(screenPixel(402, 236), backdrop);
-    EXPECT_EQ(screenPixel(413, 250), backdrop);
+    expectScreen(
+        {{403, 236, red}, {412, 255, red}, {403, 256, backdrop}, {402, 236, backdrop}, {413, 250, backdrop}});
 }
 
 TEST(TumbokDisplay, DeadTumbokIsStampedIntoTheTerrain) {

@@ -24,15 +24,8 @@ void writeSocks(const std::filesystem::path& root) {
                                   render_test::solidPicture(24, 16, sockRightColour).get());
 }
 
-THudSetup smallMatch() {
-    THudSetup setup;
-    setup.terrainWidth = 900;
-    setup.terrainHeight = 700;
-    return setup;
-}
-
 THudSetup withSocks() {
-    THudSetup setup = smallMatch();
+    THudSetup setup = terrainOf(900, 700);
     setup.pictures = writeSocks;
     return setup;
 }
@@ -62,7 +55,7 @@ TEST(WindInfo, ShowsTheSockOfTheWindsSideAndItsStrengthInPercent) {
 }
 
 TEST(WindInfo, RendersThePercentageOnlyWhenTheWindChanges) {
-    THudScene scene(smallMatch());
+    THudScene scene(terrainOf(900, 700));
     TWindInfo info(scene.display, scene.font);
     info.setWind(120);
     const SDL_Surface* first = info.windText.get();
@@ -79,23 +72,20 @@ TEST(WindInfo, ExpandedCentresTheTextAtTheTopAndRestsTheSockOnTheBottom) {
 
     info.setWind(-300); // "60 %", left sock 30 x 20
     info.draw(area, true);
-    EXPECT_EQ(info.textRect.x, 176 + (64 - 4 * smallCell) / 2);
-    EXPECT_EQ(info.textRect.y, 510);
-    EXPECT_EQ(info.sockRect.x, 176 + (64 - 30) / 2);
-    EXPECT_EQ(info.sockRect.y, 510 + 80 - 20);
+    EXPECT_EQ(topLeft(info.textRect), std::pair(176 + (64 - 4 * smallCell) / 2, 510));
+    EXPECT_EQ(topLeft(info.sockRect), std::pair(176 + (64 - 30) / 2, 510 + 80 - 20));
     EXPECT_EQ(render_test::screenPixel(info.sockRect.x, 589), sockLeftColour);
     EXPECT_EQ(render_test::screenPixel(info.sockRect.x, 569), backdrop);
 
     scene.clearScreen();
     info.setWind(30); // right sock 24 x 16
     info.draw(area, true);
-    EXPECT_EQ(info.sockRect.x, 176 + 20);
-    EXPECT_EQ(info.sockRect.y, 510 + 64);
+    EXPECT_EQ(topLeft(info.sockRect), std::pair(176 + 20, 510 + 64));
     EXPECT_EQ(render_test::screenPixel(196, 574), sockRightColour);
 }
 
 TEST(WindInfo, CollapsedGaugeRunsFromThePostTowardsTheWind) {
-    THudScene scene(smallMatch());
+    THudScene scene(terrainOf(900, 700));
     TWindInfo info(scene.display, scene.font);
     const SDL_Rect corner = {302, 570, 0, 0};
     const int post = 302 + 60;

@@ -31,6 +31,15 @@ protected:
     TTumbok& tumbok(int team, int number) { return teams->teams.at(team).tumboks.at(number); }
     const TTeamSTats& stats(int team) const { return statistics.data.teams.at(team); }
 
+    // Every tumbok far from where the test acts, until the test brings some closer.
+    void sendEveryoneAway() {
+        for (TTeam& team : teams->teams) {
+            for (TTumbok& t : team.tumboks) {
+                t.position = vector(-10000, -10000);
+            }
+        }
+    }
+
     std::unique_ptr<TTeamsManager> teams;
     TStatistics statistics;
     std::unique_ptr<TDamage> damage;

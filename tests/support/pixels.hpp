@@ -1,14 +1,20 @@
-// Reading and writing single pixels of 32-bit test surfaces.
+// Reading and writing single pixels of 32-bit test surfaces, and where a rectangle stands on them.
 #pragma once
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <utility>
 
 struct TRgba {
     Uint8 r, g, b, a;
     bool operator==(const TRgba&) const = default;
 };
+
+// A rectangle's top-left corner, to check a place in one comparison.
+inline std::pair<int, int> topLeft(const SDL_Rect& r) {
+    return {r.x, r.y};
+}
 
 inline Uint32 rawPixel(const SDL_Surface* surface, int x, int y) {
     return static_cast<const Uint32*>(surface->pixels)[y * surface->pitch / 4 + x];

@@ -2,9 +2,12 @@
 // colour.
 #pragma once
 
+#include "pixels.hpp"
+
 #include "resources/u_sdl_handles.hpp"
 #include "resources/u_surface_utils.hpp"
-#include "support/pixels.hpp"
+#include <cstddef>
+#include <cstring>
 
 inline constexpr TRgba terrainColour{200, 150, 100, 255};
 
@@ -26,4 +29,19 @@ inline SurfacePtr flatTerrain(int w, int h, int groundY, TRgba colour = terrainC
         fillTerrain(terrain.get(), 0, groundY, w, h - groundY, colour);
     }
     return terrain;
+}
+
+// A byte-for-byte copy in the same format, blending flag included: explosions carve the copy, not the
+// original.
+inline SurfacePtr rawCopy(SDL_Surface* s) {
+    SurfacePtr copy(SDL_ConvertSurface(s, s->format, SDL_SWSURFACE));
+    const SurfaceLock from(s);
+    const SurfaceLock to(copy.get());
+    for (int y = 0; y < s->h; ++y) {
+        std::memcpy(static_cast<Uint8*>(copy->pixels) + y * copy->pitch,
+                    static_cast<const Uint8*>(s->pixels) + y * s->pitch,
+                    static_cast<std::size_t>(s->w) * s->format->BytesPerPixel);
+    }
+    SDL_SetAlpha(copy.get(), s->flags & SDL_SRCALPHA, s->format->alpha);
+    return copy;
 }
