@@ -76,8 +76,6 @@ public:
         clearScreen();
     }
 
-    // The driver leaves its states on the stack; a match that ends clears them.
-
     TMinimapSources sources() { return {background.get(), physics->terrainSurface(), *moves, freeView}; }
     TTeamsManager& teams() { return peer(*physics).teams(); }
     TTumbok& tumbok(int team, int number) { return peer(*physics).teams().teams.at(team).tumboks.at(number); }
