@@ -25,11 +25,6 @@
 
 namespace {
 
-constexpr int teamCount = 4;
-constexpr int tumboksPerTeam = 300;
-constexpr int boxCount = 100;
-constexpr int settlingFrames = 40;
-
 // A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
 class TBattlefield {
 public:

@@ -13,10 +13,6 @@
 
 namespace {
 
-constexpr int teamCount = 4;
-constexpr int tumboksPerTeam = 300;
-constexpr int boxCount = 100;
-constexpr int settlingFrames = 40;
 constexpr int stepBound = 3000;
 
 // FNV-1a over 64-bit words: fast enough to take in the whole terrain after every step.

@@ -1,5 +1,5 @@
-// The chain of boxes run by the pinned seeded test and by the benchmarks: which box starts it, and when
-// the match has come to rest after it.
+// The chain of boxes run by the pinned seeded test and by the benchmarks: the battlefield's size, which box
+// starts the chain, and when the match has come to rest after it.
 #pragma once
 
 #include "model/u_data_teams.hpp"
@@ -8,6 +8,12 @@
 #include "physics_peer.hpp"
 
 #include <cmath>
+
+// The battlefield: 4 teams of 300 tumboks and 100 boxes, left to settle for 40 frames before the chain.
+inline constexpr int teamCount = 4;
+inline constexpr int tumboksPerTeam = 300;
+inline constexpr int boxCount = 100;
+inline constexpr int settlingFrames = 40;
 
 // The box nearest the middle of a 1600 pixel wide map.
 inline int middleBox(TPhysics& physics) {
