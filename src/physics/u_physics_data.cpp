@@ -12,11 +12,9 @@ class TByteChannels {
 public:
     explicit TByteChannels(const SDL_PixelFormat& f)
         : rMask_(f.Rmask), gMask_(f.Gmask), bMask_(f.Bmask), kept_(~(f.Rmask | f.Gmask | f.Bmask)),
-          // Alpha 128 or more is the top bit of the alpha field; without an alpha channel all is solid.
-          solidBit_(f.Amask == 0 ? 0u : (128u >> f.Aloss) << f.Ashift), allSolid_(f.Amask == 0),
-          rShift_(f.Rshift), gShift_(f.Gshift), bShift_(f.Bshift) {}
+          solidRule_(f), rShift_(f.Rshift), gShift_(f.Gshift), bShift_(f.Bshift) {}
 
-    bool solid(Uint32 pixel) const { return allSolid_ || (pixel & solidBit_) != 0; }
+    bool solid(Uint32 pixel) const { return solidRule_.solid(pixel); }
     // Whether any of eight pixels is solid, in one test.
     bool anySolid(const Uint32* eight) const {
         return solid(eight[0] | eight[1] | eight[2] | eight[3] | eight[4] | eight[5] | eight[6] | eight[7]);
@@ -29,8 +27,8 @@ public:
     }
 
 private:
-    Uint32 rMask_, gMask_, bMask_, kept_, solidBit_;
-    bool allSolid_;
+    Uint32 rMask_, gMask_, bMask_, kept_;
+    TSolidRule solidRule_;
     Uint8 rShift_, gShift_, bShift_;
 };
 
@@ -110,9 +108,7 @@ TTerrainReader::TTerrainReader(SDL_Surface* terrain) : lock_(terrain) {
     height_ = std::max(terrain->h, 0);
     pitch_ = terrain->pitch;
     bytesPerPixel_ = terrain->format->BytesPerPixel;
-    // ((pixel & Amask) >> Ashift) << Aloss >= 128, without the shifts; no alpha channel: all solid.
-    alphaMask_ = terrain->format->Amask;
-    solidFrom_ = alphaMask_ == 0 ? 0u : (128u >> terrain->format->Aloss) << terrain->format->Ashift;
+    solidRule_ = TSolidRule(*terrain->format);
 }
 
 Uint32 TTerrainReader::narrowPixelAt(int x, int y) const {

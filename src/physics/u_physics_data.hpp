@@ -26,6 +26,23 @@ inline bool toPixelIndex(double coordinate, int& index) {
     return true;
 }
 
+// Which pixel values of a picture are solid matter: alpha 128 or more, or every value when the picture has
+// no alpha channel. Alpha 128 is the top bit of the alpha field, so pixels ORed together hold solid matter
+// exactly when one of them does.
+class TSolidRule {
+public:
+    TSolidRule() = default;
+    explicit TSolidRule(const SDL_PixelFormat& format)
+        : alphaMask_(format.Amask),
+          solidFrom_(format.Amask == 0 ? 0u : (128u >> format.Aloss) << format.Ashift) {}
+
+    bool solid(Uint32 pixel) const { return (pixel & alphaMask_) >= solidFrom_; }
+
+private:
+    Uint32 alphaMask_ = 0;
+    Uint32 solidFrom_ = 0;
+};
+
 // Direct, bounds-checked pixel access to a terrain held locked for the reader's lifetime.
 // Make one per operation and probe through it: the lock and the format are looked up once.
 // The probes are inline: the sweeps of a chain of blasts make millions of them.
@@ -47,7 +64,7 @@ public:
     }
     bool solidAt(int x, int y) const { return inside(x, y) && isSolidPixel(pixelAt(x, y)); }
     // Whether a pixel value of this picture is solid matter: alpha 128 or more, or no alpha channel.
-    bool isSolidPixel(Uint32 pixel) const { return (pixel & alphaMask_) >= solidFrom_; }
+    bool isSolidPixel(Uint32 pixel) const { return solidRule_.solid(pixel); }
     // The pixel under a real point, rounded halves to even.
     bool solidAt(TVector point) const {
         int x = 0;
@@ -78,9 +95,7 @@ private:
     int height_ = 0;
     int pitch_ = 0;
     int bytesPerPixel_ = 0;
-    // A pixel is solid when (pixel & alphaMask_) >= solidFrom_.
-    Uint32 alphaMask_ = 0;
-    Uint32 solidFrom_ = 0;
+    TSolidRule solidRule_;
 };
 
 Uint32 getPixel(SDL_Surface* terrain, int x, int y);

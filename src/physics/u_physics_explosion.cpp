@@ -11,9 +11,9 @@
 
 namespace {
 
-// The hole of a blast that comes of age, for a blast of the given reach.
-int carveRadius(int blastRadius) {
-    return (TExplosion::actingAge * blastRadius) / 6 / 2;
+// The hole a blast node of the given reach carves at the given age.
+int carveRadius(int age, int blastRadius) {
+    return (age * blastRadius) / 6 / 2;
 }
 
 // The smallest blasts reach three quarters of half the base radius, the largest the base radius.
@@ -25,7 +25,8 @@ TExplosionsPhy::TExplosionsPhy(SDL_Surface* terrain, TDamage& damage,
                                const std::unique_ptr<TExplosifsManager>& explosifsRef, TNoise& noise)
     : terrain(terrain), damage(damage), explosifsRef(explosifsRef), noise(noise) {
     // Made now, so that a chain of blasts allocates nothing.
-    carver_.prepare(carveRadius(smallestBlastRadius), carveRadius(TExplosion::baseRadius));
+    carver_.prepare(carveRadius(TExplosion::actingAge, smallestBlastRadius),
+                    carveRadius(TExplosion::actingAge, TExplosion::baseRadius));
 }
 
 void TExplosionsPhy::add(TVector position) {
@@ -60,7 +61,7 @@ void TExplosionsPhy::step() {
 }
 
 void TExplosionsPhy::act(const TExplosionNode& node) {
-    carver_.carve(terrain, (node.age * node.radius) / 6 / 2, node.x, node.y);
+    carver_.carve(terrain, carveRadius(node.age, node.radius), node.x, node.y);
     damage.blast(vector(node.x, node.y), node.radius, blastPush, blastDamage);
     if (!explosifsRef) {
         return;

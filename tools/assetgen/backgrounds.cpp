@@ -3,6 +3,7 @@
 #include "mask.hpp"
 #include "noise.hpp"
 #include "raster.hpp"
+#include "style_table.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -40,6 +41,7 @@ constexpr TSkyStyle skyStyles[] = {
      TSkyPalette{hexColour(0x0e1030), hexColour(0x34407a), hexColour(0x1f2a4a), hexColour(0x2c3a66),
                  hexColour(0x3b4b80), hexColour(0x5a6698), hexColour(0xf4f8ff)}},
 };
+static_assert(std::size(skyStyles) == static_cast<std::size_t>(TSkyKind::Night) + 1, "a row for every style");
 
 void paintGradient(TImage& image, const TSkyPalette& p) {
     for (int y = 0; y < image.height(); ++y) {
@@ -154,12 +156,11 @@ void paintHills(TImage& image, const TColour& colour, float baseline, float ampl
 } // namespace
 
 std::optional<TSkyKind> skyKindNamed(const std::string& name) {
-    for (std::size_t kind = 0; kind < std::size(skyStyles); ++kind) {
-        if (name == skyStyles[kind].name) {
-            return static_cast<TSkyKind>(kind);
-        }
-    }
-    return std::nullopt;
+    return styleNamed<TSkyKind>(skyStyles, name);
+}
+
+std::string skyStyleChoices() {
+    return styleChoices(skyStyles);
 }
 
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed) {

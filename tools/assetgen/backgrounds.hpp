@@ -12,5 +12,7 @@ enum class TSkyKind : std::uint8_t { Day, Sunset, Night };
 
 // "day", "sunset" or "night"; nothing for any other name.
 std::optional<TSkyKind> skyKindNamed(const std::string& name);
+// The style names for a message, as "a, b or c".
+std::string skyStyleChoices();
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed);
 void addBackgroundPictures(TPictureSet& set);

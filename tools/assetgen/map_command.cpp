@@ -80,13 +80,12 @@ TMapRequest parseRequest(const std::vector<std::string>& arguments) {
     if (arguments[0] == "--terrain") {
         request.terrain = terrainKindNamed(style);
         if (!request.terrain) {
-            throw TArgumentError("unknown terrain style \"" + style +
-                                 "\": choose hills, peaks, mesas, islands or caves");
+            throw TArgumentError("unknown terrain style \"" + style + "\": choose " + terrainStyleChoices());
         }
     } else {
         request.sky = skyKindNamed(style);
         if (!request.sky) {
-            throw TArgumentError("unknown sky style \"" + style + "\": choose day, sunset or night");
+            throw TArgumentError("unknown sky style \"" + style + "\": choose " + skyStyleChoices());
         }
     }
     request.seed = parseSeed(arguments[3]);

@@ -2,6 +2,7 @@
 
 #include "noise.hpp"
 #include "shapes.hpp"
+#include "style_table.hpp"
 #include "terrain_paint.hpp"
 
 #include <algorithm>
@@ -318,6 +319,8 @@ constexpr TStyleRecipe styleRecipes[] = {
     {"caves", "fore_caves.png", 1600, 1200, cavesField,
      TTerrainStyle{hexColour(0x7a6a62), hexColour(0x3a3440), TSurface::Grass, true, true, 5U}},
 };
+static_assert(std::size(styleRecipes) == static_cast<std::size_t>(TTerrainKind::Caves) + 1,
+              "a row for every style");
 
 const TStyleRecipe& recipeFor(TTerrainKind kind) {
     return styleRecipes[static_cast<std::size_t>(kind)];
@@ -468,12 +471,11 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
 } // namespace
 
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name) {
-    for (std::size_t kind = 0; kind < std::size(styleRecipes); ++kind) {
-        if (name == styleRecipes[kind].name) {
-            return static_cast<TTerrainKind>(kind);
-        }
-    }
-    return std::nullopt;
+    return styleNamed<TTerrainKind>(styleRecipes, name);
+}
+
+std::string terrainStyleChoices() {
+    return styleChoices(styleRecipes);
 }
 
 TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height) {

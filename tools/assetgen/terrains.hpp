@@ -18,6 +18,8 @@ enum class TTerrainKind : std::uint8_t {
 
 // "hills", "peaks", "mesas", "islands" or "caves"; nothing for any other name.
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name);
+// The style names for a message, as "a, b or c".
+std::string terrainStyleChoices();
 // A new layout of the style drawn from the seed: the same seed and size give the same picture.
 TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height);
 void addTerrainPictures(TPictureSet& set);
