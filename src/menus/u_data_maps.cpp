@@ -1,6 +1,7 @@
 #include "menus/u_data_maps.hpp"
 
 #include "resources/u_diagnostics.hpp"
+#include "resources/u_game_folders.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_rotozoom.h>
@@ -65,35 +66,52 @@ std::string subString(const std::string& s, int skip, int count) {
     return s.substr(static_cast<std::size_t>(skip), static_cast<std::size_t>(count));
 }
 
-TMaps::TMaps(std::string directory) : directory_(std::move(directory)) {
+TMaps::TMaps() : TMaps(gameFolders().mapDirectories()) {}
+
+TMaps::TMaps(std::string directory) : TMaps(std::vector<std::string>{std::move(directory)}) {}
+
+TMaps::TMaps(std::vector<std::string> directories) : directories_(std::move(directories)) {
     setlist();
 }
 
 bool TMaps::setlist() {
     list.clear();
-    const std::vector<std::string> names = listPictures(directory_);
-    if (names.empty()) {
+    bool found = false;
+    for (const std::string& directory : directories_) {
+        const std::vector<std::string> names = listPictures(directory);
+        found = found || !names.empty();
+        for (const std::string& name : names) {
+            if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name) || isListed(name)) {
+                continue;
+            }
+            TMapImg image;
+            fillImg(name, image);
+            list.push_back(std::move(image));
+        }
+    }
+    if (!found) {
         diagnosticLine("u_data_maps/TMaps.setlist ERROR : cannot find first");
         return false;
-    }
-    for (const std::string& name : names) {
-        if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name)) {
-            continue;
-        }
-        TMapImg image;
-        fillImg(name, image);
-        list.push_back(std::move(image));
     }
     reportMissingKind(TMapType::MapBack, "background");
     reportMissingKind(TMapType::MapFore, "terrain");
     return true;
 }
 
+bool TMaps::isListed(const std::string& fileName) const {
+    return std::any_of(list.begin(), list.end(),
+                       [&fileName](const TMapImg& image) { return image.filename == fileName; });
+}
+
 void TMaps::reportMissingKind(TMapType type, const char* kindName) const {
     const bool found =
         std::any_of(list.begin(), list.end(), [type](const TMapImg& image) { return image.mapType == type; });
     if (!found) {
-        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ", directory_);
+        std::string folders = directories_.empty() ? std::string() : directories_.front();
+        for (std::size_t i = 1; i < directories_.size(); ++i) {
+            folders.append(" or ").append(directories_[i]);
+        }
+        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ", folders);
     }
 }
 
