@@ -4,7 +4,7 @@
 # The portable archive: one folder holding the game folder as in the build tree, the map generator beside the
 # game, the README and the licences.
 morvatek_install_game_folder(. Archive EXCLUDE_FROM_ALL)
-install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION . RENAME morvatek-mapgen COMPONENT Archive EXCLUDE_FROM_ALL)
+morvatek_install_mapgen(. Archive EXCLUDE_FROM_ALL)
 install(FILES ${MORVATEK_DOCUMENTS} DESTINATION . COMPONENT Archive EXCLUDE_FROM_ALL)
 
 # The package, for an install that every user of the machine shares: the programs in games/, no data/ beside
@@ -12,8 +12,7 @@ install(FILES ${MORVATEK_DOCUMENTS} DESTINATION . COMPONENT Archive EXCLUDE_FROM
 # maps in that player's own folders. Packed under the prefix /usr; the build must have been configured for
 # it, since the game holds the data folder's full path.
 install(TARGETS morvatek DESTINATION ${MORVATEK_PACKAGE_PROGRAM_DIR} COMPONENT Package EXCLUDE_FROM_ALL)
-install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION ${MORVATEK_PACKAGE_PROGRAM_DIR} RENAME morvatek-mapgen
-        COMPONENT Package EXCLUDE_FROM_ALL)
+morvatek_install_mapgen(${MORVATEK_PACKAGE_PROGRAM_DIR} Package EXCLUDE_FROM_ALL)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data DESTINATION ${MORVATEK_PACKAGE_DATA_DIR} COMPONENT Package
         EXCLUDE_FROM_ALL PATTERN .generated EXCLUDE)
 morvatek_install_desktop_files(${MORVATEK_PACKAGE_PROGRAM_DIR}/morvatek Package EXCLUDE_FROM_ALL)
@@ -91,12 +90,15 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MORVATEK_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MORVATEK_WEB_URL})
+# The synopsis, then the long description in lines short enough for package managers to show unwrapped.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "turn-based artillery game on destructible landscapes
-Two to four teams of small creatures, the tumboks, stand on a side view of a landscape and take turns to
-walk, jump, aim and fire a bow, a bazooka, a grenade or a fragmentation bomb under gravity and a wind that
-changes every turn. Explosions carve the terrain, push and hurt tumboks and set off explosive boxes. The
-computer can play up to three of the teams.
+Two to four teams of small creatures, the tumboks, stand on a side view of a
+landscape and take turns to walk, jump, aim and fire a bow, a bazooka, a
+grenade or a fragmentation bomb under gravity and a wind that changes every
+turn. Explosions carve the terrain, push and hurt tumboks and set off explosive
+boxes. The computer can play up to three of the teams.
 
-The package also holds morvatek-mapgen, which draws new terrains and skies for the game.")
+The package also holds morvatek-mapgen, which draws new terrains and skies for
+the game.")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/package-generators.cmake)
 include(CPack)

@@ -30,11 +30,25 @@ function(morvatek_install_link link target)
     COMPONENT Game)
 endfunction()
 
+# The map generator under the name players know it by. A renamed program is not stripped the way an installed
+# target is, so a stripped install (make install, CPack) strips it here.
+function(morvatek_install_mapgen destination component)
+  install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION ${destination} RENAME morvatek-mapgen
+          COMPONENT ${component} ${ARGN})
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/morvatek-mapgen\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()"
+    COMPONENT ${component} ${ARGN})
+endfunction()
+
 # Programs. The game is started through bin/morvatek and finds its folder through /proc/self/exe, which
-# follows the link. The map generator needs no data of its own and goes straight into bin/.
+# follows the link. The map generator needs no data of its own and goes straight into bin/; it finds the
+# game's folder through the same link.
 morvatek_install_game_folder(${MORVATEK_GAME_DIR} Game)
 morvatek_install_link(bin/morvatek ${MORVATEK_GAME_DIR}/morvatek)
-install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION bin RENAME morvatek-mapgen COMPONENT Game)
+morvatek_install_mapgen(bin Game)
 
 # What a desktop needs to list the game: the entry, which starts the game by its full path (known only once
 # the prefix is), the icons and the metainfo. `program` is the game's path under the prefix.

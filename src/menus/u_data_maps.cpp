@@ -46,6 +46,14 @@ std::vector<std::string> listPictures(const std::string& directory) {
     return names;
 }
 
+std::string joined(const std::vector<std::string>& parts, const char* separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        text.append(i == 0 ? "" : separator).append(parts[i]);
+    }
+    return text;
+}
+
 SurfacePtr makeThumbnail(SDL_Surface* picture) {
     if (picture == nullptr || picture->w == 0 || picture->h == 0) {
         return createSurface(0, 0, false);
@@ -78,16 +86,7 @@ bool TMaps::setlist() {
     list.clear();
     bool found = false;
     for (const std::string& directory : directories_) {
-        const std::vector<std::string> names = listPictures(directory);
-        found = found || !names.empty();
-        for (const std::string& name : names) {
-            if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name) || isListed(name)) {
-                continue;
-            }
-            TMapImg image;
-            fillImg(name, image);
-            list.push_back(std::move(image));
-        }
+        found = addPictures(directory) || found;
     }
     if (!found) {
         diagnosticLine("u_data_maps/TMaps.setlist ERROR : cannot find first");
@@ -96,6 +95,19 @@ bool TMaps::setlist() {
     reportMissingKind(TMapType::MapBack, "background");
     reportMissingKind(TMapType::MapFore, "terrain");
     return true;
+}
+
+bool TMaps::addPictures(const std::string& directory) {
+    const std::vector<std::string> names = listPictures(directory);
+    for (const std::string& name : names) {
+        if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name) || isListed(name)) {
+            continue;
+        }
+        TMapImg image;
+        fillImg(name, image);
+        list.push_back(std::move(image));
+    }
+    return !names.empty();
 }
 
 bool TMaps::isListed(const std::string& fileName) const {
@@ -107,11 +119,8 @@ void TMaps::reportMissingKind(TMapType type, const char* kindName) const {
     const bool found =
         std::any_of(list.begin(), list.end(), [type](const TMapImg& image) { return image.mapType == type; });
     if (!found) {
-        std::string folders = directories_.empty() ? std::string() : directories_.front();
-        for (std::size_t i = 1; i < directories_.size(); ++i) {
-            folders.append(" or ").append(directories_[i]);
-        }
-        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ", folders);
+        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ",
+                       joined(directories_, " or "));
     }
 }
 

@@ -37,6 +37,9 @@ private:
     // A line when no usable picture of one kind was found: no match can be set up then.
     void reportMissingKind(TMapType type, const char* kindName) const;
 
+    // Catalogues the usable pictures of one folder that an earlier folder did not have; false when the folder
+    // holds no "*.png" at all.
+    bool addPictures(const std::string& directory);
     bool isListed(const std::string& fileName) const;
 
     std::vector<std::string> directories_;
