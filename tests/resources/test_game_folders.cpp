@@ -38,7 +38,7 @@ struct TSystemInstall {
 
 } // namespace
 
-TEST(GameFolders, DataBesideTheExecutableKeepsThePortableLayout) {
+TEST(GameFolders, TheLayoutFollowsTheDataBesideTheExecutable) {
     const TSystemInstall install;
     const TEnvironment home = environmentOf({{"HOME", "/home/p"}});
 
