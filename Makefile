@@ -4,6 +4,7 @@ JOBS       ?= 2
 CMAKE_ARGS ?=
 PREFIX     ?= $(HOME)/.local
 DESTDIR    ?=
+DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = $(basename $(notdir $(filter-out fuzz/fuzz_support.cpp,$(wildcard fuzz/fuzz_*.cpp))))
 
@@ -14,7 +15,7 @@ OPTIONS =
 DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON
 GAME_TARGETS = morvatek gamedata
 
-.PHONY: all deps configure build game run test bench sanitize fuzz install uninstall dist format clean
+.PHONY: all deps configure build game run test bench sanitize fuzz install uninstall dist deb format clean
 
 all: build
 
@@ -66,8 +67,16 @@ uninstall:
 dist: game
 	@cd $(BUILD) && cpack
 
+# The Debian package, from a build of its own: the game it holds knows the full path of the package's data
+# folder, under /usr.
+deb:
+	@$(MAKE) --no-print-directory configure BUILD=$(DEB_BUILD) PROFILE=deb \
+		CMAKE_ARGS="-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS)"
+	@cmake --build $(DEB_BUILD) -j$(JOBS) --target $(GAME_TARGETS) packagedocs
+	@cd $(DEB_BUILD) && cpack -G DEB
+
 format:
 	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-release build-asan build-fuzz
+	@rm -rf build build-release build-asan build-fuzz $(DEB_BUILD)

@@ -30,31 +30,50 @@ function(morvatek_install_link link target)
     COMPONENT Game)
 endfunction()
 
+# The map generator under the name players know it by. A renamed program is not stripped the way an installed
+# target is, so a stripped install (make install, CPack) strips it here.
+function(morvatek_install_mapgen destination component)
+  install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION ${destination} RENAME morvatek-mapgen
+          COMPONENT ${component} ${ARGN})
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${destination}/morvatek-mapgen\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()"
+    COMPONENT ${component} ${ARGN})
+endfunction()
+
 # Programs. The game is started through bin/morvatek and finds its folder through /proc/self/exe, which
-# follows the link. The map generator needs no data of its own and goes straight into bin/.
+# follows the link. The map generator needs no data of its own and goes straight into bin/; it finds the
+# game's folder through the same link.
 morvatek_install_game_folder(${MORVATEK_GAME_DIR} Game)
 morvatek_install_link(bin/morvatek ${MORVATEK_GAME_DIR}/morvatek)
-install(PROGRAMS $<TARGET_FILE:assetgen> DESTINATION bin RENAME morvatek-mapgen COMPONENT Game)
+morvatek_install_mapgen(bin Game)
 
-# The desktop entry starts the game by its full path, known only once the prefix is.
-install(CODE "
-  set(MORVATEK_APP_ID ${MORVATEK_APP_ID})
-  set(MORVATEK_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/morvatek.desktop.in\")
-  set(MORVATEK_DESKTOP_ENTRY \"${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.desktop\")"
-  COMPONENT Game)
-install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/install-desktop-entry.cmake COMPONENT Game)
-
-install(FILES ${CMAKE_BINARY_DIR}/data/other-images/icon.png DESTINATION share/icons/hicolor/32x32/apps
-        RENAME ${MORVATEK_APP_ID}.png COMPONENT Game)
-install(FILES ${CMAKE_BINARY_DIR}/data/other-images/icon-256.png DESTINATION share/icons/hicolor/256x256/apps
-        RENAME ${MORVATEK_APP_ID}.png COMPONENT Game)
+# What a desktop needs to list the game: the entry, which starts the game by its full path (known only once
+# the prefix is), the icons and the metainfo. `program` is the game's path under the prefix.
+function(morvatek_install_desktop_files program component)
+  install(CODE "
+    set(MORVATEK_APP_ID ${MORVATEK_APP_ID})
+    set(MORVATEK_PROGRAM ${program})
+    set(MORVATEK_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/morvatek.desktop.in\")
+    set(MORVATEK_DESKTOP_ENTRY \"${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.desktop\")"
+    COMPONENT ${component} ${ARGN})
+  install(SCRIPT ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/install-desktop-entry.cmake COMPONENT ${component} ${ARGN})
+  install(FILES ${CMAKE_BINARY_DIR}/data/other-images/icon.png DESTINATION share/icons/hicolor/32x32/apps
+          RENAME ${MORVATEK_APP_ID}.png COMPONENT ${component} ${ARGN})
+  install(FILES ${CMAKE_BINARY_DIR}/data/other-images/icon-256.png DESTINATION share/icons/hicolor/256x256/apps
+          RENAME ${MORVATEK_APP_ID}.png COMPONENT ${component} ${ARGN})
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.metainfo.xml DESTINATION share/metainfo
+          COMPONENT ${component} ${ARGN})
+endfunction()
 
 configure_file(packaging/morvatek.metainfo.xml.in ${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.metainfo.xml
                @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVATEK_APP_ID}.metainfo.xml DESTINATION share/metainfo
-        COMPONENT Game)
+morvatek_install_desktop_files(bin/morvatek Game)
 
-install(FILES docs/morvatek.6 DESTINATION share/man/man6 COMPONENT Game)
+set(MORVATEK_MAN_PAGES docs/morvatek.6 docs/morvatek-mapgen.6)
+install(FILES ${MORVATEK_MAN_PAGES} DESTINATION share/man/man6 COMPONENT Game)
 install(FILES ${MORVATEK_DOCUMENTS} DESTINATION share/doc/morvatek COMPONENT Game)
 
 # Last of all, the list of what was installed, for make uninstall; deferred so that it follows every install

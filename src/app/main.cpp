@@ -1,7 +1,9 @@
-// Program entry: run from the executable's own directory, start SDL, run the screens.
+// Program entry: find the game's folders, run from the executable's own directory when the data lies beside
+// it, start SDL, run the screens.
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
 #include "resources/u_diagnostics.hpp"
+#include "resources/u_game_folders.hpp"
 #include "resources/u_random.hpp"
 
 #include <SDL.h>
@@ -11,12 +13,31 @@
 
 #include <unistd.h>
 
+namespace {
+
+// A shared install keeps the settings out of sight, so the player is told where.
+void reportSettingsFile(const TGameFolders& folders) {
+    if (folders.layout != TLayout::LayoutSystem) {
+        return;
+    }
+    if (folders.configFile.empty()) {
+        diagnosticLine("Settings are not kept: there is no home folder.");
+    } else {
+        diagnosticLine("Settings are kept in ", folders.configFile);
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     const std::string directory = executableDirectory(argc > 0 ? argv[0] : nullptr);
-    if (!directory.empty() && ::chdir(directory.c_str()) != 0) {
+    const TFoldersInUse folders(chooseGameFolders(directory, systemDataDirectory(), processEnvironment));
+    if (gameFolders().layout == TLayout::LayoutPortable && !directory.empty() &&
+        ::chdir(directory.c_str()) != 0) {
         diagnosticLine("Cannot enter ", directory, ": ", std::strerror(errno));
         return 1;
     }
+    reportSettingsFile(gameFolders());
     reseedRandomFromClock();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         diagnosticLine("Cannot start SDL: ", SDL_GetError());

@@ -2,6 +2,7 @@
 
 #include "resources/u_atomic_file.hpp"
 #include "resources/u_diagnostics.hpp"
+#include "resources/u_game_folders.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -10,8 +11,6 @@
 #include <system_error>
 
 namespace {
-
-const char* const configFileName = "config.txt";
 
 std::string valueText(bool flag) {
     return boolText(flag);
@@ -37,9 +36,12 @@ std::string configText(const TPreferences& p) {
 
 } // namespace
 
-TPreferences::TPreferences() : TPreferences(configFileName) {}
+TPreferences::TPreferences() : TPreferences(gameFolders().configFile, gameFolders().createsConfigFolder) {}
 
-TPreferences::TPreferences(std::string filePath) : filePath_(std::move(filePath)) {
+TPreferences::TPreferences(std::string filePath) : TPreferences(std::move(filePath), false) {}
+
+TPreferences::TPreferences(std::string filePath, bool createsFolder)
+    : filePath_(std::move(filePath)), createsFolder_(createsFolder) {
     load();
 }
 
@@ -51,7 +53,7 @@ void TPreferences::load() {
     }
 
     std::error_code status;
-    if (!std::filesystem::exists(filePath_, status)) {
+    if (filePath_.empty() || !std::filesystem::exists(filePath_, status)) {
         return;
     }
     // Only a regular file is opened: a pipe would block the start until some writer came along.
@@ -101,17 +103,26 @@ void TPreferences::store(const TSetting& setting, const std::string& value) {
 }
 
 bool TPreferences::save() const {
+    if (filePath_.empty()) {
+        diagnosticLine("Settings not saved: there is no home folder to keep them in.");
+        return false;
+    }
     if (!mayOverwrite_) {
         diagnosticLine("Settings not saved: ", filePath_,
                        " could not be read at start and is kept as it was.");
         return false;
     }
     std::string error;
-    if (!replaceFile(filePath_, configText(*this), error)) {
+    if (!makeFolder(error) || !replaceFile(filePath_, configText(*this), error)) {
         diagnosticLine("Cannot write ", filePath_, ": ", error);
         return false;
     }
     return true;
+}
+
+bool TPreferences::makeFolder(std::string& error) const {
+    const std::string folder = std::filesystem::path(filePath_).parent_path().string();
+    return !createsFolder_ || folder.empty() || createPlayerFolder(folder, error);
 }
 
 void TPreferences::setNbAi(int value) {

@@ -11,12 +11,15 @@ struct TSetting;
 
 class TPreferences {
 public:
-    // Loads from config.txt in the working directory.
+    // Loads from the settings file of the folders in use: config.txt in the working directory, or the
+    // player's own.
     TPreferences();
+    // A file whose folder must exist; an empty path keeps the settings for this run only.
     explicit TPreferences(std::string filePath);
 
     void load();
-    // Writes through a temporary file and a rename; returns false (after one line on stdout) on failure.
+    // Writes through a temporary file and a rename, after making the file's folder when it is the game's own;
+    // returns false (after one line on stdout) on failure.
     bool save() const;
     // Taken only when below nbTeams.
     void setNbAi(int value);
@@ -37,10 +40,13 @@ public:
     bool mayOverwriteFile() const { return mayOverwrite_; }
 
 private:
+    TPreferences(std::string filePath, bool createsFolder);
     void readLine(const std::string& line);
     void store(const TSetting& setting, const std::string& value);
+    bool makeFolder(std::string& error) const;
 
     std::string filePath_;
+    bool createsFolder_ = false;
     bool mayOverwrite_ = true;
 };
 

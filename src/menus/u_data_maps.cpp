@@ -1,6 +1,7 @@
 #include "menus/u_data_maps.hpp"
 
 #include "resources/u_diagnostics.hpp"
+#include "resources/u_game_folders.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_rotozoom.h>
@@ -45,6 +46,14 @@ std::vector<std::string> listPictures(const std::string& directory) {
     return names;
 }
 
+std::string joined(const std::vector<std::string>& parts, const char* separator) {
+    std::string text;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        text.append(i == 0 ? "" : separator).append(parts[i]);
+    }
+    return text;
+}
+
 SurfacePtr makeThumbnail(SDL_Surface* picture) {
     if (picture == nullptr || picture->w == 0 || picture->h == 0) {
         return createSurface(0, 0, false);
@@ -65,35 +74,53 @@ std::string subString(const std::string& s, int skip, int count) {
     return s.substr(static_cast<std::size_t>(skip), static_cast<std::size_t>(count));
 }
 
-TMaps::TMaps(std::string directory) : directory_(std::move(directory)) {
+TMaps::TMaps() : TMaps(gameFolders().mapDirectories()) {}
+
+TMaps::TMaps(std::string directory) : TMaps(std::vector<std::string>{std::move(directory)}) {}
+
+TMaps::TMaps(std::vector<std::string> directories) : directories_(std::move(directories)) {
     setlist();
 }
 
 bool TMaps::setlist() {
     list.clear();
-    const std::vector<std::string> names = listPictures(directory_);
-    if (names.empty()) {
+    bool found = false;
+    for (const std::string& directory : directories_) {
+        found = addPictures(directory) || found;
+    }
+    if (!found) {
         diagnosticLine("u_data_maps/TMaps.setlist ERROR : cannot find first");
         return false;
-    }
-    for (const std::string& name : names) {
-        if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name)) {
-            continue;
-        }
-        TMapImg image;
-        fillImg(name, image);
-        list.push_back(std::move(image));
     }
     reportMissingKind(TMapType::MapBack, "background");
     reportMissingKind(TMapType::MapFore, "terrain");
     return true;
 }
 
+bool TMaps::addPictures(const std::string& directory) {
+    const std::vector<std::string> names = listPictures(directory);
+    for (const std::string& name : names) {
+        if (getType(name) == TMapType::MapInvalid || hasControlCharacter(name) || isListed(name)) {
+            continue;
+        }
+        TMapImg image;
+        fillImg(name, image);
+        list.push_back(std::move(image));
+    }
+    return !names.empty();
+}
+
+bool TMaps::isListed(const std::string& fileName) const {
+    return std::any_of(list.begin(), list.end(),
+                       [&fileName](const TMapImg& image) { return image.filename == fileName; });
+}
+
 void TMaps::reportMissingKind(TMapType type, const char* kindName) const {
     const bool found =
         std::any_of(list.begin(), list.end(), [type](const TMapImg& image) { return image.mapType == type; });
     if (!found) {
-        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ", directory_);
+        diagnosticLine("u_data_maps/TMaps.setlist WARNING : no ", kindName, " picture in ",
+                       joined(directories_, " or "));
     }
 }
 

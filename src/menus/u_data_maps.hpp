@@ -1,4 +1,4 @@
-// The catalogue of map pictures (backgrounds and terrains) found in the map directory, and their thumbnails.
+// The catalogue of map pictures (backgrounds and terrains) found in the map folders, and their thumbnails.
 #pragma once
 
 #include "resources/u_sdl_handles.hpp"
@@ -19,10 +19,12 @@ using TMapsList = std::vector<TMapImg>;
 
 class TMaps {
 public:
-    static constexpr const char* defaultDirectory = "data/maps";
-
-    // Scans the directory once; an empty catalogue is a valid one.
-    explicit TMaps(std::string directory = defaultDirectory);
+    // Scans the map folders in use once (the shipped maps, then the player's own); an empty catalogue is a
+    // valid one.
+    TMaps();
+    explicit TMaps(std::string directory);
+    // A name found in several folders is listed once, where it is first found.
+    explicit TMaps(std::vector<std::string> directories);
 
     // Rescans from an empty list; false, with a line on stdout, when no "*.png" file was found at all.
     bool setlist();
@@ -35,7 +37,12 @@ private:
     // A line when no usable picture of one kind was found: no match can be set up then.
     void reportMissingKind(TMapType type, const char* kindName) const;
 
-    std::string directory_;
+    // Catalogues the usable pictures of one folder that an earlier folder did not have; false when the folder
+    // holds no "*.png" at all.
+    bool addPictures(const std::string& directory);
+    bool isListed(const std::string& fileName) const;
+
+    std::vector<std::string> directories_;
 };
 
 // At most count characters of s from position skip + 1 (1-based); empty when count <= 0 or skip is past the

@@ -40,7 +40,7 @@ constexpr int noticeY = 556;
 // Why the terrain picture cannot hold a match, naming the file; empty when it can, with the picture loaded.
 // The size is read from the header first, so that a huge picture is refused without being decoded.
 std::string terrainRefusal(const std::string& file, SurfacePtr& terrain) {
-    const std::optional<TPictureSize> declared = pngSize(dataPath("maps", file));
+    const std::optional<TPictureSize> declared = pngSize(mapPath(file));
     if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
         return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
                std::to_string(mapMaxHeight) + ")";

@@ -77,7 +77,7 @@ SurfacePtr loadFlag(int flagNumber, TFlagSize size) {
 }
 
 SurfacePtr loadMapImage(const std::string& name, TImageConversion conversion) {
-    const std::string path = dataPath("maps", name);
+    const std::string path = mapPath(name);
     const std::optional<TPictureSize> size = pngSize(path);
     if (size && (size->width > mapMaxWidth || size->height > mapMaxHeight)) {
         return failed(path);

@@ -1,6 +1,7 @@
 #include "app/u_context.hpp"
 #include "app/u_preferences.hpp"
 #include "resources/u_diagnostics.hpp"
+#include "resources/u_game_folders.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -206,4 +207,28 @@ TEST(PreferencesSave, AnOldFileIsReplacedWhole) {
     const std::string written = dir.read("config.txt");
     EXPECT_EQ(written.find('#'), std::string::npos);
     EXPECT_NE(written.find("nb_teams:2\n"), std::string::npos);
+}
+
+TEST(PreferencesSave, ThePlayersOwnSettingsFolderIsMadeOnTheFirstSave) {
+    TTempDir dir;
+    TGameFolders folders;
+    folders.configFile = (dir / "config" / "morvatek" / "config.txt").string();
+    folders.createsConfigFolder = true;
+    {
+        const TFoldersInUse inUse(folders);
+        {
+            TContext context;
+            EXPECT_FALSE(std::filesystem::exists(dir / "config"));
+            context.preferences.nbTeams = 3;
+        }
+        EXPECT_EQ(std::filesystem::status(dir / "config" / "morvatek").permissions(),
+                  std::filesystem::perms::owner_all);
+        EXPECT_EQ(TPreferences().nbTeams, 3);
+    }
+
+    folders.configFile.clear();
+    const TFoldersInUse noHome(folders);
+    const TDiagnosticCapture captured;
+    EXPECT_FALSE(TPreferences().save());
+    EXPECT_EQ(captured.text(), "Settings not saved: there is no home folder to keep them in.\n");
 }

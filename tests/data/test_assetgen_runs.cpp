@@ -149,3 +149,28 @@ TEST(AssetgenRuns, PlayerMapsFollowTheSeedAndBadArgumentsLeaveNoFile) {
         EXPECT_FALSE(fs::exists(target.string() + ".part")) << what;
     }
 }
+
+// Laid out as a player's own install: bin/morvatek a link into the game's folder, which holds data/.
+TEST(AssetgenRuns, AFileNamedWithoutAFolderGoesToTheMapsOfTheGameBesideIt) {
+    const TTempDir scratch;
+    const fs::path root = fs::canonical(scratch.path());
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "lib" / "morvatek" / "data");
+    fs::create_directories(root / "elsewhere");
+    fs::copy_file("assetgen", root / "bin" / "morvatek-mapgen");
+    std::ofstream(root / "lib" / "morvatek" / "morvatek") << "the game";
+    fs::create_symlink("../lib/morvatek/morvatek", root / "bin" / "morvatek");
+
+    const std::string run = "cd '" + (root / "elsewhere").string() + "' && ../bin/morvatek-mapgen ";
+    const fs::path maps = root / "lib" / "morvatek" / "data" / "maps";
+    ASSERT_EQ(std::system((run + "--sky day --seed 1 --size 800x600 back_mine.png > out.txt 2>&1").c_str()),
+              0)
+        << readFile(root / "elsewhere" / "out.txt");
+    EXPECT_TRUE(fs::is_regular_file(maps / "back_mine.png"));
+    EXPECT_FALSE(fs::exists(root / "elsewhere" / "back_mine.png"));
+    EXPECT_EQ(readFile(root / "elsewhere" / "out.txt"), "Wrote " + (maps / "back_mine.png").string() + "\n");
+
+    ASSERT_EQ(std::system((run + "--help > help.txt").c_str()), 0);
+    EXPECT_NE(readFile(root / "elsewhere" / "help.txt").find(" " + maps.string() + ","), std::string::npos)
+        << readFile(root / "elsewhere" / "help.txt");
+}

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     const std::string usage =
         "usage: assetgen DATA_DIRECTORY | assetgen --sheet FILE | " + std::string(mapUsage);
     if (argc == 2 && (arguments[0] == "--help" || arguments[0] == "-h")) {
-        std::cout << usage << std::endl;
+        std::cout << usage << '\n' << mapFolderHelp() << std::endl;
         return 0;
     }
     const bool sheet = argc == 3 && arguments[0] == "--sheet";

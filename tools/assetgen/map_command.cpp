@@ -5,7 +5,9 @@
 #include "png_writer.hpp"
 #include "terrains.hpp"
 
+#include "app/u_program_path.hpp"
 #include "resources/u_data_files.hpp"
+#include "resources/u_game_folders.hpp"
 
 #include <unistd.h>
 
@@ -94,6 +96,24 @@ TMapRequest parseRequest(const std::vector<std::string>& arguments) {
     return request;
 }
 
+// The game this generator comes with lies beside it (as a link to the game's folder, in a player's install).
+std::filesystem::path companionGameDirectory() {
+    const std::filesystem::path own = executableDirectory(nullptr);
+    std::error_code status;
+    const std::filesystem::path game = std::filesystem::canonical(own / "morvatek", status);
+    return status ? own : game.parent_path();
+}
+
+// A file named without a folder goes there; its folder is made when missing.
+std::filesystem::path inOwnMapFolder(const std::filesystem::path& file) {
+    const std::filesystem::path folder = ownMapFolder();
+    std::string error;
+    if (!createPlayerFolder(folder.string(), error)) {
+        throw TArgumentError("cannot write " + (folder / file).string() + ": " + error);
+    }
+    return folder / file;
+}
+
 // Checked before the long drawing, so that a typing mistake does not cost a minute.
 void checkWritable(const std::filesystem::path& file) {
     const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
@@ -104,13 +124,29 @@ void checkWritable(const std::filesystem::path& file) {
 }
 } // namespace
 
+std::filesystem::path ownMapFolder() {
+    const std::filesystem::path game = companionGameDirectory();
+    const TGameFolders folders = chooseGameFolders(game.string(), systemDataDirectory(), processEnvironment);
+    // A relative folder lies in the game's own; an absolute one replaces it.
+    return game / folders.ownMapDirectory;
+}
+
+std::string mapFolderHelp() {
+    return "A FILE without a folder goes to " + ownMapFolder().string() +
+           ", where the game offers your own maps.";
+}
+
 bool isMapCommand(const std::vector<std::string>& arguments) {
     return !arguments.empty() && (arguments[0] == "--terrain" || arguments[0] == "--sky");
 }
 
 int runMapCommand(const std::vector<std::string>& arguments) {
     try {
-        const TMapRequest request = parseRequest(arguments);
+        TMapRequest request = parseRequest(arguments);
+        const bool bareName = !request.file.has_parent_path();
+        if (bareName) {
+            request.file = inOwnMapFolder(request.file);
+        }
         checkWritable(request.file);
         const std::vector<std::uint8_t> bytes =
             request.terrain
@@ -119,6 +155,9 @@ int runMapCommand(const std::vector<std::string>& arguments) {
                 : encodePng(skyPicture(*request.sky, request.width, request.height, request.seed),
                             TPngKind::PngOpaque);
         writeFileAtomically(request.file, bytes);
+        if (bareName) {
+            std::cout << "Wrote " << request.file.string() << std::endl;
+        }
     } catch (const std::exception& error) {
         std::cerr << "assetgen: " << error.what() << std::endl;
         return badArgumentStatus;
