@@ -1,23 +1,19 @@
-// 1.2's blit over SDL2's. SDL2 blends colours the way 1.2 programs expect, but also blends the destination's
-// alpha, which 1.2 leaves as it was: that channel is put back after a blending blit.
-#include "platform/u_sdl12_surface.hpp"
+#include "platform/u_sdl12_blit.hpp"
 
 #include "platform/u_sdl2_native.hpp"
 
+#include <type_traits>
 #include <vector>
 
 namespace sdl12 {
 
 namespace {
 
-// The alpha bits of a rectangle of a surface, kept while a blit runs and then written back.
+// The alpha bits of a rectangle of a surface, kept while a blit runs and then written back. Only 16- and
+// 32-bit pixels carry an alpha channel in practice.
 class TAlphaKept {
 public:
     TAlphaKept(SDL_Surface* surface, const ::SDL_Rect& area) : surface_(surface), area_(area) {
-        const int bytes = surface->format->BytesPerPixel;
-        if (bytes != 2 && bytes != 4) {
-            return;
-        }
         kept_.reserve(static_cast<std::size_t>(area.w) * area.h);
         forEachPixel([this](auto& pixel) { kept_.push_back(pixel & surface_->format->Amask); });
     }
@@ -25,8 +21,8 @@ public:
         auto next = kept_.begin();
         const Uint32 colours = ~surface_->format->Amask;
         forEachPixel([&](auto& pixel) {
-            using Pixel = std::remove_reference_t<decltype(pixel)>;
-            pixel = static_cast<Pixel>((pixel & colours) | *next++);
+            using TPixel = std::remove_reference_t<decltype(pixel)>;
+            pixel = static_cast<TPixel>((pixel & colours) | *next++);
         });
     }
     TAlphaKept(const TAlphaKept&) = delete;
@@ -34,16 +30,14 @@ public:
 
 private:
     template <class TVisit> void forEachPixel(TVisit&& visit) {
-        if (kept_.capacity() == 0) {
-            return;
-        }
+        const int bytes = surface_->format->BytesPerPixel;
         auto* pixels = static_cast<Uint8*>(surface_->pixels);
         for (int y = area_.y; y < area_.y + area_.h; ++y) {
             Uint8* row = pixels + y * surface_->pitch;
             for (int x = area_.x; x < area_.x + area_.w; ++x) {
-                if (surface_->format->BytesPerPixel == 4) {
+                if (bytes == 4) {
                     visit(reinterpret_cast<Uint32*>(row)[x]);
-                } else {
+                } else if (bytes == 2) {
                     visit(reinterpret_cast<Uint16*>(row)[x]);
                 }
             }
@@ -55,6 +49,8 @@ private:
     std::vector<Uint32> kept_;
 };
 
+// SDL2 blends colours as 1.2 does, but also blends the destination's alpha, which 1.2 leaves as it was: that
+// channel is put back after a blending blit.
 int lowerBlit(SDL_Surface* source, const ::SDL_Rect& from, SDL_Surface* destination, const ::SDL_Rect& to) {
     ::SDL_Rect sourceArea = from;
     ::SDL_Rect destinationArea = to;

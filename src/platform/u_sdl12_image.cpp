@@ -6,19 +6,24 @@
 
 namespace sdl12 {
 
+namespace {
+
+SDL_Surface* loaded(::SDL_Surface* picture) {
+    return picture != nullptr ? adopt(picture, flagsOf(picture)) : nullptr;
+}
+
+} // namespace
+
 SDL_Surface* IMG_Load(const char* file) {
-    ::SDL_Surface* picture = ::IMG_Load(file);
-    return adopt(picture, picture != nullptr ? flagsOf(picture) : 0);
+    return loaded(::IMG_Load(file));
 }
 
 SDL_Surface* IMG_LoadPNG_RW(SDL_RWops* source) {
-    ::SDL_Surface* picture = ::IMG_LoadPNG_RW(source);
-    return adopt(picture, picture != nullptr ? flagsOf(picture) : 0);
+    return loaded(::IMG_LoadPNG_RW(source));
 }
 
 SDL_Surface* IMG_LoadTyped_RW(SDL_RWops* source, int freeSource, const char* type) {
-    ::SDL_Surface* picture = ::IMG_LoadTyped_RW(source, freeSource, type);
-    return adopt(picture, picture != nullptr ? flagsOf(picture) : 0);
+    return loaded(::IMG_LoadTyped_RW(source, freeSource, type));
 }
 
 } // namespace sdl12

@@ -77,10 +77,6 @@ void SDL_GetRGBA(Uint32 pixel, const SDL_PixelFormat* format, Uint8* r, Uint8* g
 // Fills the rectangle (the whole surface for nullptr) cut to the clip rectangle, and leaves the cut
 // rectangle in *rect, as 1.2 does.
 int SDL_FillRect(SDL_Surface* surface, SDL_Rect* rect, Uint32 colour);
-// 1.2's blit: clips, leaves the final rectangle in *destinationRect, and blends by 1.2's rules (see the
-// implementation).
-int SDL_UpperBlit(SDL_Surface* source, SDL_Rect* sourceRect, SDL_Surface* destination,
-                  SDL_Rect* destinationRect);
 
 // In parentheses: SDL2 has a macro of that name.
 int(SDL_SaveBMP)(SDL_Surface* surface, const char* file);

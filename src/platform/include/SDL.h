@@ -11,6 +11,7 @@
 // Timing, errors, byte order and file streams are SDL2's own, whose calls are the same.
 #pragma once
 
+#include "platform/u_sdl12_blit.hpp"
 #include "platform/u_sdl12_events.hpp"
 #include "platform/u_sdl12_keys.hpp"
 #include "platform/u_sdl12_surface.hpp"
