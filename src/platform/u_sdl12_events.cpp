@@ -63,13 +63,6 @@ void queue(const SDL_Event& event) {
     }
 }
 
-void queueActive(Uint8 gain, Uint8 state) {
-    SDL_Event event = blank(SDL_ACTIVEEVENT);
-    event.active.gain = gain;
-    event.active.state = state;
-    queue(event);
-}
-
 void translateKey(const ::SDL_KeyboardEvent& key) {
     TEventState& state = events();
     const bool down = key.type == ::SDL_KEYDOWN;
@@ -133,28 +126,27 @@ void translateWheel(const ::SDL_MouseWheelEvent& wheel) {
     queueButton(button, false, state.mouseX, state.mouseY);
 }
 
+// The window changes 1.2 reports as SDL_ACTIVEEVENT: what was gained (1) or lost (0).
+struct TActiveChange {
+    Uint8 windowEvent;
+    Uint8 gain;
+    Uint8 state;
+};
+
+constexpr TActiveChange activeChanges[] = {
+    {::SDL_WINDOWEVENT_FOCUS_GAINED, 1, appInputFocus}, {::SDL_WINDOWEVENT_FOCUS_LOST, 0, appInputFocus},
+    {::SDL_WINDOWEVENT_ENTER, 1, appMouseFocus},        {::SDL_WINDOWEVENT_LEAVE, 0, appMouseFocus},
+    {::SDL_WINDOWEVENT_RESTORED, 1, appActive},         {::SDL_WINDOWEVENT_MINIMIZED, 0, appActive},
+};
+
 void translateWindow(const ::SDL_WindowEvent& window) {
-    switch (window.event) {
-    case ::SDL_WINDOWEVENT_FOCUS_GAINED:
-        queueActive(1, appInputFocus);
-        break;
-    case ::SDL_WINDOWEVENT_FOCUS_LOST:
-        queueActive(0, appInputFocus);
-        break;
-    case ::SDL_WINDOWEVENT_ENTER:
-        queueActive(1, appMouseFocus);
-        break;
-    case ::SDL_WINDOWEVENT_LEAVE:
-        queueActive(0, appMouseFocus);
-        break;
-    case ::SDL_WINDOWEVENT_MINIMIZED:
-        queueActive(0, appActive);
-        break;
-    case ::SDL_WINDOWEVENT_RESTORED:
-        queueActive(1, appActive);
-        break;
-    default:
-        break;
+    for (const TActiveChange& change : activeChanges) {
+        if (change.windowEvent == window.event) {
+            SDL_Event event = blank(SDL_ACTIVEEVENT);
+            event.active.gain = change.gain;
+            event.active.state = change.state;
+            queue(event);
+        }
     }
 }
 
