@@ -15,7 +15,7 @@ OPTIONS =
 DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON
 GAME_TARGETS = morvatek gamedata
 
-.PHONY: all deps configure build game run test bench sanitize fuzz install uninstall dist deb format clean
+.PHONY: all deps configure build game run test test-sdl2 bench sanitize fuzz install uninstall dist deb format clean
 
 all: build
 
@@ -40,6 +40,10 @@ test: PROFILE = test
 test: OPTIONS = $(DEVELOPER_OPTIONS)
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The same suite built over SDL2, through the game's own SDL 1.2 layer in src/platform.
+test-sdl2:
+	@$(MAKE) --no-print-directory test BUILD=build-sdl2 PROFILE=sdl2 CMAKE_ARGS=-DMORVATEK_SDL2=ON
 
 bench:
 	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test OPTIONS=-DMORVATEK_BENCH=ON \
@@ -79,4 +83,4 @@ format:
 	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-release build-asan build-fuzz $(DEB_BUILD)
+	@rm -rf build build-release build-asan build-fuzz build-sdl2 $(DEB_BUILD)
