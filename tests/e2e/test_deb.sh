@@ -13,15 +13,15 @@ SOURCE_DIR=$(cd "$(dirname "$0")/../.." && pwd)
 TITLE="Morvatek - il va y avoir de l'A-Tumbok !"
 PLAYER=nobody
 DATA=/usr/share/games/morvatek/data
-# Another engineer's script may be running apt-get: wait for its lock instead of failing.
+# Another apt-get may be running: wait for its lock instead of failing.
 APT=(apt-get -y -q -o DPkg::Lock::Timeout=1800)
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: installing the package needs root"
   exit $SKIP
 fi
-if grep -q '^MORVATEK_SANITIZE:BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"; then
-  echo "skipped: the package is built without sanitizers, and the plain build's suite tests it"
+if grep -qE '^MORVATEK_(SANITIZE|SDL2):BOOL=ON$' "$BUILD_DIR/CMakeCache.txt"; then
+  echo "skipped: the package is the plain build's, and the plain build's suite tests it"
   exit $SKIP
 fi
 status=$(dpkg-query -W -f '${db:Status-Status}' morvatek 2>/dev/null || true)
@@ -204,7 +204,7 @@ config_line game_map:fore_mine.png
 ! grep -q "failed\.$" "$WORK_DIR/stdout" || fail "the installed game did not find all its files"
 
 # The game wrote the player's two files and nothing else; under /usr nothing of the player's or the game's
-# is newer than the install (the rest of /usr is left out: other engineers may install packages meanwhile).
+# is newer than the install (the rest of /usr is left out: other packages may be installed meanwhile).
 left=$(cd "$PLAYER_HOME" && find . ! -type d | sort | tr '\n' ' ')
 [ "$left" = "./.config/morvatek/config.txt ./.local/share/morvatek/maps/fore_mine.png " ] ||
   fail "the player's home holds: $left"
