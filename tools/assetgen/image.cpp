@@ -5,6 +5,12 @@
 TImage::TImage(int width, int height, TColour fill)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
 
+TImage TImage::band(int width, int top, int height) {
+    TImage image(width, height);
+    image.top_ = top;
+    return image;
+}
+
 TColour over(const TColour& below, const TColour& above) {
     const float a = above.a + below.a * (1.0F - above.a);
     if (a <= 0.0F) {

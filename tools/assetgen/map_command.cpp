@@ -114,6 +114,18 @@ std::filesystem::path inOwnMapFolder(const std::filesystem::path& file) {
     return folder / file;
 }
 
+// The picture encoded as it is drawn, a row at a time, so that the largest maps are never held whole.
+std::vector<std::uint8_t> pictureBytes(const TMapRequest& request) {
+    if (request.terrain) {
+        TPngRowWriter png(request.width, request.height, TPngKind::PngAlpha);
+        paintTerrainPicture(*request.terrain, request.seed, request.width, request.height,
+                            [&png](int, const TColour* row) { png.writeRow(row); });
+        return png.finish();
+    }
+    return encodePng(skyPicture(*request.sky, request.width, request.height, request.seed),
+                     TPngKind::PngOpaque);
+}
+
 // Checked before the long drawing, so that a typing mistake does not cost a minute.
 void checkWritable(const std::filesystem::path& file) {
     const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
@@ -148,13 +160,7 @@ int runMapCommand(const std::vector<std::string>& arguments) {
             request.file = inOwnMapFolder(request.file);
         }
         checkWritable(request.file);
-        const std::vector<std::uint8_t> bytes =
-            request.terrain
-                ? encodePng(terrainPicture(*request.terrain, request.seed, request.width, request.height),
-                            TPngKind::PngAlpha)
-                : encodePng(skyPicture(*request.sky, request.width, request.height, request.seed),
-                            TPngKind::PngOpaque);
-        writeFileAtomically(request.file, bytes);
+        writeFileAtomically(request.file, pictureBytes(request));
         if (bareName) {
             std::cout << "Wrote " << request.file.string() << std::endl;
         }

@@ -30,7 +30,7 @@ template <typename Noise> float fractal(int octaves, std::uint32_t seed, Noise n
     float total = 0.0F;
     float scale = 1.0F;
     for (int i = 0; i < octaves; ++i) {
-        sum += noiseAt(scale, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
+        sum += noiseAt(i, scale, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
         total += weight;
         weight *= 0.5F;
         scale *= 2.0F;
@@ -38,6 +38,84 @@ template <typename Noise> float fractal(int octaves, std::uint32_t seed, Noise n
     return sum / total;
 }
 } // namespace
+
+TNoiseRows::TNoiseRows(const std::vector<float>& xs, int octaves, std::uint32_t seed) : values_(xs.size()) {
+    // The weights and scales of fractal().
+    float weight = 1.0F;
+    float scale = 1.0F;
+    for (int i = 0; i < octaves; ++i) {
+        TOctave octave{scale, seed + static_cast<std::uint32_t>(i) * 101U, 0, {}, {}, {}, {}};
+        for (const float x : xs) {
+            const float at = x * scale;
+            const float fx = std::floor(at);
+            const auto ix = static_cast<std::int32_t>(fx);
+            if (octave.cell.empty()) {
+                octave.firstCell = ix;
+            }
+            octave.cell.push_back(ix - octave.firstCell);
+            octave.t.push_back(smooth(at - fx));
+        }
+        const std::size_t cells = octave.cell.empty() ? 0 : static_cast<std::size_t>(octave.cell.back()) + 2;
+        octave.upper.resize(cells);
+        octave.lower.resize(cells);
+        octaves_.push_back(std::move(octave));
+        total_ += weight;
+        weight *= 0.5F;
+        scale *= 2.0F;
+    }
+}
+
+const std::vector<float>& TNoiseRows::row(float y) {
+    std::fill(values_.begin(), values_.end(), 0.0F);
+    float weight = 1.0F;
+    for (TOctave& octave : octaves_) {
+        const float at = y * octave.scale;
+        const float fy = std::floor(at);
+        const auto iy = static_cast<std::int32_t>(fy);
+        const float ty = smooth(at - fy);
+        for (std::size_t k = 0; k < octave.upper.size(); ++k) {
+            const std::int32_t ix = octave.firstCell + static_cast<std::int32_t>(k);
+            octave.upper[k] = lattice(ix, iy, octave.seed);
+            octave.lower[k] = lattice(ix, iy + 1, octave.seed);
+        }
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            const auto k = static_cast<std::size_t>(octave.cell[i]);
+            const float tx = octave.t[i];
+            const float a = octave.upper[k];
+            const float b = octave.upper[k + 1];
+            const float c = octave.lower[k];
+            const float d = octave.lower[k + 1];
+            const float top = a + (b - a) * tx;
+            const float bottom = c + (d - c) * tx;
+            values_[i] += (top + (bottom - top) * ty) * weight;
+        }
+        weight *= 0.5F;
+    }
+    for (float& value : values_) {
+        value /= total_;
+    }
+    return values_;
+}
+
+TNoiseTrack::TNoiseTrack(int octaves, std::uint32_t seed) {
+    for (int i = 0; i < octaves; ++i) {
+        const std::uint32_t octaveSeed = seed + static_cast<std::uint32_t>(i) * 101U;
+        octaves_.push_back({octaveSeed, 0, lattice(0, 0, octaveSeed), lattice(1, 0, octaveSeed)});
+    }
+}
+
+float TNoiseTrack::at(float x) {
+    return fractal(static_cast<int>(octaves_.size()), 0U, [this, x](int i, float scale, std::uint32_t) {
+        TOctave& octave = octaves_[static_cast<std::size_t>(i)];
+        const float at = x * scale;
+        const float fx = std::floor(at);
+        const auto ix = static_cast<std::int32_t>(fx);
+        if (ix != octave.cell) {
+            octave = {octave.seed, ix, lattice(ix, 0, octave.seed), lattice(ix + 1, 0, octave.seed)};
+        }
+        return octave.left + (octave.right - octave.left) * smooth(at - fx);
+    });
+}
 
 float valueNoise1(float x, std::uint32_t seed) {
     const float fx = std::floor(x);
@@ -63,12 +141,14 @@ float valueNoise2(float x, float y, std::uint32_t seed) {
 }
 
 float fractalNoise1(float x, int octaves, std::uint32_t seed) {
-    return fractal(octaves, seed, [x](float scale, std::uint32_t s) { return valueNoise1(x * scale, s); });
+    return fractal(octaves, seed,
+                   [x](int, float scale, std::uint32_t s) { return valueNoise1(x * scale, s); });
 }
 
 float fractalNoise2(float x, float y, int octaves, std::uint32_t seed) {
-    return fractal(octaves, seed,
-                   [x, y](float scale, std::uint32_t s) { return valueNoise2(x * scale, y * scale, s); });
+    return fractal(octaves, seed, [x, y](int, float scale, std::uint32_t s) {
+        return valueNoise2(x * scale, y * scale, s);
+    });
 }
 
 std::uint64_t TRng::next() {

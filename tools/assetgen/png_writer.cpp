@@ -2,7 +2,6 @@
 
 #include <png.h>
 
-#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -13,14 +12,17 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length) {
 
 void flushNothing(png_structp) {}
 
+// Rounds halves away from zero, as lround does: a float plus one half is exact in double precision, so the
+// truncation of that sum is the rounding, without a library call per channel.
 std::uint8_t toByte(float v) {
-    return static_cast<std::uint8_t>(std::lround(clamp01(v) * 255.0F));
+    return static_cast<std::uint8_t>(static_cast<double>(clamp01(v) * 255.0F) + 0.5);
 }
+} // namespace
 
-// Owns libpng's two structures for one encoding.
-class TPngEncoder {
+// Owns libpng's two structures for one encoding; each call that reaches libpng catches its errors itself.
+class TPngRowWriter::TEncoder {
 public:
-    TPngEncoder() {
+    TEncoder() {
         png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
         info_ = png_ != nullptr ? png_create_info_struct(png_) : nullptr;
         if (info_ == nullptr) {
@@ -28,55 +30,78 @@ public:
             throw std::runtime_error("cannot start the PNG encoder");
         }
     }
-    ~TPngEncoder() { png_destroy_write_struct(&png_, &info_); }
-    TPngEncoder(const TPngEncoder&) = delete;
-    TPngEncoder& operator=(const TPngEncoder&) = delete;
+    ~TEncoder() { png_destroy_write_struct(&png_, &info_); }
+    TEncoder(const TEncoder&) = delete;
+    TEncoder& operator=(const TEncoder&) = delete;
 
-    std::vector<std::uint8_t> encode(const std::vector<std::vector<std::uint8_t>>& rows, int width,
-                                     bool alpha) {
-        std::vector<std::uint8_t> out;
+    void writeHeader(int width, int height, bool alpha) {
         if (setjmp(png_jmpbuf(png_)) != 0) {
             throw std::runtime_error("PNG encoding failed");
         }
-        png_set_write_fn(png_, &out, appendBytes, flushNothing);
-        png_set_IHDR(png_, info_, static_cast<png_uint_32>(width), static_cast<png_uint_32>(rows.size()), 8,
+        png_set_write_fn(png_, &out_, appendBytes, flushNothing);
+        png_set_IHDR(png_, info_, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                      alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_set_compression_level(png_, 6);
         png_write_info(png_, info_);
-        for (const auto& row : rows) {
-            png_write_row(png_, row.data());
+    }
+
+    void writeRow(std::vector<std::uint8_t>& row) {
+        if (setjmp(png_jmpbuf(png_)) != 0) {
+            throw std::runtime_error("PNG encoding failed");
+        }
+        png_write_row(png_, row.data());
+    }
+
+    std::vector<std::uint8_t> finish() {
+        if (setjmp(png_jmpbuf(png_)) != 0) {
+            throw std::runtime_error("PNG encoding failed");
         }
         png_write_end(png_, nullptr);
-        return out;
+        return std::move(out_);
     }
 
 private:
     png_structp png_ = nullptr;
     png_infop info_ = nullptr;
+    std::vector<std::uint8_t> out_;
 };
-} // namespace
 
-std::vector<std::uint8_t> encodePng(const TImage& image, TPngKind kind) {
-    const bool alpha = kind == TPngKind::PngAlpha;
-    const int channels = alpha ? 4 : 3;
-    std::vector<std::vector<std::uint8_t>> rows(static_cast<std::size_t>(image.height()));
-    for (int y = 0; y < image.height(); ++y) {
-        auto& row = rows[static_cast<std::size_t>(y)];
-        row.resize(static_cast<std::size_t>(image.width()) * channels);
-        for (int x = 0; x < image.width(); ++x) {
-            const TColour& c = image.at(x, y);
-            // Opaque pictures are flattened onto black, the colour every screen clears to.
-            const float k = alpha ? 1.0F : clamp01(c.a);
-            std::uint8_t* p = &row[static_cast<std::size_t>(x) * channels];
-            p[0] = toByte(c.r * k);
-            p[1] = toByte(c.g * k);
-            p[2] = toByte(c.b * k);
-            if (alpha) {
-                p[3] = toByte(c.a);
-            }
+TPngRowWriter::TPngRowWriter(int width, int height, TPngKind kind)
+    : encoder_(std::make_unique<TEncoder>()),
+      row_(static_cast<std::size_t>(width) * (kind == TPngKind::PngAlpha ? 4 : 3)), width_(width),
+      alpha_(kind == TPngKind::PngAlpha) {
+    encoder_->writeHeader(width, height, alpha_);
+}
+
+TPngRowWriter::~TPngRowWriter() = default;
+
+void TPngRowWriter::writeRow(const TColour* pixels) {
+    std::uint8_t* p = row_.data();
+    for (int x = 0; x < width_; ++x) {
+        const TColour& c = pixels[x];
+        const float k = alpha_ ? 1.0F : clamp01(c.a);
+        p[0] = toByte(c.r * k);
+        p[1] = toByte(c.g * k);
+        p[2] = toByte(c.b * k);
+        if (alpha_) {
+            p[3] = toByte(c.a);
+            p += 4;
+        } else {
+            p += 3;
         }
     }
-    TPngEncoder encoder;
-    return encoder.encode(rows, image.width(), alpha);
+    encoder_->writeRow(row_);
+}
+
+std::vector<std::uint8_t> TPngRowWriter::finish() {
+    return encoder_->finish();
+}
+
+std::vector<std::uint8_t> encodePng(const TImage& image, TPngKind kind) {
+    TPngRowWriter writer(image.width(), image.height(), kind);
+    for (int y = 0; y < image.height(); ++y) {
+        writer.writeRow(&image.at(0, y));
+    }
+    return writer.finish();
 }

@@ -7,9 +7,9 @@ namespace {
 template <typename PixelFunction>
 void forEachPixel(TImage& image, const TBounds& b, float margin, PixelFunction f) {
     const int x0 = std::max(0, static_cast<int>(std::floor(b.x0 - margin)));
-    const int y0 = std::max(0, static_cast<int>(std::floor(b.y0 - margin)));
+    const int y0 = std::max(image.top(), static_cast<int>(std::floor(b.y0 - margin)));
     const int x1 = std::min(image.width() - 1, static_cast<int>(std::ceil(b.x1 + margin)));
-    const int y1 = std::min(image.height() - 1, static_cast<int>(std::ceil(b.y1 + margin)));
+    const int y1 = std::min(image.bottom() - 1, static_cast<int>(std::ceil(b.y1 + margin)));
     for (int y = y0; y <= y1; ++y) {
         for (int x = x0; x <= x1; ++x) {
             f(x, y, TPoint{static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F});

@@ -4,6 +4,7 @@
 #include "shapes.hpp"
 #include "style_table.hpp"
 #include "terrain_paint.hpp"
+#include "terrain_worms.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -13,61 +14,6 @@
 #include <vector>
 
 namespace {
-struct TWorm {
-    std::vector<float> xs;
-    std::vector<float> ys;
-    float radius;
-    float minX = 0.0F; // the span of the path, so that far pixels skip it at once
-    float maxX = 0.0F;
-};
-
-// A tunnel wandering from a start point with a given heading.
-TWorm wanderingWorm(float x, float y, float heading, int steps, float radius, std::uint32_t seed) {
-    TWorm worm{{x}, {y}, radius};
-    for (int i = 0; i < steps; ++i) {
-        heading += (valueNoise1(static_cast<float>(i) * 0.35F, seed) - 0.5F) * 0.9F;
-        x += std::cos(heading) * 18.0F;
-        y += std::sin(heading) * 18.0F * 0.6F;
-        worm.xs.push_back(x);
-        worm.ys.push_back(y);
-    }
-    const auto [left, right] = std::minmax_element(worm.xs.begin(), worm.xs.end());
-    worm.minX = *left;
-    worm.maxX = *right;
-    return worm;
-}
-
-// Deeper inside than this the exact value of the field does not matter. Capping it there lets a tunnel skip
-// the pixels it is farther from than that, without leaving a jump in the field (which painted a seam).
-constexpr float carveDepth = 64.0F;
-
-float wormDistance(const TWorm& worm, float x, float y) {
-    const float reach = worm.radius + carveDepth + 4.0F;
-    if (x < worm.minX - reach || x > worm.maxX + reach) {
-        return 1e9F - worm.radius;
-    }
-    float best = 1e9F;
-    for (std::size_t i = 1; i < worm.xs.size(); ++i) {
-        const float minX = std::min(worm.xs[i - 1], worm.xs[i]) - reach;
-        const float maxX = std::max(worm.xs[i - 1], worm.xs[i]) + reach;
-        if (x < minX || x > maxX) {
-            continue;
-        }
-        best = std::min(best,
-                        segmentDistance({x, y}, {worm.xs[i - 1], worm.ys[i - 1]}, {worm.xs[i], worm.ys[i]}));
-    }
-    return best - worm.radius;
-}
-
-// Cuts tunnels out of the field (the field must already hold distances roughly in pixels).
-float carveWorms(float value, const std::vector<TWorm>& worms, float x, float y) {
-    value = std::min(value, carveDepth);
-    for (const TWorm& worm : worms) {
-        value = std::min(value, wormDistance(worm, x, y));
-    }
-    return value;
-}
-
 // A bridge deck: planks between two banks, with a rail beam under it.
 struct TBridge {
     float x0;
@@ -118,12 +64,29 @@ struct TFrame {
     std::uint32_t seed(std::uint32_t base) const { return base + salt; }
 };
 
-// A field of the frame's size from a function of each pixel's centre, made a distance field.
-template <typename Function> TField shapedField(const TFrame& f, Function shape) {
+// A value for every column of the frame, from the x of the column's pixel centres: what a shape needs of the
+// column alone is worked out once, not once per pixel.
+template <typename Function> std::vector<float> perColumn(const TFrame& f, Function value) {
+    std::vector<float> values(static_cast<std::size_t>(f.width));
+    for (int column = 0; column < f.width; ++column) {
+        values[static_cast<std::size_t>(column)] = value(static_cast<float>(column) + 0.5F);
+    }
+    return values;
+}
+
+// The first coordinate of a 2D noise stretched by the scale, for every column.
+std::vector<float> noiseColumns(const TFrame& f, float scale) {
+    return perColumn(f, [scale](float x) { return x / scale; });
+}
+
+// A field of the frame's size, made a distance field. The shape is asked row by row: row() first, with the
+// row and the y of its pixel centres, then at() for each pixel with its column and the x of its centre.
+template <typename Shape> TField shapedField(const TFrame& f, Shape& shape) {
     TField field(f.width, f.height);
-    for (int y = 0; y < f.height; ++y) {
-        for (int x = 0; x < f.width; ++x) {
-            field.at(x, y) = shape(static_cast<float>(x) + 0.5F, static_cast<float>(y) + 0.5F);
+    for (int row = 0; row < f.height; ++row) {
+        shape.row(row, static_cast<float>(row) + 0.5F);
+        for (int column = 0; column < f.width; ++column) {
+            field.at(column, row) = shape.at(column, static_cast<float>(column) + 0.5F);
         }
     }
     field.normaliseToDistance();
@@ -149,45 +112,81 @@ struct TLayout {
     std::vector<TBridge> decks;                   // islands: bridges laid as they are
 };
 
-TField hillsField(const TLayout& layout) {
-    const TFrame& f = layout.frame;
-    const float period = static_cast<float>(f.width);
-    const auto hillLine = [&](float at) {
-        return 560.0F * f.levels -
-               230.0F * f.relief * (heightNoise(at, 420.0F * f.relief, 4, f.seed(21U)) - 0.5F) * 2.0F -
-               60.0F * f.relief * std::sin(at / period * 3.14159F * 2.0F);
-    };
-    // The line over every pixel's centre, worked out once per column.
-    std::vector<float> columnLines(static_cast<std::size_t>(f.width));
-    for (int column = 0; column < f.width; ++column) {
-        columnLines[static_cast<std::size_t>(column)] = hillLine(static_cast<float>(column) + 0.5F);
+// The row a shape is at: its index and the y of its pixel centres.
+struct TShapeRow {
+    int index = 0;
+    float y = 0.0F;
+};
+
+class THillsShape {
+public:
+    explicit THillsShape(const TLayout& layout)
+        : layout_(layout), f_(layout.frame), worms_(layout.worms, f_.width, f_.height) {
+        const float period = static_cast<float>(f_.width);
+        line_ = perColumn(f_, [this, period](float at) {
+            return 560.0F * f_.levels -
+                   230.0F * f_.relief * (heightNoise(at, 420.0F * f_.relief, 4, f_.seed(21U)) - 0.5F) * 2.0F -
+                   60.0F * f_.relief * std::sin(at / period * 3.14159F * 2.0F);
+        });
+        islandTop_ = perColumn(f_, [this](float x) {
+            return 300.0F * f_.levels +
+                   10.0F * f_.relief * valueNoise1(x / (30.0F * f_.relief), f_.seed(41U));
+        });
+        for (const float valley : layout.valleys) {
+            const auto across = [this, valley](float x) { return (x - valley) / (170.0F * f_.relief); };
+            islandBottom_.push_back(perColumn(f_, [this, across](float x) {
+                const float ix = across(x);
+                return 330.0F * f_.levels + 70.0F * f_.relief * (1.0F - ix * ix);
+            }));
+            islandSide_.push_back(perColumn(
+                f_, [this, across](float x) { return (1.0F - std::abs(across(x))) * 170.0F * f_.relief; }));
+        }
     }
-    TField field = shapedField(f, [&](float x, float y) {
-        const float line = columnLines[static_cast<std::size_t>(x)];
-        // Overhangs: the ground near the surface is also taken from a sideways-warped copy of the hills.
-        const float warp =
-            (fractalNoise2(x / (140.0F * f.relief), y / (90.0F * f.relief), 2, f.seed(31U)) - 0.5F) * 70.0F *
-            f.relief;
-        float v = std::max(y - line, std::min(y - line - 14.0F, y - hillLine(x + warp) - 20.0F));
+
+    void row(int index, float y) {
+        row_ = {index, y};
+        gapWidth_ =
+            120.0F * f_.relief + 30.0F * f_.relief * heightNoise(y, 60.0F * f_.relief, 2, f_.seed(23U));
+    }
+
+    // The ground near the surface was meant to be joined by a sideways-warped copy of the hills, for
+    // overhangs; but that copy lies at least 14 pixels below the plain line wherever it would count, so it
+    // never changes the field, and is not worked out.
+    float at(int column, float x) const {
+        const auto c = static_cast<std::size_t>(column);
+        const float y = row_.y;
+        float v = y - line_[c];
         // Valley gaps that the bridges span, with a floor deep down.
         float gap = -1e9F;
-        for (const float valley : layout.valleys) {
-            gap = std::max(gap, 120.0F * f.relief +
-                                    30.0F * f.relief * heightNoise(y, 60.0F * f.relief, 2, f.seed(23U)) -
-                                    std::abs(x - valley));
+        for (const float valley : layout_.valleys) {
+            gap = std::max(gap, gapWidth_ - std::abs(x - valley));
         }
-        v = std::max(std::min(v, -gap), y - 935.0F * f.levels);
-        v = carveWorms(v, layout.worms, x, y);
+        v = std::max(std::min(v, -gap), y - 935.0F * f_.levels);
+        v = worms_.carve(v, column, row_.index, x, y);
         // A floating island over every valley.
-        for (const float valley : layout.valleys) {
-            const float ix = (x - valley) / (170.0F * f.relief);
-            const float island = std::min(
-                y - (300.0F * f.levels + 10.0F * f.relief * valueNoise1(x / (30.0F * f.relief), f.seed(41U))),
-                330.0F * f.levels + 70.0F * f.relief * (1.0F - ix * ix) - y);
-            v = std::max(v, std::min(island, (1.0F - std::abs(ix)) * 170.0F * f.relief));
+        for (std::size_t i = 0; i < islandSide_.size(); ++i) {
+            const float island = std::min(y - islandTop_[c], islandBottom_[i][c] - y);
+            v = std::max(v, std::min(island, islandSide_[i][c]));
         }
         return v;
-    });
+    }
+
+private:
+    const TLayout& layout_;
+    const TFrame& f_;
+    TWormTunnels worms_;
+    std::vector<float> line_;
+    std::vector<float> islandTop_;
+    std::vector<std::vector<float>> islandBottom_; // per valley
+    std::vector<std::vector<float>> islandSide_;
+    TShapeRow row_;
+    float gapWidth_ = 0.0F;
+};
+
+TField hillsField(const TLayout& layout) {
+    const TFrame& f = layout.frame;
+    THillsShape shape(layout);
+    TField field = shapedField(f, shape);
     const int searchFrom = static_cast<int>(400.0F * f.levels);
     for (const float valley : layout.valleys) {
         const int left = static_cast<int>(valley - 140.0F * f.relief);
@@ -202,44 +201,108 @@ TField hillsField(const TLayout& layout) {
     return field;
 }
 
-TField peaksField(const TLayout& layout) {
-    const TFrame& f = layout.frame;
-    return shapedField(f, [&](float x, float y) {
+class TPeaksShape {
+public:
+    explicit TPeaksShape(const TFrame& f, const std::vector<TWorm>& worms)
+        : f_(f), worms_(worms, f.width, f.height), warp_(noiseColumns(f, 260.0F * f.relief), 2, f.seed(12U)),
+          cave_(noiseColumns(f, 240.0F * f.relief), 3, f.seed(90U)), ridge_(2, f.seed(77U)),
+          bumps_(3, f.seed(78U)) {}
+
+    void row(int index, float y) {
+        row_ = {index, y};
+        warpRow_ = &warp_.row(y / (160.0F * f_.relief));
+        caveRow_ = &cave_.row(y / (100.0F * f_.relief));
+    }
+
+    float at(int column, float x) {
+        const auto c = static_cast<std::size_t>(column);
+        const float y = row_.y;
         // Overhangs: the mountains are warped sideways, more near their tops.
-        const float warp =
-            (fractalNoise2(x / (260.0F * f.relief), y / (160.0F * f.relief), 2, f.seed(12U)) - 0.5F) * 60.0F *
-            f.relief;
+        const float warp = ((*warpRow_)[c] - 0.5F) * 60.0F * f_.relief;
         const float wx = x + warp;
-        const float ridge = 1.0F - std::abs(2.0F * heightNoise(wx, 640.0F * f.relief, 2, f.seed(77U)) - 1.0F);
-        const float peaks = 1020.0F * f.levels - 560.0F * f.relief * std::pow(ridge, 1.6F) -
-                            90.0F * f.relief * heightNoise(wx, 120.0F * f.relief, 3, f.seed(78U));
+        const float ridge = 1.0F - std::abs(2.0F * ridge_.at(wx / (640.0F * f_.relief)) - 1.0F);
+        const float peaks = 1020.0F * f_.levels - 560.0F * f_.relief * std::pow(ridge, 1.6F) -
+                            90.0F * f_.relief * bumps_.at(wx / (120.0F * f_.relief));
         float v = y - peaks;
         // Caves inside the mountains: thresholded noise, stretched sideways so they have floors.
-        const float cave = fractalNoise2(x / (240.0F * f.relief), y / (100.0F * f.relief), 3, f.seed(90U));
-        v = std::min(v, (0.7F - cave) * 220.0F);
-        return carveWorms(v, layout.worms, x, y);
-    });
+        v = std::min(v, (0.7F - (*caveRow_)[c]) * 220.0F);
+        return worms_.carve(v, column, row_.index, x, y);
+    }
+
+private:
+    const TFrame& f_;
+    TWormTunnels worms_;
+    TNoiseRows warp_;
+    TNoiseRows cave_;
+    TNoiseTrack ridge_;
+    TNoiseTrack bumps_;
+    TShapeRow row_;
+    const std::vector<float>* warpRow_ = nullptr;
+    const std::vector<float>* caveRow_ = nullptr;
+};
+
+TField peaksField(const TLayout& layout) {
+    TPeaksShape shape(layout.frame, layout.worms);
+    return shapedField(layout.frame, shape);
 }
 
-TField mesasField(const TLayout& layout) {
-    const TFrame& f = layout.frame;
-    // Flat tops joined to the dunes by steep cliffs that widen toward the foot.
-    TField field = shapedField(f, [&](float x, float y) {
-        const float dunes =
-            880.0F * f.levels - 40.0F * f.relief * heightNoise(x, 180.0F * f.relief, 3, f.seed(55U));
-        float v = y - dunes;
-        for (const TMesa& m : layout.mesas) {
-            const float top =
-                dunes - m.height + 8.0F * f.relief * heightNoise(x, 50.0F * f.relief, 2, f.seed(56U));
+// Flat tops joined to the dunes by steep cliffs that widen toward the foot.
+class TMesasShape {
+public:
+    explicit TMesasShape(const TLayout& layout)
+        : mesas_(layout.mesas), f_(layout.frame),
+          arch_(noiseColumns(f_, 150.0F * f_.relief), 2, f_.seed(60U)) {
+        dunes_ = perColumn(f_, [this](float x) {
+            return 880.0F * f_.levels -
+                   40.0F * f_.relief * heightNoise(x, 180.0F * f_.relief, 3, f_.seed(55U));
+        });
+        const std::vector<float> lift = perColumn(f_, [this](float x) {
+            return 8.0F * f_.relief * heightNoise(x, 50.0F * f_.relief, 2, f_.seed(56U));
+        });
+        for (const TMesa& m : mesas_) {
+            std::vector<float> top(dunes_.size());
+            for (std::size_t c = 0; c < top.size(); ++c) {
+                top[c] = dunes_[c] - m.height + lift[c];
+            }
+            tops_.push_back(std::move(top));
+        }
+    }
+
+    void row(int, float y) {
+        y_ = y;
+        sway_ = 10.0F * f_.relief * heightNoise(y, 40.0F * f_.relief, 2, f_.seed(57U));
+        archRow_ = &arch_.row(y / (60.0F * f_.relief));
+    }
+
+    float at(int column, float x) const {
+        const auto c = static_cast<std::size_t>(column);
+        const float y = y_;
+        float v = y - dunes_[c];
+        for (std::size_t i = 0; i < mesas_.size(); ++i) {
+            const TMesa& m = mesas_[i];
+            const float top = tops_[i][c];
             const float below = clamp01((y - top) / m.height);
-            const float halfWidth = m.halfTop + 70.0F * f.relief * below * below +
-                                    10.0F * f.relief * heightNoise(y, 40.0F * f.relief, 2, f.seed(57U));
+            const float halfWidth = m.halfTop + 70.0F * f_.relief * below * below + sway_;
             v = std::max(v, std::min(y - top, halfWidth - std::abs(x - m.cx)));
         }
         // Wind-cut arches and hollows in the rock.
-        const float arch = fractalNoise2(x / (150.0F * f.relief), y / (60.0F * f.relief), 2, f.seed(60U));
-        return std::min(v, (0.76F - arch) * 200.0F);
-    });
+        return std::min(v, (0.76F - (*archRow_)[c]) * 200.0F);
+    }
+
+private:
+    const std::vector<TMesa>& mesas_;
+    const TFrame& f_;
+    TNoiseRows arch_;
+    std::vector<float> dunes_;
+    std::vector<std::vector<float>> tops_; // per mesa
+    float y_ = 0.0F;
+    float sway_ = 0.0F;
+    const std::vector<float>* archRow_ = nullptr;
+};
+
+TField mesasField(const TLayout& layout) {
+    TMesasShape shape(layout);
+    TField field = shapedField(layout.frame, shape);
     // Rope bridges between neighbouring mesas of similar height.
     for (const auto& [left, right] : layout.ropeBridges) {
         const TMesa& a = layout.mesas[static_cast<std::size_t>(left)];
@@ -253,47 +316,106 @@ TField mesasField(const TLayout& layout) {
     return field;
 }
 
-TField islandsField(const TLayout& layout) {
-    const TFrame& f = layout.frame;
-    TField field = shapedField(f, [&](float x, float y) {
-        float v = -1000.0F;
+// Each island is a top line and an underside over its columns, and a side that closes it.
+class TIslandsShape {
+public:
+    explicit TIslandsShape(const TLayout& layout) {
+        const TFrame& f = layout.frame;
         for (std::size_t i = 0; i < layout.islands.size(); ++i) {
             const TIsland& is = layout.islands[i];
-            const float u = (x - is.cx) / is.halfWidth;
-            if (std::abs(u) > 1.2F) {
-                // Far to the side the island is its shape without the noise: cheap, and close enough to the
-                // full shape at the cut that the field makes no jump there (a jump painted a faint column).
-                const float top = is.top - 30.0F * f.relief * (1.0F - u * u);
-                v = std::max(v, std::min({y - top, is.top - y, (1.0F - std::abs(u)) * is.halfWidth}));
-                continue;
-            }
             const std::uint32_t seed = f.seed(static_cast<std::uint32_t>(100 + i));
-            const float top = is.top - 30.0F * f.relief * (1.0F - u * u) +
-                              12.0F * f.relief * heightNoise(x, 60.0F * f.relief, 2, seed);
-            const float belly = is.top + is.depth * std::pow(std::max(0.0F, 1.0F - u * u), 0.8F) *
-                                             (0.75F + 0.5F * heightNoise(x, 50.0F * f.relief, 2, seed + 50U));
-            v = std::max(v, std::min({y - top, belly - y, (1.0F - std::abs(u)) * is.halfWidth}));
+            std::vector<float> top(static_cast<std::size_t>(f.width));
+            std::vector<float> under(top.size());
+            std::vector<float> side(top.size());
+            for (int column = 0; column < f.width; ++column) {
+                const float x = static_cast<float>(column) + 0.5F;
+                const auto c = static_cast<std::size_t>(column);
+                const float u = (x - is.cx) / is.halfWidth;
+                side[c] = (1.0F - std::abs(u)) * is.halfWidth;
+                if (std::abs(u) > 1.2F) {
+                    // Far to the side the island is its shape without the noise: close enough to the full
+                    // shape at the cut that the field makes no jump there (a jump painted a faint column).
+                    top[c] = is.top - 30.0F * f.relief * (1.0F - u * u);
+                    under[c] = is.top;
+                    continue;
+                }
+                top[c] = is.top - 30.0F * f.relief * (1.0F - u * u) +
+                         12.0F * f.relief * heightNoise(x, 60.0F * f.relief, 2, seed);
+                under[c] = is.top + is.depth * std::pow(std::max(0.0F, 1.0F - u * u), 0.8F) *
+                                        (0.75F + 0.5F * heightNoise(x, 50.0F * f.relief, 2, seed + 50U));
+            }
+            tops_.push_back(std::move(top));
+            unders_.push_back(std::move(under));
+            sides_.push_back(std::move(side));
+        }
+    }
+
+    void row(int, float y) { y_ = y; }
+
+    float at(int column, float) const {
+        const auto c = static_cast<std::size_t>(column);
+        float v = -1000.0F;
+        for (std::size_t i = 0; i < tops_.size(); ++i) {
+            v = std::max(v, std::min({y_ - tops_[i][c], unders_[i][c] - y_, sides_[i][c]}));
         }
         return v;
-    });
+    }
+
+private:
+    std::vector<std::vector<float>> tops_; // per island
+    std::vector<std::vector<float>> unders_;
+    std::vector<std::vector<float>> sides_;
+    float y_ = 0.0F;
+};
+
+TField islandsField(const TLayout& layout) {
+    TIslandsShape shape(layout);
+    TField field = shapedField(layout.frame, shape);
     for (const TBridge& deck : layout.decks) {
         layBridge(field, deck);
     }
     return field;
 }
 
-TField cavesField(const TLayout& layout) {
-    const TFrame& f = layout.frame;
-    return shapedField(f, [&](float x, float y) {
-        const float crust =
-            y - (230.0F * f.levels + 60.0F * f.relief * heightNoise(x, 260.0F * f.relief, 3, f.seed(17U)));
+class TCavesShape {
+public:
+    explicit TCavesShape(const TFrame& f, const std::vector<TWorm>& worms)
+        : f_(f), worms_(worms, f.width, f.height), cave_(noiseColumns(f, 260.0F * f.relief), 3, f.seed(18U)) {
+        crust_ = perColumn(f, [&f](float x) {
+            return 230.0F * f.levels + 60.0F * f.relief * heightNoise(x, 260.0F * f.relief, 3, f.seed(17U));
+        });
+    }
+
+    void row(int index, float y) {
+        row_ = {index, y};
         // Wide caverns with flat-ish floors: noise stretched sideways, pinched near the crust.
-        const float cave = fractalNoise2(x / (260.0F * f.relief), y / (110.0F * f.relief), 3, f.seed(18U));
-        const float pinch = smoothStep(260.0F * f.levels, 420.0F * f.levels, y);
-        float v = std::min(crust, (0.5F + 0.22F * (1.0F - pinch) - cave) * 260.0F);
-        v = carveWorms(v, layout.worms, x, y);
-        return std::max(v, y - 1130.0F * f.levels); // solid bedrock at the bottom
-    });
+        caveRow_ = &cave_.row(y / (110.0F * f_.relief));
+        const float pinch = smoothStep(260.0F * f_.levels, 420.0F * f_.levels, y);
+        open_ = 0.5F + 0.22F * (1.0F - pinch);
+    }
+
+    float at(int column, float x) const {
+        const auto c = static_cast<std::size_t>(column);
+        const float y = row_.y;
+        const float crust = y - crust_[c];
+        float v = std::min(crust, (open_ - (*caveRow_)[c]) * 260.0F);
+        v = worms_.carve(v, column, row_.index, x, y);
+        return std::max(v, y - 1130.0F * f_.levels); // solid bedrock at the bottom
+    }
+
+private:
+    const TFrame& f_;
+    TWormTunnels worms_;
+    TNoiseRows cave_;
+    std::vector<float> crust_;
+    TShapeRow row_;
+    const std::vector<float>* caveRow_ = nullptr;
+    float open_ = 0.0F;
+};
+
+TField cavesField(const TLayout& layout) {
+    TCavesShape shape(layout.frame, layout.worms);
+    return shapedField(layout.frame, shape);
 }
 
 // Everything that makes a style, in the order of TTerrainKind: its name, its shipped picture, how it is
@@ -478,13 +600,13 @@ std::string terrainStyleChoices() {
     return styleChoices(styleRecipes);
 }
 
-TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height) {
+void paintTerrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height, const TRowSink& sink) {
     const TStyleRecipe& recipe = recipeFor(kind);
     const TLayout layout = randomLayout(kind, seed, width, height);
     // Pebbles, grain and the like follow the salt too, so that two seeds never share their details.
     TTerrainStyle paint = recipe.paint;
     paint.seed += layout.frame.salt;
-    return paintTerrain(recipe.build(layout), paint);
+    paintTerrainRows(recipe.build(layout), paint, sink);
 }
 
 void addTerrainPictures(TPictureSet& set) {

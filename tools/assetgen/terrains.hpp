@@ -3,6 +3,7 @@
 #pragma once
 
 #include "picture_set.hpp"
+#include "terrain_paint.hpp"
 
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@ enum class TTerrainKind : std::uint8_t {
 std::optional<TTerrainKind> terrainKindNamed(const std::string& name);
 // The style names for a message, as "a, b or c".
 std::string terrainStyleChoices();
-// A new layout of the style drawn from the seed: the same seed and size give the same picture.
-TImage terrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height);
+// A new layout of the style drawn from the seed, handed over a row at a time: the same seed and size give the
+// same picture.
+void paintTerrainPicture(TTerrainKind kind, std::uint32_t seed, int width, int height, const TRowSink& sink);
 void addTerrainPictures(TPictureSet& set);
