@@ -43,52 +43,67 @@ constexpr TSkyStyle skyStyles[] = {
 };
 static_assert(std::size(skyStyles) == static_cast<std::size_t>(TSkyKind::Night) + 1, "a row for every style");
 
-void paintGradient(TImage& image, const TSkyPalette& p) {
-    for (int y = 0; y < image.height(); ++y) {
-        const float t = std::pow(static_cast<float>(y) / static_cast<float>(image.height() - 1), 0.8F);
-        const TColour c = mix(p.zenith, p.horizon, t);
-        for (int x = 0; x < image.width(); ++x) {
-            image.at(x, y) = c;
-        }
-    }
-}
+// Rows painted at a time: a band of the picture in float colours is all that is held, beside the clouds'
+// masks at half size.
+constexpr int bandHeight = 256;
+constexpr int cloudScale = 2;
 
-void paintStars(TImage& image, std::uint32_t seed) {
+struct TStar {
+    TPoint centre;
+    float radius;
+    float alpha;
+};
+
+std::vector<TStar> placeStars(int width, int height, std::uint32_t seed) {
     TRng rng(seed);
-    const int count = image.width() * image.height() / 1500;
+    const int count = width * height / 1500;
+    std::vector<TStar> stars;
     for (int i = 0; i < count; ++i) {
-        const float x = rng.range(0.0F, static_cast<float>(image.width()));
-        const float y = rng.range(0.0F, static_cast<float>(image.height()) * 0.7F);
+        const float x = rng.range(0.0F, static_cast<float>(width));
+        const float y = rng.range(0.0F, static_cast<float>(height) * 0.7F);
         const float r = rng.range(0.5F, 1.3F);
-        fillShape(image, circle({x, y}, r), withAlpha(palette::white, rng.range(0.4F, 1.0F)));
+        stars.push_back({{x, y}, r, rng.range(0.4F, 1.0F)});
     }
+    return stars;
 }
 
-void paintLight(TImage& image, TSkyKind kind, const TSkyPalette& p) {
-    const float cx = static_cast<float>(image.width()) * (kind == TSkyKind::Sunset ? 0.62F : 0.78F);
-    const float cy = static_cast<float>(image.height()) * (kind == TSkyKind::Sunset ? 0.6F : 0.16F);
+// The sun or the moon: a soft glow, the disc with its three tones, and the moon's craters.
+struct TLightShape {
+    TShape shape;
+    TTone tone; // drawn toned when the tone's base is set, else filled with its colour
+    TColour fill;
+};
+
+std::vector<TLightShape> lightShapes(int width, int height, TSkyKind kind, const TSkyPalette& p) {
+    const float cx = static_cast<float>(width) * (kind == TSkyKind::Sunset ? 0.62F : 0.78F);
+    const float cy = static_cast<float>(height) * (kind == TSkyKind::Sunset ? 0.6F : 0.16F);
     const float r = kind == TSkyKind::Night ? 38.0F : 54.0F;
-    // A soft glow first, then the disc with its three tones.
+    std::vector<TLightShape> shapes;
     for (int k = 6; k >= 1; --k) {
-        fillShape(image, circle({cx, cy}, r * (1.0F + 0.35F * static_cast<float>(k))),
-                  withAlpha(p.light, 0.05F));
+        shapes.push_back(
+            {circle({cx, cy}, r * (1.0F + 0.35F * static_cast<float>(k))), {}, withAlpha(p.light, 0.05F)});
     }
-    drawToned(image, circle({cx, cy}, r), {p.light, 0.0F, r * 0.25F, r * 0.2F});
+    shapes.push_back({circle({cx, cy}, r), {p.light, 0.0F, r * 0.25F, r * 0.2F}, {}});
     if (kind == TSkyKind::Night) {
         for (const auto& [dx, dy, cr] : {std::tuple{-12.0F, -8.0F, 7.0F}, std::tuple{10.0F, 6.0F, 9.0F},
                                          std::tuple{-4.0F, 16.0F, 5.0F}}) {
-            fillShape(image, circle({cx + dx, cy + dy}, cr), withAlpha(palette::snowShade, 0.6F));
+            shapes.push_back({circle({cx + dx, cy + dy}, cr), {}, withAlpha(palette::snowShade, 0.6F)});
         }
     }
+    return shapes;
 }
 
-// Soft clouds: clusters of round puffs, blurred, with a shaded underside.
-void paintClouds(TImage& image, const TSkyPalette& p, std::uint32_t seed) {
-    const int scale = 2;
-    TMask body(image.width() / scale, image.height() / scale);
+// Soft clouds: clusters of round puffs, blurred, with a shaded underside; worked out at half size.
+struct TCloudMasks {
+    TMask soft;
+    TMask shade;
+};
+
+TCloudMasks cloudMasks(int width, int height, std::uint32_t seed) {
+    TMask body(width / cloudScale, height / cloudScale);
     TMask belly(body.width(), body.height());
     TRng rng(seed);
-    const int count = image.width() / 150;
+    const int count = width / 150;
     for (int i = 0; i < count; ++i) {
         const float cx = rng.range(0.0F, static_cast<float>(body.width()));
         const float cy = rng.range(0.05F, 0.45F) * static_cast<float>(body.height());
@@ -113,46 +128,144 @@ void paintClouds(TImage& image, const TSkyPalette& p, std::uint32_t seed) {
             }
         }
     }
-    const TMask soft = body.blurred(1);
-    const TMask shade = belly.blurred(3);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const float c =
-                soft.at(std::min(x / scale, soft.width() - 1), std::min(y / scale, soft.height() - 1));
-            if (c > 0.0F) {
-                const float s =
-                    shade.at(std::min(x / scale, shade.width() - 1), std::min(y / scale, shade.height() - 1));
-                image.blend(x, y, mix(p.cloud, mix(p.cloud, p.zenith, 0.35F), s), 0.9F * c);
-            }
-        }
-    }
+    TCloudMasks masks;
+    masks.soft = body.blurred(1);
+    body = TMask();
+    masks.shade = belly.blurred(3);
+    return masks;
 }
 
 // A layer of far hills: a height line, lit on the slopes that face the upper left.
-void paintHills(TImage& image, const TColour& colour, float baseline, float amplitude, float wavelength,
-                std::uint32_t seed) {
-    const int w = image.width();
-    std::vector<float> line(static_cast<std::size_t>(w));
+struct THillLayer {
+    TColour colour;
+    std::vector<float> top;   // per column
+    std::vector<float> light; // per column
+};
+
+THillLayer hillLayer(int width, const TColour& colour, float baseline, float amplitude, float wavelength,
+                     std::uint32_t seed) {
+    const int w = width;
+    THillLayer layer{colour, std::vector<float>(static_cast<std::size_t>(w)),
+                     std::vector<float>(static_cast<std::size_t>(w))};
+    std::vector<float>& line = layer.top;
     for (int x = 0; x < w; ++x) {
         line[static_cast<std::size_t>(x)] =
             baseline - amplitude * fractalNoise1(static_cast<float>(x) / wavelength, 3, seed);
     }
     for (int x = 0; x < w; ++x) {
-        const float top = line[static_cast<std::size_t>(x)];
         // Slopes rising to the right face the light; the slope is taken over a wide step so it is smooth.
         const float slope = (line[static_cast<std::size_t>(std::min(x + 10, w - 1))] -
                              line[static_cast<std::size_t>(std::max(x - 10, 0))]) /
                             20.0F;
-        const float light = std::clamp(slope * 1.6F, -1.0F, 1.0F) * 0.6F;
-        for (int y = std::max(0, static_cast<int>(top)); y < image.height(); ++y) {
-            const float cover = clamp01(static_cast<float>(y) + 1.0F - top);
-            const float below = static_cast<float>(y) - top;
-            // The slope light belongs to the ridge; further down the layer settles into its base and shade.
-            const TColour c = toneForLight(colour, light * clamp01(1.0F - below / 60.0F));
-            image.blend(x, y, mix(c, shadeOf(colour), clamp01(below / 220.0F) * 0.6F), cover);
+        layer.light[static_cast<std::size_t>(x)] = std::clamp(slope * 1.6F, -1.0F, 1.0F) * 0.6F;
+    }
+    return layer;
+}
+
+// Paints a sky a band of rows at a time: gradient, stars, sun or moon, clouds, then the hills from far to
+// near, each pixel in the same order as in a painting of the whole picture.
+class TSkyPainter {
+public:
+    TSkyPainter(TSkyKind kind, int width, int height, std::uint32_t seed)
+        : p_(skyStyles[static_cast<std::size_t>(kind)].palette), width_(width), height_(height),
+          light_(lightShapes(width, height, kind, p_)), clouds_(cloudMasks(width, height, seed + 2U)) {
+        if (kind == TSkyKind::Night) {
+            stars_ = placeStars(width, height, seed + 1U);
+        }
+        const auto h = static_cast<float>(height);
+        // Far to near: each layer fades toward the horizon colour with distance.
+        hills_.push_back(
+            hillLayer(width, mix(p_.farHills, p_.horizon, 0.35F), h * 0.62F, h * 0.2F, 260.0F, seed + 3U));
+        hills_.push_back(hillLayer(width, mix(p_.middleHills, p_.horizon, 0.15F), h * 0.74F, h * 0.18F,
+                                   200.0F, seed + 4U));
+        hills_.push_back(hillLayer(width, p_.nearHills, h * 0.86F, h * 0.16F, 150.0F, seed + 5U));
+    }
+
+    void paint(const TRowSink& sink) const {
+        for (int top = 0; top < height_; top += bandHeight) {
+            TImage band = TImage::band(width_, top, std::min(bandHeight, height_ - top));
+            paintGradient(band);
+            paintStars(band);
+            paintLight(band);
+            paintClouds(band);
+            for (const THillLayer& layer : hills_) {
+                paintHills(band, layer);
+            }
+            for (int y = band.top(); y < band.bottom(); ++y) {
+                sink(y, &band.at(0, y));
+            }
         }
     }
-}
+
+private:
+    void paintGradient(TImage& band) const {
+        for (int y = band.top(); y < band.bottom(); ++y) {
+            const float t = std::pow(static_cast<float>(y) / static_cast<float>(height_ - 1), 0.8F);
+            const TColour c = mix(p_.zenith, p_.horizon, t);
+            for (int x = 0; x < width_; ++x) {
+                band.at(x, y) = c;
+            }
+        }
+    }
+
+    void paintStars(TImage& band) const {
+        for (const TStar& star : stars_) {
+            if (star.centre.y + star.radius + 2.0F >= static_cast<float>(band.top()) &&
+                star.centre.y - star.radius - 2.0F < static_cast<float>(band.bottom())) {
+                fillShape(band, circle(star.centre, star.radius), withAlpha(palette::white, star.alpha));
+            }
+        }
+    }
+
+    void paintLight(TImage& band) const {
+        for (const TLightShape& light : light_) {
+            if (light.tone.base.a > 0.0F) {
+                drawToned(band, light.shape, light.tone);
+            } else {
+                fillShape(band, light.shape, light.fill);
+            }
+        }
+    }
+
+    void paintClouds(TImage& band) const {
+        const TMask& soft = clouds_.soft;
+        const TMask& shade = clouds_.shade;
+        for (int y = band.top(); y < band.bottom(); ++y) {
+            for (int x = 0; x < width_; ++x) {
+                const float c = soft.at(std::min(x / cloudScale, soft.width() - 1),
+                                        std::min(y / cloudScale, soft.height() - 1));
+                if (c > 0.0F) {
+                    const float s = shade.at(std::min(x / cloudScale, shade.width() - 1),
+                                             std::min(y / cloudScale, shade.height() - 1));
+                    band.blend(x, y, mix(p_.cloud, mix(p_.cloud, p_.zenith, 0.35F), s), 0.9F * c);
+                }
+            }
+        }
+    }
+
+    static void paintHills(TImage& band, const THillLayer& layer) {
+        for (int x = 0; x < band.width(); ++x) {
+            const float top = layer.top[static_cast<std::size_t>(x)];
+            const float light = layer.light[static_cast<std::size_t>(x)];
+            for (int y = std::max({band.top(), 0, static_cast<int>(top)}); y < band.bottom(); ++y) {
+                const float cover = clamp01(static_cast<float>(y) + 1.0F - top);
+                const float below = static_cast<float>(y) - top;
+                // The slope light belongs to the ridge; further down the layer settles into its base and
+                // shade.
+                const TColour c = toneForLight(layer.colour, light * clamp01(1.0F - below / 60.0F));
+                band.blend(x, y, mix(c, shadeOf(layer.colour), clamp01(below / 220.0F) * 0.6F), cover);
+            }
+        }
+    }
+
+    const TSkyPalette& p_;
+    int width_;
+    int height_;
+    std::vector<TStar> stars_;
+    std::vector<TLightShape> light_;
+    TCloudMasks clouds_;
+    std::vector<THillLayer> hills_;
+};
 } // namespace
 
 std::optional<TSkyKind> skyKindNamed(const std::string& name) {
@@ -163,20 +276,15 @@ std::string skyStyleChoices() {
     return styleChoices(skyStyles);
 }
 
+void paintSkyPicture(TSkyKind kind, int width, int height, std::uint32_t seed, const TRowSink& sink) {
+    TSkyPainter(kind, width, height, seed).paint(sink);
+}
+
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed) {
-    const TSkyPalette& p = skyStyles[static_cast<std::size_t>(kind)].palette;
     TImage image(width, height);
-    paintGradient(image, p);
-    if (kind == TSkyKind::Night) {
-        paintStars(image, seed + 1U);
-    }
-    paintLight(image, kind, p);
-    paintClouds(image, p, seed + 2U);
-    const auto h = static_cast<float>(height);
-    // Far to near: each layer fades toward the horizon colour with distance.
-    paintHills(image, mix(p.farHills, p.horizon, 0.35F), h * 0.62F, h * 0.2F, 260.0F, seed + 3U);
-    paintHills(image, mix(p.middleHills, p.horizon, 0.15F), h * 0.74F, h * 0.18F, 200.0F, seed + 4U);
-    paintHills(image, p.nearHills, h * 0.86F, h * 0.16F, 150.0F, seed + 5U);
+    paintSkyPicture(kind, width, height, seed, [&image](int y, const TColour* row) {
+        std::copy(row, row + image.width(), &image.at(0, y));
+    });
     return image;
 }
 

@@ -14,5 +14,7 @@ enum class TSkyKind : std::uint8_t { Day, Sunset, Night };
 std::optional<TSkyKind> skyKindNamed(const std::string& name);
 // The style names for a message, as "a, b or c".
 std::string skyStyleChoices();
+// The sky handed over a row at a time, so that a large one is never held whole.
+void paintSkyPicture(TSkyKind kind, int width, int height, std::uint32_t seed, const TRowSink& sink);
 TImage skyPicture(TSkyKind kind, int width, int height, std::uint32_t seed);
 void addBackgroundPictures(TPictureSet& set);

@@ -4,6 +4,7 @@
 
 #include "colour.hpp"
 
+#include <functional>
 #include <vector>
 
 class TImage {
@@ -45,3 +46,6 @@ private:
 };
 
 TColour over(const TColour& below, const TColour& above);
+
+// Receives a picture a row at a time, from the top: the row's index and its pixels.
+using TRowSink = std::function<void(int y, const TColour* row)>;

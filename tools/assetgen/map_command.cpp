@@ -116,14 +116,15 @@ std::filesystem::path inOwnMapFolder(const std::filesystem::path& file) {
 
 // The picture encoded as it is drawn, a row at a time, so that the largest maps are never held whole.
 std::vector<std::uint8_t> pictureBytes(const TMapRequest& request) {
+    TPngRowWriter png(request.width, request.height,
+                      request.terrain ? TPngKind::PngAlpha : TPngKind::PngOpaque);
+    const TRowSink toPng = [&png](int, const TColour* row) { png.writeRow(row); };
     if (request.terrain) {
-        TPngRowWriter png(request.width, request.height, TPngKind::PngAlpha);
-        paintTerrainPicture(*request.terrain, request.seed, request.width, request.height,
-                            [&png](int, const TColour* row) { png.writeRow(row); });
-        return png.finish();
+        paintTerrainPicture(*request.terrain, request.seed, request.width, request.height, toPng);
+    } else {
+        paintSkyPicture(*request.sky, request.width, request.height, request.seed, toPng);
     }
-    return encodePng(skyPicture(*request.sky, request.width, request.height, request.seed),
-                     TPngKind::PngOpaque);
+    return png.finish();
 }
 
 // Checked before the long drawing, so that a typing mistake does not cost a minute.

@@ -7,7 +7,6 @@
 #include "terrain_field.hpp"
 
 #include <cstdint>
-#include <functional>
 
 enum class TSurface : std::uint8_t { Grass, Snow, Sand };
 
@@ -19,9 +18,6 @@ struct TTerrainStyle {
     bool roots = false;  // roots hanging under grass
     std::uint32_t seed = 1;
 };
-
-// Receives a picture a row at a time, from the top: the row's index and its pixels.
-using TRowSink = std::function<void(int y, const TColour* row)>;
 
 // The whole picture, a band of rows at a time: only the field and a band are held.
 void paintTerrainRows(const TField& field, const TTerrainStyle& style, const TRowSink& sink);
