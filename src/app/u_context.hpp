@@ -4,11 +4,22 @@
 #include "app/u_preferences.hpp"
 #include "model/u_statistics.hpp"
 #include "resources/u_sdl_handles.hpp"
+#include "resources/u_solid_mask.hpp"
 
 #include <cstdint>
 #include <string>
 
 enum class TGameType : std::uint8_t { GameLocal = 0, GameNetwork = 1 };
+
+// The maps the setup panel has just checked, handed to the match it starts, so that a large picture is
+// decoded, and the ground of the terrain mapped, only once; each part is empty when there is none.
+struct TCheckedMaps {
+    std::string terrainName;
+    SurfacePtr terrain;
+    TSolidMask solid; // of the terrain
+    std::string backgroundName;
+    SurfacePtr background;
+};
 
 class TContext {
 public:
@@ -23,8 +34,5 @@ public:
     TStatistics statistics;
     TGameType gameType = TGameType::GameLocal;
     int networkTeam = 0;
-    // The terrain picture the setup panel has just checked, handed to the match it starts so that a large
-    // picture is not decoded twice; empty otherwise.
-    SurfacePtr checkedTerrain;
-    std::string checkedTerrainName;
+    TCheckedMaps checkedMaps;
 };

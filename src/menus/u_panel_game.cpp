@@ -9,6 +9,7 @@
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
+#include "resources/u_solid_mask.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -37,23 +38,28 @@ constexpr int buttonsY = 500;
 constexpr int buttonHalfWidth = 350;
 constexpr int noticeY = 556;
 
-// Why the terrain picture cannot hold a match, naming the file; empty when it can, with the picture loaded.
-// The size is read from the header first, so that a huge picture is refused without being decoded.
-std::string terrainRefusal(const std::string& file, SurfacePtr& terrain) {
-    const std::optional<TPictureSize> declared = pngSize(mapPath(file));
-    if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
-        return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
-               std::to_string(mapMaxHeight) + ")";
-    }
-    terrain = loadMapImage(file, TImageConversion::ConversionAlpha);
-    if (terrain->w == 0 || terrain->h == 0) {
+bool isPicture(const SDL_Surface* picture) {
+    return picture != nullptr && picture->w > 0 && picture->h > 0;
+}
+
+// Why the terrain picture cannot hold a match, naming the file; empty when it can, with its solid mask made.
+// Only a picture that did not load has its header read again: the loader refuses a picture too large
+// without decoding it, and the header tells that apart from a broken file.
+std::string terrainRefusal(const std::string& file, SDL_Surface* terrain, TSolidMask& solid) {
+    if (!isPicture(terrain)) {
+        const std::optional<TPictureSize> declared = pngSize(mapPath(file));
+        if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
+            return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
+                   std::to_string(mapMaxHeight) + ")";
+        }
         return file + " cannot be read as a picture";
     }
     if (terrain->w < TPanelGame::terrainMinWidth || terrain->h < TPanelGame::terrainMinHeight) {
         return file + " is too small (at least " + std::to_string(TPanelGame::terrainMinWidth) + " x " +
                std::to_string(TPanelGame::terrainMinHeight) + ")";
     }
-    if (!tumbokCanStand(terrain.get())) {
+    solid = solidMaskOf(terrain);
+    if (!tumbokCanStand(solid)) {
         return file + " has no place where a tumbok can stand";
     }
     return {};
@@ -159,21 +165,24 @@ const std::string& TPanelGame::selectedFile(const TWidgetBasicMenu& menu) const 
     return catalogue->list[static_cast<std::size_t>(menu.selectedValue())].filename;
 }
 
-std::string TPanelGame::startRefusal() const {
-    SurfacePtr terrain;
-    return checkMaps(terrain);
-}
-
-std::string TPanelGame::checkMaps(SurfacePtr& terrain) const {
+std::string TPanelGame::checkMaps(TSolidMask& solid) {
     if (!hasMaps()) {
         return noMapText;
     }
+    const std::string& terrainFile = selectedFile(*foreMenu);
     const std::string& backgroundFile = selectedFile(*backMenu);
-    const SurfacePtr background = loadMapImage(backgroundFile, TImageConversion::ConversionOpaque);
-    if (background->w == 0 || background->h == 0) {
+    // The preview follows the menus; it loads only when an event of this frame changed the choice.
+    applyMaps(terrainFile, backgroundFile);
+    if (!isPicture(preview->background.get())) {
         return backgroundFile + " cannot be read as a picture";
     }
-    return terrainRefusal(selectedFile(*foreMenu), terrain);
+    return terrainRefusal(terrainFile, preview->terrain.get(), solid);
+}
+
+bool TPanelGame::handedOver() const {
+    const TCheckedMaps& checked = context.checkedMaps;
+    return hasMaps() && checked.terrain && checked.terrainName == selectedFile(*foreMenu) &&
+           checked.backgroundName == selectedFile(*backMenu);
 }
 
 void TPanelGame::keepAiBelowTeams() {
@@ -182,17 +191,19 @@ void TPanelGame::keepAiBelowTeams() {
 }
 
 bool TPanelGame::startMatch(TScreenType& next) {
-    SurfacePtr terrain;
-    const std::string refusal = checkMaps(terrain);
-    if (!refusal.empty()) {
-        diagnosticLine(refusal);
-        setNotice(refusal);
-        refusedFore_ = foreMenu->selectedValue();
-        refusedBack_ = backMenu->selectedValue();
-        return true;
+    if (!handedOver()) {
+        TSolidMask solid;
+        const std::string refusal = checkMaps(solid);
+        if (!refusal.empty()) {
+            diagnosticLine(refusal);
+            setNotice(refusal);
+            refusedFore_ = foreMenu->selectedValue();
+            refusedBack_ = backMenu->selectedValue();
+            return true;
+        }
+        context.checkedMaps = {selectedFile(*foreMenu), std::move(preview->terrain), std::move(solid),
+                               selectedFile(*backMenu), std::move(preview->background)};
     }
-    context.checkedTerrain = std::move(terrain);
-    context.checkedTerrainName = selectedFile(*foreMenu);
     context.gameType = TGameType::GameLocal;
     next = finish(TScreenType::ScreenGame);
     return false;
@@ -260,11 +271,16 @@ void TPanelGame::drawScreen() {
 TScreenType TPanelGame::run() {
     setKeyRepeat(false);
     mainPacker->draw();
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    const TScreenType next = runScreenFrames(display, [this](TLeaveDecision& decision) {
         drawScreen();
         pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
             return handleScreenEvent(event, next);
         });
         drawScreen();
     });
+    // Maps handed over for a match that a later event of the frame called off are not kept.
+    if (next != TScreenType::ScreenGame) {
+        context.checkedMaps = {};
+    }
+    return next;
 }

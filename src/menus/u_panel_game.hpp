@@ -9,6 +9,7 @@
 #include <string>
 
 class TMaps;
+class TSolidMask;
 class TWidgetBasicMenu;
 class TWidgetButton;
 class TWidgetNumeric;
@@ -37,8 +38,6 @@ public:
     void applyMaps(const std::string& terrain, const std::string& background);
     // Both menus hold at least one entry.
     bool hasMaps() const;
-    // Why the chosen maps cannot start a match; empty when they can.
-    std::string startRefusal() const;
     // What the panel tells the player below its buttons; empty when all is well.
     const std::string& notice() const { return notice_; }
 
@@ -62,8 +61,11 @@ private:
     void placeButtons();
     // Leaves for the game screen, or stays and says why not.
     bool startMatch(TScreenType& next);
-    // startRefusal, keeping the terrain picture it loaded when the maps can be played.
-    std::string checkMaps(SurfacePtr& terrain) const;
+    // Why the chosen maps cannot start a match, empty when they can, with the terrain's solid mask made. The
+    // pictures checked are the preview's, decoded once when the maps were chosen.
+    std::string checkMaps(TSolidMask& solid);
+    // The chosen maps were checked and handed to the match already (by an earlier event of the same frame).
+    bool handedOver() const;
     const std::string& selectedFile(const TWidgetBasicMenu& menu) const;
     void keepAiBelowTeams();
     void setNotice(const std::string& text);

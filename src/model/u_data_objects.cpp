@@ -5,6 +5,7 @@
 #include "resources/u_numbers.hpp"
 #include "resources/u_random.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -16,6 +17,18 @@ TVector reflect(TVector v, TVector axis) {
 
 TPixelPoint toPixel(TVector v) {
     return TPixelPoint{roundHalfEven(v.x), roundHalfEven(v.y)};
+}
+
+TPixelRect unite(const TPixelRect& a, const TPixelRect& b) {
+    if (a.empty()) {
+        return b;
+    }
+    if (b.empty()) {
+        return a;
+    }
+    const int left = std::min(a.x, b.x);
+    const int top = std::min(a.y, b.y);
+    return {left, top, std::max(a.x + a.w, b.x + b.w) - left, std::max(a.y + a.h, b.y + b.h) - top};
 }
 
 std::string weaponName(TWeapon w) {

@@ -60,6 +60,19 @@ struct TPixelPoint {
 };
 TPixelPoint toPixel(TVector v);
 
+// A rectangle of pixels; empty when it has no width or no height.
+struct TPixelRect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+
+    bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const TPixelRect&) const = default;
+};
+// The smallest rectangle holding both; an empty one adds nothing.
+TPixelRect unite(const TPixelRect& a, const TPixelRect& b);
+
 enum class TDirection : std::uint8_t { DirectionLeft = 0, DirectionRight = 1 };
 
 enum class TWeapon : std::uint8_t {

@@ -27,13 +27,23 @@ bool isStill(const TObject& body) {
     return body.speed.x == 0.0 && body.speed.y == 0.0;
 }
 
-// The terrain the setup panel checked when it is the chosen one, else the chosen one from its file.
-SurfacePtr takeTerrain(TContext& context) {
-    if (context.checkedTerrain && context.checkedTerrainName == context.preferences.gameMap) {
-        context.checkedTerrainName.clear();
-        return std::move(context.checkedTerrain);
+// The terrain the setup panel checked, with its solid mask, when it is the chosen one; else the chosen one
+// from its file, whose mask is then made.
+TMatchTerrain takeTerrain(TContext& context) {
+    TCheckedMaps& checked = context.checkedMaps;
+    if (checked.terrain && checked.terrainName == context.preferences.gameMap) {
+        checked.terrainName.clear();
+        return {std::move(checked.terrain), std::move(checked.solid)};
     }
-    return loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha);
+    SurfacePtr terrain = loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha);
+    TSolidMask solid = solidMaskOf(terrain.get());
+    return {std::move(terrain), std::move(solid)};
+}
+
+// A terrain made by the caller, with its solid mask made here.
+TMatchTerrain withSolidMask(SurfacePtr terrain) {
+    TSolidMask solid = solidMaskOf(terrain.get());
+    return {std::move(terrain), std::move(solid)};
 }
 
 void reportUnplaced(int unplaced, int total, const char* what) {
@@ -50,6 +60,16 @@ TPhysics::TPhysics(TNoise& noise, TMessageSink& messages, TContext& context, int
 
 TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messages, TContext& context,
                    int nbTeams, int nbTumboks, int nbAi, const TClock& clock)
+    : TPhysics(withSolidMask(std::move(terrainPicture)), noise, messages, context, nbTeams, nbTumboks, nbAi,
+               clock) {}
+
+TPhysics::TPhysics(TMatchTerrain terrain, TNoise& noise, TMessageSink& messages, TContext& context,
+                   int nbTeams, int nbTumboks, int nbAi, const TClock& clock)
+    : TPhysics(std::move(terrain.picture), terrain.solid, noise, messages, context, nbTeams, nbTumboks, nbAi,
+               clock) {}
+
+TPhysics::TPhysics(SurfacePtr terrainPicture, const TSolidMask& solid, TNoise& noise, TMessageSink& messages,
+                   TContext& context, int nbTeams, int nbTumboks, int nbAi, const TClock& clock)
     : noise(noise), timer(turnDuration, clock), statistics(context.statistics), nbTeams(nbTeams),
       nbTumboks(nbTumboks), terrain(std::move(terrainPicture)), messages(messages) {
     statistics.reset(nbTeams);
@@ -63,16 +83,18 @@ TPhysics::TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messa
     damage = std::make_unique<TDamage>(*teams, statistics);
     collisions = std::make_unique<TCollisions>(terrain.get(), *teams, *damage, messages);
     explosions = std::make_unique<TExplosionsPhy>(terrain.get(), *damage, explosifs, noise);
+    explosions->terrainChanges = &terrainChanges_;
     particles = std::make_unique<TParticlesManager>();
     projectiles = std::make_unique<TProjectileManager>(terrain.get(), *teams, *forces, *damage, *collisions,
                                                        *explosions, *particles, noise);
+    projectiles->terrainChanges = &terrainChanges_;
     callback = std::make_unique<TCallBackPhy>(*this);
     ai = std::make_unique<TAi>(*callback, terrain.get(), *teams, timer, *collisions);
     explosifs = std::make_unique<TExplosifsManager>(context, *explosions);
     movingFrames_.assign(static_cast<std::size_t>(this->nbTeams) * static_cast<std::size_t>(this->nbTumboks),
                          0);
-    placeTumboks(this->nbTeams, this->nbTumboks);
-    placeExplosifs();
+    placeTumboks(solid);
+    placeExplosifs(solid);
 }
 
 TPhysics::~TPhysics() {
@@ -161,7 +183,7 @@ void TPhysics::layToRest(TTumbok& tumbok) {
     tumbok.out = true;
     movingFrames(tumbok) = 0;
     if (tumbokDisplay != nullptr && terrain) {
-        tumbokDisplay->stampDead(tumbok, terrain.get());
+        terrainChanges_.add(tumbokDisplay->stampDead(tumbok, terrain.get()));
     }
 }
 
@@ -341,7 +363,7 @@ void TPhysics::keepSeededSequence() {
 }
 
 TPhysicsView TPhysics::view() const {
-    return {*teams, *projectiles, *explosions, *explosifs, *particles, forces->wind, timer};
+    return {*teams, *projectiles, *explosions, *explosifs, *particles, forces->wind, timer, terrainChanges_};
 }
 
 bool TPhysics::takeNewTurn() {
@@ -358,10 +380,8 @@ int& TPhysics::movingFrames(const TTumbok& tumbok) {
     return movingFrames_[static_cast<std::size_t>(tumbok.team * nbTumboks + tumbok.number)];
 }
 
-void TPhysics::placeTumboks(int teamCount, int tumbokCount) {
-    nbTeams = teamCount;
-    nbTumboks = tumbokCount;
-    const TStandingSpots spots(terrain.get(), TTumbok::tumbokWidth, TTumbok::tumbokHeight, tumbokMarginX,
+void TPhysics::placeTumboks(const TSolidMask& solid) {
+    const TStandingSpots spots(solid, TTumbok::tumbokWidth, TTumbok::tumbokHeight, tumbokMarginX,
                                tumbokMarginY);
     int unplaced = 0;
     for (TTeam& team : teams->teams) {
@@ -377,12 +397,12 @@ void TPhysics::placeTumboks(int teamCount, int tumbokCount) {
             tumbok.position = vector(spot.x, spot.y);
         }
     }
-    reportUnplaced(unplaced, teamCount * tumbokCount, "tumboks");
+    reportUnplaced(unplaced, nbTeams * nbTumboks, "tumboks");
 }
 
-void TPhysics::placeExplosifs() {
-    const TStandingSpots spots(terrain.get(), TExplosif::explosifSize, TExplosif::explosifSize,
-                               explosifMargin, explosifMargin);
+void TPhysics::placeExplosifs(const TSolidMask& solid) {
+    const TStandingSpots spots(solid, TExplosif::explosifSize, TExplosif::explosifSize, explosifMargin,
+                               explosifMargin);
     const int total = explosifs->count();
     if (spots.empty()) {
         while (explosifs->count() > 0) {

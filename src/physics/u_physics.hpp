@@ -5,10 +5,12 @@
 #include "ai/u_ai.hpp"
 #include "model/u_data_objects.hpp"
 #include "physics/u_physics_data.hpp"
+#include "physics/u_physics_terrain_changes.hpp"
 #include "physics/u_physics_timer.hpp"
 #include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
 #include "resources/u_sdl_handles.hpp"
+#include "resources/u_solid_mask.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -73,6 +75,12 @@ private:
     bool mayChangeTumbok_ = true;
 };
 
+// A terrain picture with the solid mask its bodies are placed by.
+struct TMatchTerrain {
+    SurfacePtr picture;
+    TSolidMask solid;
+};
+
 class TPhysics {
 public:
     static constexpr std::int32_t turnDuration = 40000;
@@ -88,6 +96,10 @@ public:
     // On a terrain made by the caller (tests, headless matches).
     TPhysics(SurfacePtr terrainPicture, TNoise& noise, TMessageSink& messages, TContext& context, int nbTeams,
              int nbTumboks, int nbAi, const TClock& clock = TSdlClock::instance());
+    // On a terrain whose solid mask is already known (the one the setup panel checked).
+    TPhysics(SurfacePtr terrainPicture, const TSolidMask& solid, TNoise& noise, TMessageSink& messages,
+             TContext& context, int nbTeams, int nbTumboks, int nbAi,
+             const TClock& clock = TSdlClock::instance());
     ~TPhysics();
     TPhysics(const TPhysics&) = delete;
     TPhysics& operator=(const TPhysics&) = delete;
@@ -128,6 +140,9 @@ private:
     // Tests and developer tools stage their scenes through it; the game goes through the commands above.
     friend class TPhysicsPeer;
 
+    TPhysics(TMatchTerrain terrain, TNoise& noise, TMessageSink& messages, TContext& context, int nbTeams,
+             int nbTumboks, int nbAi, const TClock& clock);
+
     bool requestTurnEnd();
     bool startTurn();
     void projectileFinished();
@@ -144,8 +159,9 @@ private:
     // The active tumbok if it is alive.
     TTumbok* activeLiving();
     int& movingFrames(const TTumbok& tumbok);
-    void placeTumboks(int teamCount, int tumbokCount);
-    void placeExplosifs();
+    // Both placements read the same solid mask: the bodies do not change the terrain.
+    void placeTumboks(const TSolidMask& solid);
+    void placeExplosifs(const TSolidMask& solid);
 
     TNoise& noise;
     TTimer timer;
@@ -169,6 +185,7 @@ private:
     std::unique_ptr<TAi> ai;
     TTurnFlow turn_;
     bool deadAtRest_ = false;
+    TTerrainChanges terrainChanges_;
     // Per tumbok, team-major: consecutive frames it has been moving.
     std::vector<int> movingFrames_;
 };

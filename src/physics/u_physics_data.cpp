@@ -190,6 +190,11 @@ void carveCircle(SDL_Surface* terrain, int radius, int cx, int cy) {
     TCarveFootprint(radius).apply(terrain, cx, cy);
 }
 
+TPixelRect carvedSquare(int radius, int cx, int cy) {
+    const int reach = std::max(radius + burntRingWidth, 0);
+    return {cx - reach, cy - reach, 2 * reach + 1, 2 * reach + 1};
+}
+
 TCarveFootprint::TCarveFootprint(int radius) {
     const int outer = radius + burntRingWidth;
     reach_ = std::max(outer, 0);

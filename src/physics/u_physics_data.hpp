@@ -105,6 +105,8 @@ bool isSolid(SDL_Surface* terrain, TVector point);
 void darkenPixel(SDL_Surface* terrain, TVector point, int percent);
 // The hole of one blast, radius r, with a burnt ring 50 pixels wide around it.
 void carveCircle(SDL_Surface* terrain, int radius, int cx, int cy);
+// The square of pixels that carving that hole may change.
+TPixelRect carvedSquare(int radius, int cx, int cy);
 
 class TByteChannels;
 

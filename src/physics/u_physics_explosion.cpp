@@ -61,7 +61,11 @@ void TExplosionsPhy::step() {
 }
 
 void TExplosionsPhy::act(const TExplosionNode& node) {
-    carver_.carve(terrain, carveRadius(node.age, node.radius), node.x, node.y);
+    const int hole = carveRadius(node.age, node.radius);
+    carver_.carve(terrain, hole, node.x, node.y);
+    if (terrainChanges != nullptr) {
+        terrainChanges->add(carvedSquare(hole, node.x, node.y));
+    }
     damage.blast(vector(node.x, node.y), node.radius, blastPush, blastDamage);
     if (!explosifsRef) {
         return;

@@ -6,6 +6,7 @@
 #include "model/u_data_objects.hpp"
 #include "physics/u_data_explosion.hpp"
 #include "physics/u_physics_data.hpp"
+#include "physics/u_physics_terrain_changes.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <memory>
@@ -38,6 +39,8 @@ public:
     void pruneFinished();
 
     SDL_Surface* terrain;
+    // Where each blast carved is told here, when set.
+    TTerrainChanges* terrainChanges = nullptr;
     TExplosionList list;
     TDamage& damage;
     const std::unique_ptr<TExplosifsManager>& explosifsRef;

@@ -4,122 +4,187 @@
 #include "resources/u_random.hpp"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 
 namespace {
 
-// The terrain's solid pixels as one byte each, with a flag per row telling whether it holds any: the probes
-// of a placement read a few pixels each, so a byte per pixel is all they need, even on the largest maps.
-class TSolidMask {
-public:
-    explicit TSolidMask(SDL_Surface* terrain) {
-        const TTerrainReader reader(terrain);
-        width_ = reader.width();
-        height_ = reader.height();
-        solid_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-        rowHasSolid_.resize(static_cast<std::size_t>(height_));
-        // This loop reads every pixel of the largest maps, three times per match start: 32-bit pictures are
-        // read directly, without the bounds check of each probe.
-        const bool direct = reader.bytesPerPixel() == 4;
-        for (int y = 0; y < height_; ++y) {
-            std::uint8_t* row = &solid_[index(0, y)];
-            std::uint8_t any = 0;
-            for (int x = 0; x < width_; ++x) {
-                row[x] = (direct ? reader.isSolidPixel(*reader.pixel32(x, y)) : reader.solidAt(x, y)) ? 1 : 0;
-                any |= row[x];
-            }
-            rowHasSolid_[static_cast<std::size_t>(y)] = any;
+using TWord = TSolidMask::TWord;
+constexpr int wordBits = TSolidMask::wordBits;
+
+// Bit x of out becomes bit x + by of in (by may be negative); bits from beyond the row are clear.
+void shiftBits(const std::vector<TWord>& in, int by, std::vector<TWord>& out) {
+    const auto words = static_cast<int>(in.size());
+    const int distance = by >= 0 ? by : -by;
+    const int whole = distance / wordBits;
+    const int part = distance % wordBits;
+    const int direction = by >= 0 ? 1 : -1;
+    const auto wordAt = [&](int k) {
+        return k >= 0 && k < words ? in[static_cast<std::size_t>(k)] : TWord{0};
+    };
+    for (int k = 0; k < words; ++k) {
+        const TWord from = wordAt(k + direction * whole);
+        const TWord next = wordAt(k + direction * (whole + 1));
+        TWord word = by >= 0 ? from >> part : from << part;
+        if (part != 0) {
+            word |= by >= 0 ? next << (wordBits - part) : next >> (wordBits - part);
         }
+        out[static_cast<std::size_t>(k)] = word;
     }
-
-    // Outside the picture counts as empty.
-    bool anyInRow(int y, int x0, int x1) const {
-        if (y < 0 || y >= height_) {
-            return false;
-        }
-        x0 = std::max(x0, 0);
-        x1 = std::min(x1, width_ - 1);
-        if (x0 == 0 && x1 == width_ - 1) {
-            return rowHasSolid_[static_cast<std::size_t>(y)] != 0;
-        }
-        for (int x = x0; x <= x1; ++x) {
-            if (solid_[index(x, y)] != 0) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    bool anyInColumn(int x, int y0, int y1) const {
-        if (x < 0 || x >= width_) {
-            return false;
-        }
-        y0 = std::max(y0, 0);
-        y1 = std::min(y1, height_ - 1);
-        for (int y = y0; y <= y1; ++y) {
-            if (solid_[index(x, y)] != 0) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-private:
-    std::size_t index(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
-    }
-
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<std::uint8_t> solid_;
-    std::vector<std::uint8_t> rowHasSolid_;
-};
-
-bool standsAt(const TSolidMask& solid, int x, int y, int w, int h) {
-    // Ground under the feet and none at their level holds near surfaces only: tested first, it rules out
-    // nearly every corner in a few reads.
-    return solid.anyInRow(y + h + 1, x - 1, x + w + 1) && !solid.anyInRow(y + h, x, x + w) &&
-           !solid.anyInRow(y, x, x + w) && !solid.anyInColumn(x, y, y + w) &&
-           !solid.anyInColumn(x + w, y, y + w);
 }
 
+// One row of corners as bits, bit x for the corner at x, and the steps that combine them.
+class TCornerRow {
+public:
+    explicit TCornerRow(int words)
+        : bits_(static_cast<std::size_t>(words)), shifted_(bits_.size()), original_(bits_.size()) {}
+
+    void clear() { std::fill(bits_.begin(), bits_.end(), 0); }
+    void orRow(const TWord* row) {
+        for (std::size_t k = 0; k < bits_.size(); ++k) {
+            bits_[k] |= row[k];
+        }
+    }
+    void orWith(const std::vector<TWord>& other) {
+        for (std::size_t k = 0; k < bits_.size(); ++k) {
+            bits_[k] |= other[k];
+        }
+    }
+    void andNot(const TCornerRow& other) {
+        for (std::size_t k = 0; k < bits_.size(); ++k) {
+            bits_[k] &= ~other.bits_[k];
+        }
+    }
+    // Bit x becomes bit x + by.
+    void shift(int by) {
+        shiftBits(bits_, by, shifted_);
+        bits_.swap(shifted_);
+    }
+    // Bit x becomes the OR of bits x + from .. x + to. The part from x on doubles the span it covers at each
+    // step; a part left of x (from < 0) is added from the row as it was, since bits left of the row's start
+    // are not kept.
+    void spread(int from, int to) {
+        original_ = bits_;
+        const int start = std::max(from, 0);
+        const int span = to - start + 1;
+        for (int covered = 1; covered < span;) {
+            const int step = std::min(covered, span - covered);
+            shiftBits(bits_, step, shifted_);
+            orWith(shifted_);
+            covered += step;
+        }
+        shift(start);
+        for (int left = from; left < 0; ++left) {
+            shiftBits(original_, left, shifted_);
+            orWith(shifted_);
+        }
+    }
+    void keepBelow(int limit) {
+        for (std::size_t k = 0; k < bits_.size(); ++k) {
+            const int first = static_cast<int>(k) * wordBits;
+            if (first >= limit) {
+                bits_[k] = 0;
+            } else if (limit - first < wordBits) {
+                bits_[k] &= (TWord{1} << (limit - first)) - 1;
+            }
+        }
+    }
+    // Calls found(x) for every set bit from the left until it returns false; false when stopped.
+    template <typename Found> bool visit(Found found) const {
+        for (std::size_t k = 0; k < bits_.size(); ++k) {
+            for (TWord word = bits_[k]; word != 0; word &= word - 1) {
+                if (!found(static_cast<int>(k) * wordBits + std::countr_zero(word))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+private:
+    std::vector<TWord> bits_;
+    std::vector<TWord> shifted_;
+    std::vector<TWord> original_;
+};
+
 // Calls found(x, y) for every corner in the placement range where the body stands, row by row, until it
-// returns false.
+// returns false. A corner holds the body when the row under its feet has solid ground from x - 1 to
+// x + w + 1, and neither the row of its feet nor its top row from x to x + w, nor its two sides over the top
+// w + 1 rows, hold any.
 template <typename Found>
 void visitStandingSpots(const TSolidMask& solid, int bodyWidth, int bodyHeight, int marginX, int marginY,
                         Found found) {
+    const int w = bodyWidth;
+    const int h = bodyHeight;
     const int rangeX = std::max(solid.width() - marginX, 1);
     const int rangeY = std::max(solid.height() - marginY, 1);
+    const int words = solid.wordsPerRow();
+    TCornerRow stands(words);
+    TCornerRow blocked(words);
+    TCornerRow sides(words);
+    // Bit x: any solid pixel in row y from x + from to x + to.
+    const auto rowOr = [&](TCornerRow& bits, int y, int from, int to) {
+        bits.clear();
+        if (y >= 0 && y < solid.height()) {
+            bits.orRow(solid.row(y));
+            bits.spread(from, to);
+        }
+    };
     for (int y = 0; y < rangeY; ++y) {
+        const int feet = y + h + 1;
         // A row with nothing solid under the body cannot hold it anywhere.
-        if (!solid.anyInRow(y + bodyHeight + 1, -1, solid.width())) {
+        if (feet < 0 || feet >= solid.height() || !solid.rowHasSolid(feet)) {
             continue;
         }
-        for (int x = 0; x < rangeX; ++x) {
-            if (standsAt(solid, x, y, bodyWidth, bodyHeight) && !found(x, y)) {
-                return;
-            }
+        rowOr(stands, feet, -1, w + 1);
+        rowOr(blocked, feet - 1, 0, w);
+        stands.andNot(blocked);
+        rowOr(blocked, y, 0, w);
+        stands.andNot(blocked);
+        sides.clear();
+        for (int r = std::max(y, 0); r <= std::min(y + w, solid.height() - 1); ++r) {
+            sides.orRow(solid.row(r));
+        }
+        stands.andNot(sides);
+        sides.shift(w);
+        stands.andNot(sides);
+        stands.keepBelow(rangeX);
+        if (!stands.visit([&](int x) { return found(x, y); })) {
+            return;
         }
     }
 }
 
 } // namespace
 
-TStandingSpots::TStandingSpots(SDL_Surface* terrain, int bodyWidth, int bodyHeight, int marginX,
+TSolidMask solidMaskOf(SDL_Surface* terrain) {
+    const TTerrainReader reader(terrain);
+    TSolidMask solid(reader.width(), reader.height());
+    // Every pixel of the largest maps is read here, once per match start: 32-bit pictures are read directly,
+    // without the bounds check of each probe.
+    const bool direct = reader.bytesPerPixel() == 4;
+    for (int y = 0; y < reader.height(); ++y) {
+        for (int x = 0; x < reader.width(); ++x) {
+            if (direct ? reader.isSolidPixel(*reader.pixel32(x, y)) : reader.solidAt(x, y)) {
+                solid.set(x, y);
+            }
+        }
+    }
+    return solid;
+}
+
+TStandingSpots::TStandingSpots(const TSolidMask& solid, int bodyWidth, int bodyHeight, int marginX,
                                int marginY) {
-    visitStandingSpots(TSolidMask(terrain), bodyWidth, bodyHeight, marginX, marginY, [this](int x, int y) {
+    visitStandingSpots(solid, bodyWidth, bodyHeight, marginX, marginY, [this](int x, int y) {
         spots_.push_back(TPixelPoint{x, y});
         return true;
     });
 }
 
-bool tumbokCanStand(SDL_Surface* terrain) {
+bool tumbokCanStand(const TSolidMask& solid) {
     bool found = false;
-    visitStandingSpots(TSolidMask(terrain), TTumbok::tumbokWidth, TTumbok::tumbokHeight, tumbokMarginX,
-                       tumbokMarginY, [&found](int, int) {
+    visitStandingSpots(solid, TTumbok::tumbokWidth, TTumbok::tumbokHeight, tumbokMarginX, tumbokMarginY,
+                       [&found](int, int) {
                            found = true;
                            return false;
                        });

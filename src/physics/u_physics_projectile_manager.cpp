@@ -7,6 +7,7 @@
 #include "physics/u_physics_external_forces.hpp"
 #include "physics/u_physics_particles.hpp"
 #include "physics/u_physics_stamps.hpp"
+#include "physics/u_physics_terrain_changes.hpp"
 #include "sound/u_sound.hpp"
 
 #include <algorithm>
@@ -166,7 +167,10 @@ void TProjectileManager::finishByWeapon(TProjectile& p, bool contact) {
 
 void TProjectileManager::stamp(TProjectile& p) {
     if (projectileDisplay != nullptr && terrain != nullptr) {
-        projectileDisplay->stamp(p, terrain);
+        const TPixelRect changed = projectileDisplay->stamp(p, terrain);
+        if (terrainChanges != nullptr) {
+            terrainChanges->add(changed);
+        }
     }
 }
 

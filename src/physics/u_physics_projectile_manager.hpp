@@ -14,6 +14,7 @@ class TExternalForces;
 class TNoise;
 class TParticlesFountain;
 class TParticlesManager;
+class TTerrainChanges;
 class TProjectileStamper;
 class TTeamsManager;
 
@@ -57,6 +58,8 @@ public:
     TParticlesFountain* fountain = nullptr;
     // Set by the displays; null stamps nothing.
     TProjectileStamper* projectileDisplay = nullptr;
+    // Where each stamp went is told here, when set.
+    TTerrainChanges* terrainChanges = nullptr;
 
 private:
     // Bow, bazooka and grenade: one body; returns the contact and whether it fell out.

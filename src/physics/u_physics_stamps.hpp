@@ -2,6 +2,7 @@
 // implement these, so the simulation never depends on the drawing code.
 #pragma once
 
+#include "model/u_data_objects.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 class TProjectile;
@@ -14,8 +15,9 @@ public:
     TDeadTumbokStamper& operator=(const TDeadTumbokStamper&) = delete;
     virtual ~TDeadTumbokStamper() = default;
 
-    // Composes the dead tumbok's grave into the terrain at its map position.
-    virtual void stampDead(const TTumbok& tumbok, SDL_Surface* terrain) = 0;
+    // Composes the dead tumbok's grave into the terrain at its map position; gives the part of the terrain it
+    // changed.
+    virtual TPixelRect stampDead(const TTumbok& tumbok, SDL_Surface* terrain) = 0;
 };
 
 class TProjectileStamper {
@@ -25,6 +27,7 @@ public:
     TProjectileStamper& operator=(const TProjectileStamper&) = delete;
     virtual ~TProjectileStamper() = default;
 
-    // Composes the projectile's picture into the surface at its map position.
-    virtual void stamp(TProjectile& projectile, SDL_Surface* surface) = 0;
+    // Composes the projectile's picture into the surface at its map position; gives the part of the surface
+    // it changed.
+    virtual TPixelRect stamp(TProjectile& projectile, SDL_Surface* surface) = 0;
 };

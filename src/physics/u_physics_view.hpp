@@ -8,10 +8,11 @@ class TExplosionsPhy;
 class TParticlesManager;
 class TProjectileManager;
 class TTeamsManager;
+class TTerrainChanges;
 class TTimer;
 
 // What the screens and displays read of a match, read-only: bodies, shots, blasts, boxes, particles,
-// wind and timer; none of the driver's commands.
+// wind, timer and where the terrain changed; none of the driver's commands.
 struct TPhysicsView {
     const TTeamsManager& teams;
     const TProjectileManager& projectiles;
@@ -20,4 +21,5 @@ struct TPhysicsView {
     const TParticlesManager& particles;
     const TVector& wind;
     const TTimer& timer;
+    const TTerrainChanges& terrainChanges;
 };

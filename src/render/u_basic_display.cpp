@@ -20,14 +20,19 @@ int mapPixel(double coordinate) {
     return roundHalfEven(std::clamp(coordinate, -farAway, farAway));
 }
 
-void blendAt(SDL_Surface* picture, SDL_Surface* target, int left, int top) {
+TPixelRect blendAt(SDL_Surface* picture, SDL_Surface* target, int left, int top) {
     if (picture == nullptr || target == nullptr || left >= target->w || top >= target->h ||
         left + picture->w <= 0 || top + picture->h <= 0) {
-        return;
+        return {};
     }
     // They meet, so both coordinates fit the 16-bit rectangle fields.
     SDL_Rect at = {static_cast<Sint16>(left), static_cast<Sint16>(top), 0, 0};
     blendSurface(picture, nullptr, target, &at);
+    const int right = std::min(left + picture->w, target->w);
+    const int bottom = std::min(top + picture->h, target->h);
+    const int x = std::max(left, 0);
+    const int y = std::max(top, 0);
+    return {x, y, right - x, bottom - y};
 }
 
 TBasicDisplay::TBasicDisplay(TDisplay& display, TMoves& moves) : display(display), moves(moves) {}

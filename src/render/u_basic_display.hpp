@@ -1,6 +1,8 @@
 // What every map-object display shares: the window it draws into and the camera that places things.
 #pragma once
 
+#include "model/u_data_objects.hpp"
+
 #include <SDL.h>
 
 class TDisplay;
@@ -9,8 +11,9 @@ class TMoves;
 // A map coordinate as a pixel, rounded halves to even; values far outside any map (or not numbers) are held
 // at a distance where they are simply off screen, so nothing overflows.
 int mapPixel(double coordinate);
-// Blends a picture into a surface with its top-left at (left, top); nothing when they do not meet.
-void blendAt(SDL_Surface* picture, SDL_Surface* target, int left, int top);
+// Blends a picture into a surface with its top-left at (left, top); nothing when they do not meet. Gives the
+// part of the surface it covered.
+TPixelRect blendAt(SDL_Surface* picture, SDL_Surface* target, int left, int top);
 
 class TBasicDisplay {
 public:

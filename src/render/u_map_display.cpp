@@ -32,11 +32,20 @@ TVector boxCentre(const TTumbok& t) {
     return {t.position.x + t.width / 2, t.position.y + t.height / 2};
 }
 
+// The background the setup panel checked when it is the chosen one, else the chosen one from its file.
+SurfacePtr takeBackground(TContext& context) {
+    TCheckedMaps& checked = context.checkedMaps;
+    if (checked.background && checked.backgroundName == context.preferences.gameBackground) {
+        checked.backgroundName.clear();
+        return std::move(checked.background);
+    }
+    return loadMapImage(context.preferences.gameBackground, TImageConversion::ConversionOpaque);
+}
+
 } // namespace
 
 TMapDisplay::TMapDisplay(TDisplay& display, TContext& context, TFont& font, TNoise& noise, TPhysics& physics)
-    : display(display), context(context), font(font), noise(noise),
-      background(loadMapImage(context.preferences.gameBackground, TImageConversion::ConversionOpaque)),
+    : display(display), context(context), font(font), noise(noise), background(takeBackground(context)),
       terrain(physics.terrainSurface()), gameStates(physics.gameStateStack()), physics(physics),
       world(physics.view()), mousePosition(sdlMousePosition) {
     // The background shows through the terrain's transparent pixels, whatever made the surface.

@@ -3,6 +3,8 @@
 #include "app/u_display.hpp"
 #include "model/u_data_teams.hpp"
 #include "physics/u_physics.hpp"
+#include "physics/u_physics_data.hpp"
+#include "physics/u_physics_terrain_changes.hpp"
 #include "render/u_alpha_blit.hpp"
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -54,7 +58,7 @@ TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight,
                    const TMinimapSources& sources, const TPhysicsView& physics, int screenWidth,
                    int screenHeight)
     : physics(physics), display(display), moves(sources.moves), freeView(sources.freeView),
-      background(sources.background), terrain(sources.terrain), camera(sources.moves.view), watch_(physics) {
+      background(sources.background), terrain(sources.terrain), camera(sources.moves.view) {
     const double byHeight = fitScale(maxHeight, terrain->h);
     const double byWidth = fitScale(maxWidth, terrain->w);
     mapScale = std::min(byHeight, byWidth);
@@ -67,6 +71,8 @@ TMinimap::TMinimap(TDisplay& display, int x, int y, int maxWidth, int maxHeight,
                 static_cast<Uint16>(std::max(screenHeight, 0))};
     if (!empty()) {
         scaledBackground_ = scaled(background, backScale);
+        scaledTerrain_ = createSurface(area.w, area.h, true);
+        blendWhenBlitted(scaledTerrain_.get());
         picture_ = createSurface(area.w, area.h, false);
     }
 }
@@ -78,16 +84,89 @@ Uint32 TMinimap::teamColour(int team) {
 }
 
 void TMinimap::refreshPicture() {
-    // Where a picture is missing the frame's colour shows, as it would under an unscaled blit.
-    SDL_FillRect(picture_.get(), nullptr, frameColour);
-    if (scaledBackground_) {
-        SDL_Rect part = {0, 0, area.w, area.h};
-        SDL_BlitSurface(scaledBackground_.get(), &part, picture_.get(), nullptr);
+    const std::vector<TPixelRect>& changes = physics.terrainChanges.all();
+    if (!pictureDrawn_) {
+        redraw({0, 0, area.w, area.h});
+        pictureDrawn_ = true;
+    } else {
+        for (std::size_t i = changesSeen_; i < changes.size(); ++i) {
+            redraw(smallPartOf(changes[i]));
+        }
     }
-    const SurfacePtr scaledTerrain = scaled(terrain, mapScale);
-    if (scaledTerrain) {
-        blendWhenBlitted(scaledTerrain.get());
-        SDL_BlitSurface(scaledTerrain.get(), nullptr, picture_.get(), nullptr);
+    changesSeen_ = changes.size();
+}
+
+SDL_Rect TMinimap::smallPartOf(const TPixelRect& changed) const {
+    // A small pixel samples the terrain from its own left edge to the next one's, so one more on each side
+    // covers any rounding.
+    const int left = std::max(static_cast<int>(std::floor(changed.x * mapScale)) - 1, 0);
+    const int top = std::max(static_cast<int>(std::floor(changed.y * mapScale)) - 1, 0);
+    const int right =
+        std::min(static_cast<int>(std::floor((changed.x + changed.w) * mapScale)) + 2, int{area.w});
+    const int bottom =
+        std::min(static_cast<int>(std::floor((changed.y + changed.h) * mapScale)) + 2, int{area.h});
+    if (right <= left || bottom <= top) {
+        return {0, 0, 0, 0};
+    }
+    return {static_cast<Sint16>(left), static_cast<Sint16>(top), static_cast<Uint16>(right - left),
+            static_cast<Uint16>(bottom - top)};
+}
+
+void TMinimap::redraw(const SDL_Rect& part) {
+    if (part.w == 0 || part.h == 0) {
+        return;
+    }
+    sampleTerrain(part);
+    // Where a picture is missing the frame's colour shows, as it would under an unscaled blit.
+    SDL_Rect at = part;
+    SDL_FillRect(picture_.get(), &at, frameColour);
+    if (scaledBackground_) {
+        SDL_Rect from = part;
+        at = part;
+        SDL_BlitSurface(scaledBackground_.get(), &from, picture_.get(), &at);
+    }
+    SDL_Rect from = part;
+    at = part;
+    SDL_BlitSurface(scaledTerrain_.get(), &from, picture_.get(), &at);
+}
+
+void TMinimap::sampleTerrain(const SDL_Rect& part) {
+    const TTerrainReader reader(terrain);
+    SDL_PixelFormat* format = terrain->format;
+    const SurfaceLock lock(scaledTerrain_.get());
+    SDL_Surface* small = scaledTerrain_.get();
+    const int across = std::clamp(static_cast<int>(std::ceil(1.0 / mapScale)), 1, samplesAcross);
+    // The terrain pixel of a sample: `step` of `across` samples into small pixel `at`.
+    const auto sampled = [&](int at, int step, int size) {
+        const double position = (at + (step + 0.5) / across) / mapScale;
+        return std::clamp(static_cast<int>(std::floor(position)), 0, size - 1);
+    };
+    for (int v = part.y; v < part.y + part.h; ++v) {
+        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(small->pixels) + v * small->pitch);
+        for (int u = part.x; u < part.x + part.w; ++u) {
+            // Colours weighed by their alpha, so that the air around the ground does not darken its edge.
+            std::uint64_t red = 0;
+            std::uint64_t green = 0;
+            std::uint64_t blue = 0;
+            std::uint64_t alpha = 0;
+            for (int j = 0; j < across; ++j) {
+                const int y = sampled(v, j, reader.height());
+                for (int i = 0; i < across; ++i) {
+                    Uint8 r, g, b, a;
+                    SDL_GetRGBA(reader.pixelAt(sampled(u, i, reader.width()), y), format, &r, &g, &b, &a);
+                    red += std::uint64_t{r} * a;
+                    green += std::uint64_t{g} * a;
+                    blue += std::uint64_t{b} * a;
+                    alpha += a;
+                }
+            }
+            const auto count = static_cast<std::uint64_t>(across * across);
+            const auto average = [alpha](std::uint64_t weighed) {
+                return static_cast<Uint8>(alpha == 0 ? 0 : (weighed + alpha / 2) / alpha);
+            };
+            row[u] = SDL_MapRGBA(small->format, average(red), average(green), average(blue),
+                                 static_cast<Uint8>((alpha + count / 2) / count));
+        }
     }
 }
 
@@ -95,9 +174,7 @@ void TMinimap::draw() {
     if (empty()) {
         return;
     }
-    if (watch_.changed()) {
-        refreshPicture();
-    }
+    refreshPicture();
     SDL_Surface* screen = display.screen;
     fillArea(screen, area.x - 1, area.y - 1, area.w + 2, area.h + 2, frameColour);
     SDL_Rect at = blitPos;

@@ -2,7 +2,8 @@
 // a dot per tumbok, the camera's window in red; a click there moves the camera.
 #pragma once
 
-#include "render/u_terrain_watch.hpp"
+#include "model/u_data_objects.hpp"
+#include "physics/u_physics_view.hpp"
 #include "resources/u_sdl_handles.hpp"
 
 #include <cstdint>
@@ -67,14 +68,27 @@ public:
     SDL_Rect blitPos;
     SDL_Rect viewRect;
 
+    // Each pixel of the small terrain averages up to 4 x 4 pixels spread evenly over the part of the terrain
+    // it stands for.
+    static constexpr int samplesAcross = 4;
+
 private:
-    // Background and terrain scaled into picture_; done again only when the terrain may have changed.
+    // Brings the small picture up to date: all of it the first time, then only the parts where the terrain
+    // changed since the last draw.
     void refreshPicture();
+    // The part of the small picture that shows the given part of the terrain.
+    SDL_Rect smallPartOf(const TPixelRect& changed) const;
+    // Samples that part of the terrain again and composes it over the background.
+    void redraw(const SDL_Rect& part);
+    void sampleTerrain(const SDL_Rect& part);
     void drawTumboks() const;
     void drawView();
     void fillClipped(SDL_Rect box, int x, int y, int w, int h, Uint32 colour) const;
 
-    TTerrainWatch watch_;
     SurfacePtr scaledBackground_;
+    SurfacePtr scaledTerrain_;
     SurfacePtr picture_;
+    bool pictureDrawn_ = false;
+    // The terrain changes of the match already shown.
+    std::size_t changesSeen_ = 0;
 };

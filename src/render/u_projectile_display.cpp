@@ -65,15 +65,15 @@ void TProjectileDisplay::drawOne(TProjectile& p) {
                  screenY(mapPixel(p.position.y)) - turned->h / 2);
 }
 
-void TProjectileDisplay::stamp(TProjectile& p, SDL_Surface* surface) {
+TPixelRect TProjectileDisplay::stamp(TProjectile& p, SDL_Surface* surface) {
     SDL_Surface* source = pictureOf(p);
     if (surface == nullptr || source == nullptr) {
-        return;
+        return {};
     }
     const SurfacePtr turned = rotatePicture(source, -p.updateAngle());
     if (turned == nullptr) {
-        return;
+        return {};
     }
-    blendAt(turned.get(), surface, mapPixel(p.position.x) - turned->w / 2,
-            mapPixel(p.position.y) - turned->h / 2);
+    return blendAt(turned.get(), surface, mapPixel(p.position.x) - turned->w / 2,
+                   mapPixel(p.position.y) - turned->h / 2);
 }

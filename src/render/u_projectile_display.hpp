@@ -22,7 +22,7 @@ public:
     // Updates the projectile's flight angle from its speed, as the rotation needs.
     void draw(TProjectile& p);
     // Blends the projectile, turned to its flight, into the surface at its map position.
-    void stamp(TProjectile& p, SDL_Surface* surface) override;
+    TPixelRect stamp(TProjectile& p, SDL_Surface* surface) override;
 
     std::array<SurfacePtr, pictureCount> pictures;
 

@@ -370,9 +370,9 @@ void TTumbokDisplay::drawArrow(const TTumbok& t) {
     blitToScreen(arrow, nullptr, o.x + handsOffsetX - arrow->w / 2, o.y + handsOffsetY - arrow->h - arrowGap);
 }
 
-void TTumbokDisplay::stampDead(const TTumbok& t, SDL_Surface* terrain) {
+TPixelRect TTumbokDisplay::stampDead(const TTumbok& t, SDL_Surface* terrain) {
     const double left = t.position.x - bodyToOrigin;
     const double top = t.position.y - bodyToOrigin;
-    blendAt(deadImage.get(), terrain, mapPixel(left), mapPixel(top + 7));
-    blendAt(flagOf(t), terrain, mapPixel(left + 11), mapPixel(top + 25 + 7));
+    const TPixelRect grave = blendAt(deadImage.get(), terrain, mapPixel(left), mapPixel(top + 7));
+    return unite(grave, blendAt(flagOf(t), terrain, mapPixel(left + 11), mapPixel(top + 25 + 7)));
 }

@@ -38,7 +38,7 @@ public:
     void draw(const TTumbok& t, bool active);
     void drawArrow(const TTumbok& t);
     // Blends the grave and the team's small flag into the terrain, in map coordinates.
-    void stampDead(const TTumbok& t, SDL_Surface* terrain) override;
+    TPixelRect stampDead(const TTumbok& t, SDL_Surface* terrain) override;
 
     // The drawing origin of a tumbok on the screen.
     TPixelPoint origin(const TTumbok& t) const;

@@ -31,8 +31,11 @@ void TWidgetPreview::setMaps(const std::string& terrainName, const std::string& 
     }
     foreThumb.reset();
     backThumb.reset();
-    const SurfacePtr background = loadMapImage(backgroundName, TImageConversion::ConversionOpaque);
-    const SurfacePtr terrain = loadMapImage(terrainName, TImageConversion::ConversionAlpha);
+    // The pictures of the maps chosen before go first: the largest ones should not be held twice.
+    terrain.reset();
+    background.reset();
+    background = loadMapImage(backgroundName, TImageConversion::ConversionOpaque);
+    terrain = loadMapImage(terrainName, TImageConversion::ConversionAlpha);
     makeThumbnails(terrain.get(), background.get(), foreThumb, backThumb);
     foreName = terrainName;
     backName = backgroundName;

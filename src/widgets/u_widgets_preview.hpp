@@ -19,4 +19,8 @@ public:
     SurfacePtr backThumb;
     std::string foreName;
     std::string backName;
+    // The whole pictures the thumbnails were made from (empty ones when a file cannot be read), kept so that
+    // the setup panel can check the chosen maps and hand them to the match without decoding them again.
+    SurfacePtr terrain;
+    SurfacePtr background;
 };

@@ -340,9 +340,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(PhysicsFixture, StandingSpotsAreExactlyWhereTheCollisionProbesAcceptABody) {
     seedRandom(21);
-    SurfacePtr picture = makeTerrain(70, 90);
-    for (int blob = 0; blob < 25; ++blob) {
-        fillTerrain(picture.get(), Random(70), Random(90), 1 + Random(12), 1 + Random(4));
+    // Wider than two words of the solid mask's 64-pixel rows, and not a whole number of them.
+    constexpr int width = 150;
+    SurfacePtr picture = makeTerrain(width, 90);
+    for (int blob = 0; blob < 50; ++blob) {
+        fillTerrain(picture.get(), Random(width), Random(90), 1 + Random(12), 1 + Random(4));
     }
     build(std::move(picture), 2, 1);
     struct TSize {
@@ -356,7 +358,7 @@ TEST_F(PhysicsFixture, StandingSpotsAreExactlyWhereTheCollisionProbesAcceptABody
         int expected = 0;
         std::size_t next = 0;
         for (int y = 0; y < std::max(90 - size.marginY, 1); ++y) {
-            for (int x = 0; x < std::max(70 - size.marginX, 1); ++x) {
+            for (int x = 0; x < std::max(width - size.marginX, 1); ++x) {
                 body.position = vector(x, y);
                 TVector probe;
                 if (!peer(*physics).collisions().overlaps(body, probe) &&

@@ -27,8 +27,14 @@
 
 class TRecordedStamps final : public TDeadTumbokStamper, public TProjectileStamper {
 public:
-    void stampDead(const TTumbok& tumbok, SDL_Surface*) override { graves.push_back(tumbok.position); }
-    void stamp(TProjectile& projectile, SDL_Surface*) override { stamped.push_back(projectile.position); }
+    TPixelRect stampDead(const TTumbok& tumbok, SDL_Surface*) override {
+        graves.push_back(tumbok.position);
+        return {};
+    }
+    TPixelRect stamp(TProjectile& projectile, SDL_Surface*) override {
+        stamped.push_back(projectile.position);
+        return {};
+    }
 
     std::vector<TVector> graves;
     std::vector<TVector> stamped;

@@ -15,6 +15,7 @@ public:
     TProjectileManager& projectiles() const { return *physics_.projectiles; }
     TExplosifsManager& explosifs() const { return *physics_.explosifs; }
     TTimer& timer() const { return physics_.timer; }
+    TTerrainChanges& terrainChanges() const { return physics_.terrainChanges_; }
 
 private:
     TPhysics& physics_;
