@@ -8,7 +8,9 @@ namespace {
 
 // Sizes stay below a blast's radius, a few hundred pixels: age and size make one key.
 constexpr int sizeKeys = 1 << 16;
-constexpr std::size_t zoomCacheCapacity = 256;
+// Blasts reach 56 to 150 pixels and are drawn at five ages, so a chain draws at most 5 x 95 sizes (some 7 MB
+// of pictures): all of them are kept, since dropping them in the middle of a chain made its frames slow.
+constexpr std::size_t zoomCacheCapacity = 512;
 
 } // namespace
 

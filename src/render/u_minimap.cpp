@@ -8,6 +8,7 @@
 #include "render/u_alpha_blit.hpp"
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
+#include "render/u_pixel_channels.hpp"
 #include "resources/u_numbers.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "widgets/u_widgets_basic.hpp"
@@ -88,9 +89,26 @@ void TMinimap::refreshPicture() {
     if (!pictureDrawn_) {
         redraw({0, 0, area.w, area.h});
         pictureDrawn_ = true;
-    } else {
+    } else if (changesSeen_ < changes.size()) {
+        // The blasts of a chain overlap: each small pixel is redone once, in runs along its row.
+        std::vector<char> stale(static_cast<std::size_t>(area.w) * area.h, 0);
         for (std::size_t i = changesSeen_; i < changes.size(); ++i) {
-            redraw(smallPartOf(changes[i]));
+            const SDL_Rect part = smallPartOf(changes[i]);
+            for (int v = part.y; v < part.y + part.h; ++v) {
+                std::fill_n(stale.begin() + static_cast<std::ptrdiff_t>(v * area.w + part.x), part.w, 1);
+            }
+        }
+        for (int v = 0; v < area.h; ++v) {
+            const char* row = &stale[static_cast<std::size_t>(v * area.w)];
+            for (int u = 0; u < area.w;) {
+                const int start = static_cast<int>(std::find(row + u, row + area.w, 1) - row);
+                const int end = static_cast<int>(std::find(row + start, row + area.w, 0) - row);
+                if (start < end) {
+                    redraw({static_cast<Sint16>(start), static_cast<Sint16>(v),
+                            static_cast<Uint16>(end - start), 1});
+                }
+                u = end;
+            }
         }
     }
     changesSeen_ = changes.size();
@@ -132,40 +150,50 @@ void TMinimap::redraw(const SDL_Rect& part) {
 
 void TMinimap::sampleTerrain(const SDL_Rect& part) {
     const TTerrainReader reader(terrain);
-    SDL_PixelFormat* format = terrain->format;
+    const TPixelChannels channels(terrain->format);
     const SurfaceLock lock(scaledTerrain_.get());
     SDL_Surface* small = scaledTerrain_.get();
+    const TPixelChannels pack(small->format);
     const int across = std::clamp(static_cast<int>(std::ceil(1.0 / mapScale)), 1, samplesAcross);
-    // The terrain pixel of a sample: `step` of `across` samples into small pixel `at`.
-    const auto sampled = [&](int at, int step, int size) {
-        const double position = (at + (step + 0.5) / across) / mapScale;
-        return std::clamp(static_cast<int>(std::floor(position)), 0, size - 1);
+    // The terrain pixels sampled for each small pixel of the part, `across` of them per axis.
+    const auto samples = [&](int from, int count, int size) {
+        std::vector<int> at;
+        for (int dot = from; dot < from + count; ++dot) {
+            for (int step = 0; step < across; ++step) {
+                const double position = (dot + (step + 0.5) / across) / mapScale;
+                at.push_back(std::clamp(static_cast<int>(std::floor(position)), 0, size - 1));
+            }
+        }
+        return at;
     };
-    for (int v = part.y; v < part.y + part.h; ++v) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(small->pixels) + v * small->pitch);
-        for (int u = part.x; u < part.x + part.w; ++u) {
+    const std::vector<int> columns = samples(part.x, part.w, reader.width());
+    const std::vector<int> rows = samples(part.y, part.h, reader.height());
+    const auto count = static_cast<std::uint64_t>(across * across);
+    for (int v = 0; v < part.h; ++v) {
+        auto* row =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(small->pixels) + (part.y + v) * small->pitch);
+        for (int u = 0; u < part.w; ++u) {
             // Colours weighed by their alpha, so that the air around the ground does not darken its edge.
             std::uint64_t red = 0;
             std::uint64_t green = 0;
             std::uint64_t blue = 0;
             std::uint64_t alpha = 0;
             for (int j = 0; j < across; ++j) {
-                const int y = sampled(v, j, reader.height());
+                const int y = rows[static_cast<std::size_t>(v * across + j)];
                 for (int i = 0; i < across; ++i) {
-                    Uint8 r, g, b, a;
-                    SDL_GetRGBA(reader.pixelAt(sampled(u, i, reader.width()), y), format, &r, &g, &b, &a);
-                    red += std::uint64_t{r} * a;
-                    green += std::uint64_t{g} * a;
-                    blue += std::uint64_t{b} * a;
-                    alpha += a;
+                    const TRgbaBytes c =
+                        channels.of(reader.pixelAt(columns[static_cast<std::size_t>(u * across + i)], y));
+                    red += std::uint64_t{c.r} * c.a;
+                    green += std::uint64_t{c.g} * c.a;
+                    blue += std::uint64_t{c.b} * c.a;
+                    alpha += c.a;
                 }
             }
-            const auto count = static_cast<std::uint64_t>(across * across);
             const auto average = [alpha](std::uint64_t weighed) {
                 return static_cast<Uint8>(alpha == 0 ? 0 : (weighed + alpha / 2) / alpha);
             };
-            row[u] = SDL_MapRGBA(small->format, average(red), average(green), average(blue),
-                                 static_cast<Uint8>((alpha + count / 2) / count));
+            row[part.x + u] = pack.pixel({average(red), average(green), average(blue),
+                                          static_cast<Uint8>((alpha + count / 2) / count)});
         }
     }
 }

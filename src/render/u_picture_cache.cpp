@@ -1,5 +1,6 @@
 #include "render/u_picture_cache.hpp"
 
+#include "render/u_pixel_channels.hpp"
 #include "resources/u_surface_utils.hpp"
 
 #include <SDL_rotozoom.h>
@@ -18,15 +19,15 @@ void copyPixels(SDL_Surface* source, int width, int height, SDL_Surface* target,
     const SurfaceLock sourceLock(source);
     const SurfaceLock targetLock(target);
     const int sourceBytes = source->format->BytesPerPixel;
+    const TPixelChannels read(source->format);
+    const TPixelChannels write(target->format);
     for (int y = 0; y < height; ++y) {
         const auto* from = static_cast<const Uint8*>(source->pixels) + y * source->pitch;
         auto* to = static_cast<Uint8*>(target->pixels) + (y + top) * target->pitch + left * 4;
         for (int x = 0; x < width; ++x) {
             Uint32 value = 0;
             std::memcpy(&value, from + x * sourceBytes, static_cast<std::size_t>(sourceBytes));
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(value, source->format, &r, &g, &b, &a);
-            const Uint32 pixel = SDL_MapRGBA(target->format, r, g, b, a);
+            const Uint32 pixel = write.pixel(read.of(value));
             std::memcpy(to + x * 4, &pixel, sizeof pixel);
         }
     }
