@@ -15,21 +15,30 @@ constexpr int wordBits = TSolidMask::wordBits;
 // Bit x of out becomes bit x + by of in (by may be negative); bits from beyond the row are clear.
 void shiftBits(const std::vector<TWord>& in, int by, std::vector<TWord>& out) {
     const auto words = static_cast<int>(in.size());
-    const int distance = by >= 0 ? by : -by;
-    const int whole = distance / wordBits;
-    const int part = distance % wordBits;
-    const int direction = by >= 0 ? 1 : -1;
-    const auto wordAt = [&](int k) {
-        return k >= 0 && k < words ? in[static_cast<std::size_t>(k)] : TWord{0};
-    };
-    for (int k = 0; k < words; ++k) {
-        const TWord from = wordAt(k + direction * whole);
-        const TWord next = wordAt(k + direction * (whole + 1));
-        TWord word = by >= 0 ? from >> part : from << part;
-        if (part != 0) {
-            word |= by >= 0 ? next << (wordBits - part) : next >> (wordBits - part);
+    const int whole = (by >= 0 ? by : -by) / wordBits;
+    const int part = (by >= 0 ? by : -by) % wordBits;
+    std::fill(out.begin(), out.end(), 0);
+    if (whole >= words) {
+        return;
+    }
+    const TWord* from = in.data();
+    TWord* to = out.data();
+    if (by >= 0) {
+        // Towards lower bits: word k takes from words k + whole and the one after.
+        for (int k = 0; k + whole < words; ++k) {
+            to[k] = from[k + whole] >> part;
+            if (part != 0 && k + whole + 1 < words) {
+                to[k] |= from[k + whole + 1] << (wordBits - part);
+            }
         }
-        out[static_cast<std::size_t>(k)] = word;
+    } else {
+        // Towards higher bits: word k takes from words k - whole and the one before.
+        for (int k = whole; k < words; ++k) {
+            to[k] = from[k - whole] << part;
+            if (part != 0 && k - whole - 1 >= 0) {
+                to[k] |= from[k - whole - 1] >> (wordBits - part);
+            }
+        }
     }
 }
 
@@ -160,14 +169,27 @@ void visitStandingSpots(const TSolidMask& solid, int bodyWidth, int bodyHeight, 
 TSolidMask solidMaskOf(SDL_Surface* terrain) {
     const TTerrainReader reader(terrain);
     TSolidMask solid(reader.width(), reader.height());
-    // Every pixel of the largest maps is read here, once per match start: 32-bit pictures are read directly,
-    // without the bounds check of each probe.
-    const bool direct = reader.bytesPerPixel() == 4;
-    for (int y = 0; y < reader.height(); ++y) {
-        for (int x = 0; x < reader.width(); ++x) {
-            if (direct ? reader.isSolidPixel(*reader.pixel32(x, y)) : reader.solidAt(x, y)) {
-                solid.set(x, y);
+    if (reader.bytesPerPixel() != 4) {
+        for (int y = 0; y < reader.height(); ++y) {
+            for (int x = 0; x < reader.width(); ++x) {
+                if (reader.solidAt(x, y)) {
+                    solid.set(x, y);
+                }
             }
+        }
+        return solid;
+    }
+    // Every pixel of the largest maps is read here, once per match: 32-bit pictures are read row by row and
+    // packed 64 pixels to a word.
+    for (int y = 0; y < reader.height(); ++y) {
+        const Uint32* pixels = reader.width() > 0 ? reader.pixel32(0, y) : nullptr;
+        for (int first = 0; first < reader.width(); first += TSolidMask::wordBits) {
+            const int count = std::min(TSolidMask::wordBits, reader.width() - first);
+            TWord word = 0;
+            for (int i = 0; i < count; ++i) {
+                word |= TWord{reader.isSolidPixel(pixels[first + i])} << i;
+            }
+            solid.setWord(first / TSolidMask::wordBits, y, word);
         }
     }
     return solid;

@@ -22,6 +22,8 @@ public:
     void set(int x, int y) {
         words_[index(y) + static_cast<std::size_t>(x / wordBits)] |= TWord{1} << (x % wordBits);
     }
+    // The 64 pixels from x = 64 k on, bit i for x = 64 k + i.
+    void setWord(int k, int y, TWord word) { words_[index(y) + static_cast<std::size_t>(k)] = word; }
     // Outside the picture nothing is solid.
     bool at(int x, int y) const {
         return x >= 0 && y >= 0 && x < width_ && y < height_ &&
