@@ -30,7 +30,7 @@ template <typename Noise> float fractal(int octaves, std::uint32_t seed, Noise n
     float total = 0.0F;
     float scale = 1.0F;
     for (int i = 0; i < octaves; ++i) {
-        sum += noiseAt(i, scale, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
+        sum += noiseAt(scale, seed + static_cast<std::uint32_t>(i) * 101U) * weight;
         total += weight;
         weight *= 0.5F;
         scale *= 2.0F;
@@ -105,16 +105,24 @@ TNoiseTrack::TNoiseTrack(int octaves, std::uint32_t seed) {
 }
 
 float TNoiseTrack::at(float x) {
-    return fractal(static_cast<int>(octaves_.size()), 0U, [this, x](int i, float scale, std::uint32_t) {
-        TOctave& octave = octaves_[static_cast<std::size_t>(i)];
+    // fractal() written out, with each octave's cell kept.
+    float sum = 0.0F;
+    float weight = 1.0F;
+    float total = 0.0F;
+    float scale = 1.0F;
+    for (TOctave& octave : octaves_) {
         const float at = x * scale;
         const float fx = std::floor(at);
         const auto ix = static_cast<std::int32_t>(fx);
         if (ix != octave.cell) {
             octave = {octave.seed, ix, lattice(ix, 0, octave.seed), lattice(ix + 1, 0, octave.seed)};
         }
-        return octave.left + (octave.right - octave.left) * smooth(at - fx);
-    });
+        sum += (octave.left + (octave.right - octave.left) * smooth(at - fx)) * weight;
+        total += weight;
+        weight *= 0.5F;
+        scale *= 2.0F;
+    }
+    return sum / total;
 }
 
 float valueNoise1(float x, std::uint32_t seed) {
@@ -141,14 +149,12 @@ float valueNoise2(float x, float y, std::uint32_t seed) {
 }
 
 float fractalNoise1(float x, int octaves, std::uint32_t seed) {
-    return fractal(octaves, seed,
-                   [x](int, float scale, std::uint32_t s) { return valueNoise1(x * scale, s); });
+    return fractal(octaves, seed, [x](float scale, std::uint32_t s) { return valueNoise1(x * scale, s); });
 }
 
 float fractalNoise2(float x, float y, int octaves, std::uint32_t seed) {
-    return fractal(octaves, seed, [x, y](int, float scale, std::uint32_t s) {
-        return valueNoise2(x * scale, y * scale, s);
-    });
+    return fractal(octaves, seed,
+                   [x, y](float scale, std::uint32_t s) { return valueNoise2(x * scale, y * scale, s); });
 }
 
 std::uint64_t TRng::next() {
