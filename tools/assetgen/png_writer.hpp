@@ -26,6 +26,7 @@ private:
     class TEncoder;
     std::unique_ptr<TEncoder> encoder_;
     std::vector<std::uint8_t> row_;
+    std::vector<std::uint8_t> above_; // the row before, for the choice of filter
     int width_;
     bool alpha_;
 };
