@@ -28,6 +28,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <stdexcept>
@@ -182,8 +183,22 @@ void gatherBoxes(TPhysics& physics) {
     }
 }
 
-// The slowest whole frame of the chain, drawing and minimap included, from the first blast to the last.
-double worstChainFrame(int& frames) {
+// The processor time this thread has used, in seconds.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The slowest whole frame of a chain, drawing and minimap included, from the first blast to the last: by the
+// clock, and by the processor time of the frame alone, which other work on the machine does not stretch.
+struct TWorstFrame {
+    double seconds = 0.0;
+    double processorSeconds = 0.0;
+    int frames = 0;
+};
+
+TWorstFrame worstChainFrame() {
     THugeMatch match;
     TPhysics& physics = *match.game->physics;
     gatherBoxes(physics);
@@ -200,24 +215,30 @@ double worstChainFrame(int& frames) {
     }
     match.look(middle - 400, static_cast<int>(boxes.at(first).position.y) - 300);
     boxes.explode(first);
-    double worst = 0.0;
-    frames = 0;
-    while (!physics.view().explosions.allFinished() && frames < chainFrameBound) {
+    TWorstFrame worst;
+    while (!physics.view().explosions.allFinished() && worst.frames < chainFrameBound) {
         const auto start = std::chrono::steady_clock::now();
+        const double processorStart = threadSeconds();
         match.frame();
-        worst =
-            std::max(worst, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-        ++frames;
+        worst.processorSeconds = std::max(worst.processorSeconds, threadSeconds() - processorStart);
+        worst.seconds = std::max(
+            worst.seconds, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        ++worst.frames;
     }
     return worst;
 }
 
 void BM_ChainExplosionWorstStepHuge(benchmark::State& state) {
-    int frames = 0;
+    TWorstFrame worst;
+    double processor = 0.0;
     for (auto _ : state) {
-        state.SetIterationTime(worstChainFrame(frames));
+        worst = worstChainFrame();
+        state.SetIterationTime(worst.seconds);
+        processor += worst.processorSeconds;
     }
-    state.counters["frames"] = frames;
+    state.counters["frames"] = worst.frames;
+    // The mean over the iterations, in the unit of the time: the report sets it beside the floor's.
+    state.counters["processorTime"] = processor / static_cast<double>(state.iterations()) * 1e9;
 }
 BENCHMARK(BM_ChainExplosionWorstStepHuge)->UseManualTime()->Iterations(3);
 

@@ -16,6 +16,8 @@ public:
     static constexpr int actingAge = 5;
     static constexpr int removalAge = 6;
     static constexpr int baseRadius = 150;
+    // The outer ring's blasts reach half the base radius, from three quarters of it on.
+    static constexpr int smallestRadius = baseRadius / 2 * 3 / 4;
     static constexpr int offsetRange = 75;
 
     using TNodes = std::list<TExplosionNode>;

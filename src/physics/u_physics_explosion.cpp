@@ -16,16 +16,13 @@ int carveRadius(int age, int blastRadius) {
     return (age * blastRadius) / 6 / 2;
 }
 
-// The smallest blasts reach three quarters of half the base radius, the largest the base radius.
-constexpr int smallestBlastRadius = TExplosion::baseRadius / 2 * 3 / 4;
-
 } // namespace
 
 TExplosionsPhy::TExplosionsPhy(SDL_Surface* terrain, TDamage& damage,
                                const std::unique_ptr<TExplosifsManager>& explosifsRef, TNoise& noise)
     : terrain(terrain), damage(damage), explosifsRef(explosifsRef), noise(noise) {
     // Made now, so that a chain of blasts allocates nothing.
-    carver_.prepare(carveRadius(TExplosion::actingAge, smallestBlastRadius),
+    carver_.prepare(carveRadius(TExplosion::actingAge, TExplosion::smallestRadius),
                     carveRadius(TExplosion::actingAge, TExplosion::baseRadius));
 }
 

@@ -8,8 +8,7 @@ namespace {
 
 // Sizes stay below a blast's radius, a few hundred pixels: age and size make one key.
 constexpr int sizeKeys = 1 << 16;
-// Blasts reach 56 to 150 pixels and are drawn at five ages, so a chain draws at most 5 x 95 sizes (some 7 MB
-// of pictures): all of them are kept, since dropping them in the middle of a chain made its frames slow.
+// Blasts reach 56 to 150 pixels and are drawn at five ages: at most 5 x 95 sizes, some 7 MB of pictures.
 constexpr std::size_t zoomCacheCapacity = 512;
 
 } // namespace
@@ -18,6 +17,13 @@ TExplosionDisplay::TExplosionDisplay(TDisplay& display, TMoves& moves)
     : TBasicDisplay(display, moves), zoomed_(zoomCacheCapacity) {
     const SurfacePtr sheet = loadGameImage(dataFile::explosionFrames);
     cutFrames(sheet.get());
+    // Every size a blast can take, zoomed now: zoomed when first drawn, they made the busiest frames of a
+    // chain slow.
+    for (int radius = TExplosion::smallestRadius; radius <= TExplosion::baseRadius; ++radius) {
+        for (int age = 1; age < static_cast<int>(frames.size()); ++age) {
+            zoomedFrame(radius, age);
+        }
+    }
 }
 
 void TExplosionDisplay::cutFrames(SDL_Surface* sheet) {
@@ -34,13 +40,28 @@ int TExplosionDisplay::nodeSize(int radius, int age) {
     return radius * age / 6;
 }
 
+SDL_Surface* TExplosionDisplay::zoomedFrame(int radius, int age) {
+    if (age < 0 || age >= static_cast<int>(frames.size())) {
+        return nullptr;
+    }
+    const int size = nodeSize(radius, age);
+    SDL_Surface* frame = frames[static_cast<std::size_t>(age)].get();
+    // A blast of no size, or a frame of no width, has nothing to show (and nothing to divide by).
+    if (size <= 0 || size >= sizeKeys || frame->w <= 0 || frame->h <= 0) {
+        return nullptr;
+    }
+    // The frames never change, so the first stands for the whole set; the key holds the age as well.
+    const int key = age * sizeKeys + size;
+    return zoomed_.obtain(frames.front().get(), key,
+                          [&] { return zoomPicture(frame, static_cast<double>(size) / frame->w); });
+}
+
 void TExplosionDisplay::drawNode(int x, int y, int radius, int age) {
     if (age < 0 || age >= static_cast<int>(frames.size())) {
         return;
     }
     const int size = nodeSize(radius, age);
-    SDL_Surface* frame = frames[static_cast<std::size_t>(age)].get();
-    // A blast of no size, or a frame of no width, has nothing to show (and nothing to divide by).
+    const SDL_Surface* frame = frames[static_cast<std::size_t>(age)].get();
     if (size <= 0 || size >= sizeKeys || frame->w <= 0 || frame->h <= 0) {
         return;
     }
@@ -50,9 +71,7 @@ void TExplosionDisplay::drawNode(int x, int y, int radius, int age) {
                    zoomedHeight + 2)) {
         return;
     }
-    // The frames never change, so the first stands for the whole set; the key holds the age as well.
-    const int key = age * sizeKeys + size;
-    SDL_Surface* zoomed = zoomed_.obtain(frames.front().get(), key, [&] { return zoomPicture(frame, zoom); });
+    SDL_Surface* zoomed = zoomedFrame(radius, age);
     if (zoomed == nullptr) {
         return;
     }

@@ -28,6 +28,8 @@ public:
 
 private:
     void cutFrames(SDL_Surface* sheet);
+    // The frame of that age zoomed to the blast's size; null when there is nothing to draw.
+    SDL_Surface* zoomedFrame(int radius, int age);
 
     // Zoomed frames by age and size: explosions of a chain share them.
     TPictureCache zoomed_;
