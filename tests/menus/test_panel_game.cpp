@@ -1,6 +1,9 @@
 #include "menus/u_panel_game.hpp"
 
 #include "menus/u_data_maps.hpp"
+#include "physics/u_physics.hpp"
+#include "physics/u_physics_messages.hpp"
+#include "resources/u_diagnostics.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -216,6 +219,30 @@ TEST_F(PanelGameTest, PlayStartsAndQuitLeavesKeepingTheChanges) {
     EXPECT_EQ(other.run(), TScreenType::ScreenNone);
     EXPECT_FALSE(other.finished);
     EXPECT_EQ(context.preferences.nbTeams, 3);
+}
+
+TEST_F(PanelGameTest, PlayHandsThePicturesItCheckedToTheMatchAndACalledOffStartLetsThemGo) {
+    writeUsualMaps();
+    TPanelGame& game = makePanel();
+    game.drawScreen();
+    const SDL_Surface* shown = game.preview->terrain.get();
+    ASSERT_NE(shown, nullptr);
+    pushEvents({clickOn(*game.playButton)});
+    ASSERT_EQ(game.run(), TScreenType::ScreenGame);
+    EXPECT_EQ(context.checkedMaps.terrain.get(), shown) << "the preview's picture, not a second decoding";
+    EXPECT_EQ(context.checkedMaps.solid.width(), shown->w);
+    {
+        const TDiagnosticCapture quiet; // the test data has no flags
+        TSilentMessages messages;
+        const TPhysics match(noise, messages, context, 2, 1, 0);
+        EXPECT_EQ(match.terrainSurface(), shown);
+        EXPECT_EQ(context.checkedMaps.terrain, nullptr);
+    }
+
+    TPanelGame& calledOff = makePanel();
+    pushEvents({clickOn(*calledOff.playButton), keyDown(SDLK_ESCAPE)});
+    EXPECT_EQ(calledOff.run(), TScreenType::ScreenNone);
+    EXPECT_EQ(context.checkedMaps.terrain, nullptr) << "pictures of a start called off are not kept";
 }
 
 TEST_F(PanelGameTest, WithoutBackgroundOrTerrainThePanelSaysSoAndCannotStart) {
