@@ -127,7 +127,7 @@ std::vector<std::uint8_t> pictureBytes(const TMapRequest& request) {
     return png.finish();
 }
 
-// Checked before the long drawing, so that a typing mistake does not cost a minute.
+// Checked before the drawing, so that a typing mistake does not cost seconds of work.
 void checkWritable(const std::filesystem::path& file) {
     const std::filesystem::path directory = file.has_parent_path() ? file.parent_path() : ".";
     if (file.filename().empty() || std::filesystem::is_directory(file) ||
