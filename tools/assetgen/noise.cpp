@@ -1,5 +1,6 @@
 #include "noise.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,19 +46,25 @@ TNoiseRows::TNoiseRows(const std::vector<float>& xs, int octaves, std::uint32_t 
     float scale = 1.0F;
     for (int i = 0; i < octaves; ++i) {
         TOctave octave{scale, seed + static_cast<std::uint32_t>(i) * 101U, 0, {}, {}, {}, {}};
+        std::vector<std::int32_t> cells; // each column's lattice cell, counted from the first column's
         for (const float x : xs) {
             const float at = x * scale;
             const float fx = std::floor(at);
             const auto ix = static_cast<std::int32_t>(fx);
-            if (octave.cell.empty()) {
+            if (cells.empty()) {
                 octave.firstCell = ix;
             }
-            octave.cell.push_back(ix - octave.firstCell);
+            cells.push_back(ix - octave.firstCell);
             octave.t.push_back(smooth(at - fx));
         }
-        const std::size_t cells = octave.cell.empty() ? 0 : static_cast<std::size_t>(octave.cell.back()) + 2;
-        octave.upper.resize(cells);
-        octave.lower.resize(cells);
+        // The columns grow from left to right, so those of one cell make a run.
+        for (std::int32_t cell = 0; !cells.empty() && cell <= cells.back(); ++cell) {
+            octave.runs.push_back(
+                static_cast<std::size_t>(std::lower_bound(cells.begin(), cells.end(), cell) - cells.begin()));
+        }
+        octave.runs.push_back(xs.size());
+        octave.upper.resize(octave.runs.size());
+        octave.lower.resize(octave.runs.size());
         octaves_.push_back(std::move(octave));
         total_ += weight;
         weight *= 0.5F;
@@ -78,16 +85,18 @@ const std::vector<float>& TNoiseRows::row(float y) {
             octave.upper[k] = lattice(ix, iy, octave.seed);
             octave.lower[k] = lattice(ix, iy + 1, octave.seed);
         }
-        for (std::size_t i = 0; i < values_.size(); ++i) {
-            const auto k = static_cast<std::size_t>(octave.cell[i]);
-            const float tx = octave.t[i];
+        // valueNoise2 over each run of columns in one cell, whose four lattice values it shares.
+        for (std::size_t k = 0; k + 1 < octave.runs.size(); ++k) {
             const float a = octave.upper[k];
             const float b = octave.upper[k + 1];
             const float c = octave.lower[k];
             const float d = octave.lower[k + 1];
-            const float top = a + (b - a) * tx;
-            const float bottom = c + (d - c) * tx;
-            values_[i] += (top + (bottom - top) * ty) * weight;
+            for (std::size_t i = octave.runs[k]; i < octave.runs[k + 1]; ++i) {
+                const float tx = octave.t[i];
+                const float top = a + (b - a) * tx;
+                const float bottom = c + (d - c) * tx;
+                values_[i] += (top + (bottom - top) * ty) * weight;
+            }
         }
         weight *= 0.5F;
     }

@@ -25,10 +25,10 @@ private:
     struct TOctave {
         float scale;
         std::uint32_t seed;
-        std::int32_t firstCell;         // the lattice cell of the first column
-        std::vector<std::int32_t> cell; // each column's lattice cell, counted from the first
-        std::vector<float> t;           // each column's smoothed position inside its cell
-        std::vector<float> upper;       // the lattice values of the row's two lattice lines
+        std::int32_t firstCell;        // the lattice cell of the first column
+        std::vector<std::size_t> runs; // where each cell's columns start from the first cell on, and the end
+        std::vector<float> t;          // each column's smoothed position inside its cell
+        std::vector<float> upper;      // the lattice values of the row's two lattice lines
         std::vector<float> lower;
     };
 

@@ -14,6 +14,13 @@ constexpr int bandHeight = 256;
 // The body takes its deepest colour this far inside the ground; nearer the air the distance matters exactly.
 constexpr float deepestInside = 160.0F;
 
+// std::fmod for a wave that is never negative, without the library call: in double precision the quotient
+// cannot round up to the next whole number, and the remainder is exact, as fmod's always is.
+float remainderOf(float wave, float period) {
+    const double whole = std::floor(static_cast<double>(wave) / period);
+    return static_cast<float>(static_cast<double>(wave) - whole * period);
+}
+
 // The body: banded noise in three tones, strata, darker with depth. The grain is the body's noise at the
 // pixel, the sway that of the strata over its column.
 TColour bodyColour(const TTerrainStyle& style, int y, float inside, float grain, float sway) {
@@ -24,7 +31,7 @@ TColour bodyColour(const TTerrainStyle& style, int y, float inside, float grain,
     base = toneForLight(base, 0.3F * light);
     if (style.strata) {
         const float wave = fy + 14.0F * sway;
-        const float band = std::fmod(wave, 23.0F);
+        const float band = remainderOf(wave, 23.0F);
         if (band < 2.2F) {
             base = mix(base, shadeOf(base), 0.75F * (1.0F - std::abs(band - 1.1F) / 1.1F));
         } else if (band > 17.0F) {
