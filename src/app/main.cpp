@@ -2,6 +2,7 @@
 // it, start SDL, run the screens.
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
+#include "app/u_video_driver.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_game_folders.hpp"
 #include "resources/u_random.hpp"
@@ -41,6 +42,12 @@ int main(int argc, char** argv) {
     reseedRandomFromClock();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         diagnosticLine("Cannot start SDL: ", SDL_GetError());
+        return 1;
+    }
+    // A window nobody can see is no game: say so and stop, rather than run unseen until killed.
+    if (const std::string reason = missingDisplayReason(); !reason.empty()) {
+        diagnosticLine("Cannot open the window: ", reason);
+        SDL_Quit();
         return 1;
     }
     const int status = runTopLevelLoop();

@@ -2,6 +2,7 @@
 
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
+#include "app/u_screen_report.hpp"
 #include "app/u_startup_report.hpp"
 #include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
@@ -102,12 +103,22 @@ void TMainMenu::drawFrame() {
     blitAt(logo.get(), screen, logoRect.x, logoRect.y);
 }
 
+void TMainMenu::reportRest() {
+    const bool atRest = logoStep >= logoFrames && !menu->animating;
+    if (atRest && !restReported) {
+        reportMainMenuAtRest(menu->items[static_cast<std::size_t>(menu->selected)].text);
+    }
+    restReported = atRest;
+}
+
 TScreenType TMainMenu::run() {
     setKeyRepeat(false);
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    restReported = false;
+    return runScreenFrames(display, "Main menu", [this](TLeaveDecision& decision) {
         pollScreenEvents(
             decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();
         reportFirstMainMenuFrame();
+        reportRest();
     });
 }

@@ -42,6 +42,10 @@ public:
 private:
     int logoCentreX() const;
     void advanceLogo();
+    // Says once, each time it happens, that the menu has come to rest and takes the next key.
+    void reportRest();
+
+    bool restReported = false;
 };
 
 // The logo's x at animation frame step (1 to 20), from its centred x and its x of the frame before: a damped
