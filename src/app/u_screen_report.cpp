@@ -14,8 +14,8 @@ void reportScreenShown(const std::string& screen) {
     }
 }
 
-void reportMainMenuAtRest(const std::string& entry) {
+void reportScreenLine(const std::string& line) {
     if (screenReportOn()) {
-        diagnosticLine("Main menu at rest on ", entry);
+        diagnosticLine(line);
     }
 }

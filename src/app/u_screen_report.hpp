@@ -1,7 +1,7 @@
 // Opt-in lines for whoever drives the real program from outside, as the end-to-end tests do: with
-// MORVATEK_STARTUP_REPORT set, a screen says when its first frame is on the window, and the main menu says
-// when it has come to rest, so that a script waits for these instead of for a fixed time. Silent otherwise,
-// as the game prints nothing extra by default.
+// MORVATEK_STARTUP_REPORT set, a screen says when its first frame is on the window, and a screen whose look
+// or answer to keys changes over a few frames says when that is over, so that a script waits for these
+// instead of for a fixed time. Silent otherwise, as the game prints nothing extra by default.
 #pragma once
 
 #include <string>
@@ -12,6 +12,6 @@ bool screenReportOn();
 // keys pressed from now on are its own.
 void reportScreenShown(const std::string& screen);
 
-// "Main menu at rest on <entry>": the logo is in place and the list has stopped gliding, so that the next
-// Up or Down is taken.
-void reportMainMenuAtRest(const std::string& entry);
+// The line as it is, such as "Main menu at rest on Settings" once its list stops gliding and takes the next
+// Up or Down.
+void reportScreenLine(const std::string& line);

@@ -104,15 +104,22 @@ void TMainMenu::drawFrame() {
 }
 
 void TMainMenu::reportRest() {
-    const bool atRest = logoStep >= logoFrames && !menu->animating;
+    const bool logoInPlace = logoStep >= logoFrames;
+    if (logoInPlace && !logoReported) {
+        reportScreenLine("Main menu logo in place");
+    }
+    logoReported = logoInPlace;
+    const bool atRest = !menu->animating;
     if (atRest && !restReported) {
-        reportMainMenuAtRest(menu->items[static_cast<std::size_t>(menu->selected)].text);
+        reportScreenLine("Main menu at rest on " +
+                         menu->items[static_cast<std::size_t>(menu->selected)].text);
     }
     restReported = atRest;
 }
 
 TScreenType TMainMenu::run() {
     setKeyRepeat(false);
+    logoReported = false;
     restReported = false;
     return runScreenFrames(display, "Main menu", [this](TLeaveDecision& decision) {
         pollScreenEvents(

@@ -42,9 +42,11 @@ public:
 private:
     int logoCentreX() const;
     void advanceLogo();
-    // Says once, each time it happens, that the menu has come to rest and takes the next key.
+    // Says once each time the screen opens that the logo is in place, and each time the list stops gliding
+    // which entry it shows: the next Up or Down is taken from then on.
     void reportRest();
 
+    bool logoReported = false;
     bool restReported = false;
 };
 
