@@ -40,14 +40,9 @@ int main(int argc, char** argv) {
     }
     reportSettingsFile(gameFolders());
     reseedRandomFromClock();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        diagnosticLine("Cannot start SDL: ", SDL_GetError());
-        return 1;
-    }
     // A window nobody can see is no game: say so and stop, rather than run unseen until killed.
-    if (const std::string reason = missingDisplayReason(); !reason.empty()) {
-        diagnosticLine("Cannot open the window: ", reason);
-        SDL_Quit();
+    if (const std::string failure = startVideo(); !failure.empty()) {
+        diagnosticLine(failure);
         return 1;
     }
     const int status = runTopLevelLoop();

@@ -13,6 +13,11 @@ namespace {
 // SDL's names for the drivers that draw into memory only.
 constexpr std::array<std::string_view, 2> invisibleDrivers = {"dummy", "offscreen"};
 
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0';
+}
+
 bool sameName(const std::string& a, const std::string& b) {
     return ::strcasecmp(a.c_str(), b.c_str()) == 0;
 }
@@ -40,4 +45,20 @@ std::string missingDisplayReason(const std::string& driver, const std::string& r
 std::string missingDisplayReason() {
     const char* requested = std::getenv("SDL_VIDEODRIVER");
     return missingDisplayReason(currentVideoDriver(), requested != nullptr ? requested : "");
+}
+
+std::string videoStartFailure(const std::string& error, bool displayNamed) {
+    return displayNamed ? "Cannot start SDL: " + error : "Cannot open the window: no display (" + error + ")";
+}
+
+std::string startVideo() {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        return videoStartFailure(SDL_GetError(), isSet("DISPLAY") || isSet("WAYLAND_DISPLAY"));
+    }
+    const std::string reason = missingDisplayReason();
+    if (reason.empty()) {
+        return {};
+    }
+    SDL_Quit();
+    return "Cannot open the window: " + reason;
 }

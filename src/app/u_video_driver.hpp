@@ -1,5 +1,6 @@
-// Whether the video driver SDL started with can show the game to a player. Without a display SDL may fall
-// back to a driver that draws into memory only; the game would then run unseen until killed.
+// Starting SDL's video, and whether the driver it started with can show the game to a player. Without a
+// display SDL may fall back to a driver that draws into memory only; the game would then run unseen until
+// killed. The one place that tells a display from none, for every build of the game.
 #pragma once
 
 #include <string>
@@ -16,3 +17,11 @@ std::string missingDisplayReason(const std::string& driver, const std::string& r
 
 // The same for the driver SDL runs video with now, and the process's own SDL_VIDEODRIVER.
 std::string missingDisplayReason();
+
+// The line for SDL's video failing to start with the error given: without DISPLAY or WAYLAND_DISPLAY in the
+// environment the want of a display is the likely cause, and the line says so.
+std::string videoStartFailure(const std::string& error, bool displayNamed);
+
+// Starts SDL's video: empty when a window a player can see may open; otherwise the one line that says why
+// not, with SDL stopped again.
+std::string startVideo();

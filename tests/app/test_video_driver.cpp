@@ -12,6 +12,10 @@ TEST(VideoDriver, ADriverThatShowsNothingStopsTheGameUnlessItWasAskedFor) {
     EXPECT_EQ(missingDisplayReason("dummy", "dummy"), "");
     EXPECT_EQ(missingDisplayReason("offscreen", "OFFSCREEN"), "");
 
+    EXPECT_EQ(videoStartFailure("No available video device", false),
+              "Cannot open the window: no display (No available video device)");
+    EXPECT_EQ(videoStartFailure("x11 not available", true), "Cannot start SDL: x11 not available");
+
     // The tests run on the driver they ask for, and the name is read through the build's own SDL.
     EXPECT_EQ(currentVideoDriver(), "dummy");
     EXPECT_EQ(missingDisplayReason(), "");
