@@ -2,6 +2,7 @@
 // it, start SDL, run the screens.
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
+#include "app/u_video_driver.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_game_folders.hpp"
 #include "resources/u_random.hpp"
@@ -39,8 +40,9 @@ int main(int argc, char** argv) {
     }
     reportSettingsFile(gameFolders());
     reseedRandomFromClock();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        diagnosticLine("Cannot start SDL: ", SDL_GetError());
+    // A window nobody can see is no game: say so and stop, rather than run unseen until killed.
+    if (const std::string failure = startVideo(); !failure.empty()) {
+        diagnosticLine(failure);
         return 1;
     }
     const int status = runTopLevelLoop();

@@ -52,8 +52,10 @@ void TPreferences::load() {
         }
     }
 
+    // The name itself is looked at, not what it leads to: a link to nothing, or a loop of links, is a file
+    // that cannot be read, and is kept as it is.
     std::error_code status;
-    if (filePath_.empty() || !std::filesystem::exists(filePath_, status)) {
+    if (filePath_.empty() || !std::filesystem::exists(std::filesystem::symlink_status(filePath_, status))) {
         return;
     }
     // Only a regular file is opened: a pipe would block the start until some writer came along.

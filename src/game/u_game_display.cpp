@@ -2,6 +2,7 @@
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
+#include "app/u_screen_report.hpp"
 #include "game/u_esc_menu.hpp"
 #include "game/u_message_list.hpp"
 #include "model/u_data_teams.hpp"
@@ -86,7 +87,7 @@ TScreenType TGameDisplay::run() {
     running_ = true;
     options_ = false;
     std::vector<SDL_Event> events;
-    for (;;) {
+    for (bool shown = false;; shown = true) {
         events.clear();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -94,6 +95,9 @@ TScreenType TGameDisplay::run() {
         }
         if (!frame(events)) {
             break;
+        }
+        if (!shown) {
+            reportScreenShown("Match");
         }
         SDL_Delay(frameDelayMs);
     }
@@ -328,6 +332,7 @@ void TGameDisplay::takeNewTurn() {
 
 void TGameDisplay::drawFrame() {
     SDL_Surface* screen = display.screen;
+    bool reportEscMenuShown = false;
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     takeNewTurn();
     mapDisplay->draw();
@@ -344,10 +349,15 @@ void TGameDisplay::drawFrame() {
         break;
     case TGameStateType::StateEscMenu:
         escMenu->draw();
+        reportEscMenuShown = true;
         break;
     default:
         break;
     }
     messages->draw();
     SDL_UpdateRect(screen, 0, 0, 0, 0);
+    if (reportEscMenuShown && !escMenuShown_) {
+        reportScreenShown("Escape menu");
+    }
+    escMenuShown_ = reportEscMenuShown;
 }

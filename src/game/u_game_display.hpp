@@ -81,4 +81,6 @@ private:
     TScreenType next_ = TScreenType::ScreenNone;
     bool running_ = true;
     bool options_ = false;
+    // Whether the last frame drew the escape menu, so that its opening is reported once.
+    bool escMenuShown_ = false;
 };

@@ -42,6 +42,12 @@ public:
 private:
     int logoCentreX() const;
     void advanceLogo();
+    // Says once each time the screen opens that the logo is in place, and each time the list stops gliding
+    // which entry it shows: the next Up or Down is taken from then on.
+    void reportRest();
+
+    bool logoReported = false;
+    bool restReported = false;
 };
 
 // The logo's x at animation frame step (1 to 20), from its centred x and its x of the frame before: a damped

@@ -9,6 +9,7 @@
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
+#include "resources/u_png_header.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -41,7 +42,7 @@ constexpr int noticeY = 556;
 // The size is read from the header first, so that a huge picture is refused without being decoded.
 std::string terrainRefusal(const std::string& file, SurfacePtr& terrain) {
     const std::optional<TPictureSize> declared = pngSize(mapPath(file));
-    if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
+    if (declared && !fitsWithin(*declared, mapPictureBound)) {
         return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
                std::to_string(mapMaxHeight) + ")";
     }
@@ -260,7 +261,7 @@ void TPanelGame::drawScreen() {
 TScreenType TPanelGame::run() {
     setKeyRepeat(false);
     mainPacker->draw();
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    return runScreenFrames(display, "Setup panel", [this](TLeaveDecision& decision) {
         drawScreen();
         pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
             return handleScreenEvent(event, next);

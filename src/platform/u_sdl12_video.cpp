@@ -91,6 +91,15 @@ int SDL_InitSubSystem(Uint32 flags) {
     return ::SDL_InitSubSystem(flags) == 0 ? 0 : -1;
 }
 
+char* SDL_VideoDriverName(char* namebuf, int maxlen) {
+    const char* name = ::SDL_GetCurrentVideoDriver();
+    if (name == nullptr || namebuf == nullptr || maxlen <= 0) {
+        return nullptr;
+    }
+    ::SDL_strlcpy(namebuf, name, static_cast<std::size_t>(maxlen));
+    return namebuf;
+}
+
 void SDL_Quit() {
     TVideo& v = video();
     closeWindow(v);

@@ -8,6 +8,8 @@ namespace sdl12 {
 int SDL_Init(Uint32 flags);
 int SDL_InitSubSystem(Uint32 flags);
 void SDL_Quit();
+// Copies the name of the video driver in use into namebuf; null before video has started.
+char* SDL_VideoDriverName(char* namebuf, int maxlen);
 
 // A window of that size (full screen when asked, scaled to the desktop) and the surface the game draws
 // into; bitsPerPixel is always taken as 32.
