@@ -1,9 +1,13 @@
 #include "physics/u_physics_headless.hpp"
 
+#include "physics/u_physics.hpp"
 #include "resources/u_diagnostics.hpp"
+#include "support/digest.hpp"
+#include "support/headless_stampers.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -59,4 +63,46 @@ TEST(HeadlessMatchTest, SameSeedPlaysTheSameMatchAndTheBoundStopsALongOne) {
     EXPECT_FALSE(cut.finished);
     EXPECT_EQ(cut.frames, settings.maxFrames);
     EXPECT_EQ(headlessSummary(cut).rfind("unfinished frames ", 0), 0u);
+}
+
+// Graves and stuck arrows stamped into the terrain by the game's own displays, as in the game, become ground
+// that later shots and falls meet: the terrain and the tumboks after every frame, and the winner, are pinned.
+TEST(HeadlessMatchTest, StampedMatchesPlayFrameByFrameExactlyAsRecorded) {
+    const struct {
+        std::uint32_t seed;
+        int teams;
+        int tumboks;
+        int boxes;
+        int computers;
+        const char* map;
+        const char* outcome;
+        std::uint64_t digest;
+    } matches[] = {{21, 2, 3, 10, 0, "", "winner 0 frames 491 turns 9", 6001180539949589870u},
+                   {17, 3, 2, 0, 0, "", "winner 1 frames 373 turns 6", 13412688791527789128u},
+                   {13, 4, 4, 25, 1, "", "winner 3 frames 779 turns 9", 13316408030841712289u},
+                   {14, 4, 4, 25, 1, "", "winner 0 frames 397 turns 4", 4045666336783507043u},
+                   {17, 2, 4, 10, 0, "fore_caves.png", "winner 0 frames 630 turns 15", 9871663366224143331u}};
+    for (const auto& recorded : matches) {
+        THeadlessSettings settings;
+        settings.seed = recorded.seed;
+        settings.nbTeams = recorded.teams;
+        settings.nbTumboks = recorded.tumboks;
+        settings.nbExplosifs = recorded.boxes;
+        settings.nbAi = recorded.computers;
+        settings.mapName = recorded.map;
+        const TDiagnosticCapture quiet;
+        THeadlessMatch match(settings);
+        const THeadlessStampers stampers(match.physics());
+        TDigest digest;
+        bool playing = true;
+        while (playing) {
+            playing = match.playFrame();
+            digest.add(match.physics().terrainSurface());
+            digest.add(match.physics().view().teams);
+        }
+        digest.add(static_cast<std::uint64_t>(match.result().winner));
+        EXPECT_TRUE(match.result().finished) << "seed " << recorded.seed;
+        EXPECT_EQ(headlessSummary(match.result()), recorded.outcome) << "seed " << recorded.seed;
+        EXPECT_EQ(digest.value(), recorded.digest) << "seed " << recorded.seed;
+    }
 }
