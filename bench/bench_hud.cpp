@@ -1,7 +1,7 @@
 // The heads-up display and the smoke: the expanded information bar with its minimap, and a frame of ten
 // bazooka smoke trails, each beside the floor case.
 #include "bench/bench_support.hpp"
-#include "tests/support/physics_peer.hpp"
+#include "support/physics_peer.hpp"
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"

@@ -1,14 +1,13 @@
 // The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
 // a quiet step, and the worst step while all 100 boxes go off in one chain.
 #include "bench/bench_support.hpp"
-#include "tests/support/box_chain.hpp"
-#include "tests/support/physics_peer.hpp"
-#include "tests/support/terrain_builder.hpp"
+#include "support/box_chain.hpp"
+#include "support/physics_peer.hpp"
+#include "support/terrain_builder.hpp"
 
 #include "app/u_context.hpp"
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_explosion.hpp"
-#include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
 #include "resources/u_diagnostics.hpp"
@@ -16,6 +15,7 @@
 #include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/headless_match.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // Usage: headless_match <seed> <teams> <tumboks per team> <frame bound> [boxes] [terrain picture | generated]
 //        [computer teams]
 // Exits 0 when the match ended within the bound, 1 when it did not, 2 on a bad command line.
+#include "support/headless_match.hpp"
 #include "app/u_preferences.hpp"
-#include "physics/u_physics_headless.hpp"
 
 #include <SDL.h>
 

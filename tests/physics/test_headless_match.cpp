@@ -1,4 +1,4 @@
-#include "physics/u_physics_headless.hpp"
+#include "support/headless_match.hpp"
 
 #include "physics/u_physics.hpp"
 #include "resources/u_diagnostics.hpp"

@@ -1,4 +1,4 @@
-#include "physics/u_physics_headless.hpp"
+#include "support/headless_match.hpp"
 
 #include "app/u_context.hpp"
 #include "model/u_data_teams.hpp"
@@ -6,13 +6,13 @@
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_data.hpp"
 #include "physics/u_physics_external_forces.hpp"
-#include "physics/u_physics_generated_terrain.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
 #include "physics/u_physics_projectile_manager.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
+#include "support/generated_terrain.hpp"
 
 #include <cmath>
 #include <cstdlib>
