@@ -13,6 +13,7 @@
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
 #include "support/generated_terrain.hpp"
+#include "support/headless_stampers.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -130,7 +131,7 @@ const TTumbok* TAutoPlayer::pickEnemy() const {
 
 THeadlessMatch::THeadlessMatch(const THeadlessSettings& settings) : maxFrames_(settings.maxFrames) {
     seedRandom(settings.seed);
-    context_ = std::make_unique<TContext>(scratch_.file("config.txt"));
+    context_ = std::make_unique<TContext>((scratch_ / "config.txt").string());
     context_->preferences.activeSounds = false;
     context_->preferences.activeMusic = false;
     context_->preferences.nbExplosifs = settings.nbExplosifs;
@@ -142,6 +143,9 @@ THeadlessMatch::THeadlessMatch(const THeadlessSettings& settings) : maxFrames_(s
     physics_ = std::make_unique<TPhysics>(std::move(terrain), *noise_, *messages_, *context_,
                                           settings.nbTeams, settings.nbTumboks, settings.nbAi, clock_);
     physics_->keepSeededSequence();
+    if (settings.stamped) {
+        stampers_ = std::make_unique<THeadlessStampers>(*physics_);
+    }
     player_ = std::make_unique<TAutoPlayer>(physics_->commands(), physics_->view());
 }
 

@@ -5,8 +5,8 @@
 #include "model/u_data_objects.hpp"
 #include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
-#include "resources/u_scratch_directory.hpp"
 #include "resources/u_sdl_handles.hpp"
+#include "support/temp_dir.hpp"
 
 #include <cstdint>
 #include <memory>
@@ -14,6 +14,7 @@
 
 class TCallback;
 class TContext;
+class THeadlessStampers;
 class TNoise;
 class TPhysics;
 class TSilentMessages;
@@ -66,6 +67,8 @@ struct THeadlessSettings {
     int nbAi = 0;
     // Empty: generated hills of 1600 x 1200.
     std::string mapName;
+    // Graves and stuck arrows are stamped into the terrain by the game's own displays, as in the game.
+    bool stamped = false;
 };
 
 struct THeadlessResult {
@@ -93,12 +96,13 @@ public:
 private:
     int maxFrames_;
     THeadlessResult result_;
-    TScratchDirectory scratch_;
+    TTempDir scratch_;
     std::unique_ptr<TContext> context_;
     std::unique_ptr<TNoise> noise_;
     std::unique_ptr<TSilentMessages> messages_;
     TFrameClock clock_;
     std::unique_ptr<TPhysics> physics_;
+    std::unique_ptr<THeadlessStampers> stampers_;
     std::unique_ptr<TAutoPlayer> player_;
 };
 

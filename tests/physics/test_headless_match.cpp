@@ -3,7 +3,6 @@
 #include "physics/u_physics.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "support/digest.hpp"
-#include "support/headless_stampers.hpp"
 
 #include <gtest/gtest.h>
 
@@ -90,9 +89,9 @@ TEST(HeadlessMatchTest, StampedMatchesPlayFrameByFrameExactlyAsRecorded) {
         settings.nbExplosifs = recorded.boxes;
         settings.nbAi = recorded.computers;
         settings.mapName = recorded.map;
+        settings.stamped = true;
         const TDiagnosticCapture quiet;
         THeadlessMatch match(settings);
-        const THeadlessStampers stampers(match.physics());
         TDigest digest;
         bool playing = true;
         while (playing) {
