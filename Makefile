@@ -12,7 +12,8 @@ FUZZ_TARGETS = $(basename $(notdir $(filter-out fuzz/fuzz_support.cpp,$(wildcard
 # both: PROFILE picks what scripts/install-deps installs, OPTIONS what CMake builds.
 PROFILE = run
 OPTIONS =
-DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON
+# Developer builds stop at any compiler warning; a player's never does.
+DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON -DMORVATEK_WERROR=ON
 GAME_TARGETS = morvatek gamedata
 
 .PHONY: all deps configure build game run test test-sdl2 bench sanitize fuzz install uninstall dist deb format clean
@@ -46,7 +47,8 @@ test-sdl2:
 	@$(MAKE) --no-print-directory test BUILD=build-sdl2 PROFILE=sdl2 CMAKE_ARGS=-DMORVATEK_SDL2=ON
 
 bench:
-	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test OPTIONS=-DMORVATEK_BENCH=ON \
+	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test \
+		OPTIONS="-DMORVATEK_BENCH=ON -DMORVATEK_WERROR=ON" \
 		CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
 	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json .
 
@@ -80,7 +82,7 @@ deb:
 	@cd $(DEB_BUILD) && cpack -G DEB
 
 format:
-	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+	@scripts/check-format --fix
 
 clean:
 	@rm -rf build build-release build-asan build-fuzz build-sdl2 $(DEB_BUILD)

@@ -8,6 +8,7 @@
 #include "model/u_data_teams.hpp"
 #include "model/u_game_states.hpp"
 #include "physics/u_physics.hpp"
+#include "physics/u_physics_projectile_manager.hpp"
 #include "render/u_info_bar.hpp"
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
@@ -50,8 +51,8 @@ TGameDisplay::TGameDisplay(TDisplay& display, TContext& context, TFont& font, TN
 
 void TGameDisplay::buildDisplays() {
     mapDisplay = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
-    powerBar = std::make_unique<TWidgetProgressBar>(0, powerMax, powerBarWidth, powerBarHeight,
-                                                    powerBarMargin, true);
+    powerBar = std::make_unique<TWidgetProgressBar>(0, TProjectileManager::maxPower, powerBarWidth,
+                                                    powerBarHeight, powerBarMargin, true);
     powerBar->setPosition((TDisplay::width - powerBarWidth) / 2, TDisplay::height - 50);
     escMenu = std::make_unique<TEscMenu>(display, font);
     infoBar = std::make_unique<TInfoBar>(display, font, states, physics->view(),
@@ -255,10 +256,10 @@ bool TGameDisplay::takeTurnKey(const SDL_Event& event, bool freshPress) {
         physics->jump();
         break;
     case SDLK_UP:
-        mapDisplay->tumbokDisplay->changeAim(aimStep);
+        mapDisplay->tumbokDisplay->changeAim(TTumbokDisplay::aimStep);
         break;
     case SDLK_DOWN:
-        mapDisplay->tumbokDisplay->changeAim(-aimStep);
+        mapDisplay->tumbokDisplay->changeAim(-TTumbokDisplay::aimStep);
         break;
     case SDLK_RIGHT:
         physics->walk(TDirection::DirectionRight);

@@ -3,7 +3,6 @@
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
 #include "app/u_screen_report.hpp"
-#include "app/u_startup_report.hpp"
 #include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
@@ -125,7 +124,9 @@ TScreenType TMainMenu::run() {
         pollScreenEvents(
             decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();
-        reportFirstMainMenuFrame();
+        if (frameDrawn) {
+            frameDrawn();
+        }
         reportRest();
     });
 }

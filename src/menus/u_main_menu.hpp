@@ -5,6 +5,7 @@
 #include "resources/u_sdl_handles.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TWidgetBasicMenu;
@@ -38,6 +39,8 @@ public:
     SurfacePtr logo;
     std::int32_t logoStep = 0;
     std::unique_ptr<TWidgetBasicMenu> menu;
+    // Called after every frame is drawn: the program's shell reports when the first one was.
+    std::function<void()> frameDrawn;
 
 private:
     int logoCentreX() const;
