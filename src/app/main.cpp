@@ -1,5 +1,6 @@
 // Program entry: find the game's folders, run from the executable's own directory when the data lies beside
 // it, start SDL, run the screens.
+#include "app/u_browser.hpp"
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
 #include "resources/u_diagnostics.hpp"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     reportSettingsFile(gameFolders());
+    openBrowserStorage(gameFolders().configFile);
     reseedRandomFromClock();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         diagnosticLine("Cannot start SDL: ", SDL_GetError());
@@ -45,5 +47,6 @@ int main(int argc, char** argv) {
     }
     const int status = runTopLevelLoop();
     SDL_Quit();
+    showGameEnded();
     return status;
 }

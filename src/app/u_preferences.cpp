@@ -51,7 +51,11 @@ void TPreferences::load() {
             store(setting, setting.initial);
         }
     }
+    readFile();
+    keptText_ = configText(*this);
+}
 
+void TPreferences::readFile() {
     std::error_code status;
     if (filePath_.empty() || !std::filesystem::exists(filePath_, status)) {
         return;
@@ -79,7 +83,9 @@ void TPreferences::readLine(const std::string& line) {
         return;
     }
     const std::string key = subText(line, 1, p - 1);
-    const auto setting = std::ranges::find(settingsTable, std::string_view(key), &TSetting::key);
+    // find_if rather than a ranges projection: the browser's C++ library has no ranges algorithms.
+    const auto setting = std::find_if(settingsTable.begin(), settingsTable.end(),
+                                      [&key](const TSetting& candidate) { return candidate.key == key; });
     if (setting != settingsTable.end()) {
         store(*setting, subText(line, p + 1, -1));
     }
@@ -102,7 +108,8 @@ void TPreferences::store(const TSetting& setting, const std::string& value) {
     }
 }
 
-bool TPreferences::save() const {
+bool TPreferences::save() {
+    keptText_ = configText(*this);
     if (filePath_.empty()) {
         diagnosticLine("Settings not saved: there is no home folder to keep them in.");
         return false;
@@ -113,10 +120,18 @@ bool TPreferences::save() const {
         return false;
     }
     std::string error;
-    if (!makeFolder(error) || !replaceFile(filePath_, configText(*this), error)) {
+    if (!makeFolder(error) || !replaceFile(filePath_, keptText_, error)) {
         diagnosticLine("Cannot write ", filePath_, ": ", error);
         return false;
     }
+    return true;
+}
+
+bool TPreferences::saveWhenChanged() {
+    if (configText(*this) == keptText_) {
+        return false;
+    }
+    save();
     return true;
 }
 

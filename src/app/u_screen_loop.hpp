@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/u_basic_screen.hpp"
+#include "app/u_browser.hpp"
 #include "app/u_display.hpp"
 #include "app/u_screen_type.hpp"
 
@@ -48,6 +49,8 @@ template <class TFrame> TScreenType runScreenFrames(TDisplay& display, TFrame&& 
     while (!decision.leaving()) {
         frame(decision);
         SDL_UpdateRect(display.screen, 0, 0, 0, 0);
+        // The settings are edited on these screens; a browser tab may close at any moment after this.
+        keepChangedSettings(display.preferences);
         SDL_Delay(frameDelayMs);
     }
     return decision.next();
