@@ -14,16 +14,15 @@ namespace {
 // The folder's copy in memory and the browser's storage are made equal, in the direction asked; the game
 // waits for it. Returns 0 on success.
 EM_ASYNC_JS(int, synchroniseStorage, (int fromStorage), {
-    return await new Promise((resolve) => {
-        FS.syncfs(fromStorage !== 0, (error) => resolve(error ? 1 : 0));
-    });
+    return await new Promise((resolve) =
+                                 > { FS.syncfs(fromStorage != = 0, (error) = > resolve(error ? 1 : 0)); });
 });
 
 EM_JS(void, mountStorage, (const char* folder), { FS.mount(IDBFS, {}, UTF8ToString(folder)); });
 
 // The page shows its own ending; a page without one is left as it is.
 EM_JS(void, announceGameEnded, (), {
-    if (typeof Module.gameEnded === 'function') {
+    if (typeof Module.gameEnded == = 'function') {
         Module.gameEnded();
     }
 });

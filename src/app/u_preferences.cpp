@@ -108,7 +108,7 @@ void TPreferences::store(const TSetting& setting, const std::string& value) {
     }
 }
 
-bool TPreferences::save() {
+bool TPreferences::save() const {
     keptText_ = configText(*this);
     if (filePath_.empty()) {
         diagnosticLine("Settings not saved: there is no home folder to keep them in.");
