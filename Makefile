@@ -67,9 +67,14 @@ web:
 web-run: web
 	@node web/serve.mjs $(WEB_BUILD) $(WEB_PORT)
 
-# The browser build's own tests: the game in headless Chromium, and the seeded matches under node.
+# The browser build's own tests (the game in headless Chromium, the seeded matches under node against the
+# native build's), after the browser build and the native test tools are built.
 test-web: web
-	@tests/web/run $(WEB_BUILD) $(BUILD)
+	@$(MAKE) --no-print-directory configure PROFILE=test OPTIONS="$(DEVELOPER_OPTIONS)" \
+		CMAKE_ARGS="$(CMAKE_ARGS) -DMORVATEK_WEB_BUILD=$(abspath $(WEB_BUILD))"
+	@cmake --build $(BUILD) -j$(JOBS) --target headless_match
+	@cd $(BUILD) && ctest --output-on-failure -R '^web\.'
+
 
 bench:
 	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test OPTIONS=-DMORVATEK_BENCH=ON \

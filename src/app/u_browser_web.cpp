@@ -11,21 +11,29 @@
 
 namespace {
 
+// JavaScript inside the macros below: the C++ formatter must leave it alone.
+// clang-format off
+
 // The folder's copy in memory and the browser's storage are made equal, in the direction asked; the game
 // waits for it. Returns 0 on success.
 EM_ASYNC_JS(int, synchroniseStorage, (int fromStorage), {
-    return await new Promise((resolve) =
-                                 > { FS.syncfs(fromStorage != = 0, (error) = > resolve(error ? 1 : 0)); });
+    return await new Promise((resolve) => {
+        FS.syncfs(fromStorage !== 0, (error) => resolve(error ? 1 : 0));
+    });
 });
 
-EM_JS(void, mountStorage, (const char* folder), { FS.mount(IDBFS, {}, UTF8ToString(folder)); });
+EM_JS(void, mountStorage, (const char* folder), {
+    FS.mount(IDBFS, {}, UTF8ToString(folder));
+});
 
 // The page shows its own ending; a page without one is left as it is.
 EM_JS(void, announceGameEnded, (), {
-    if (typeof Module.gameEnded == = 'function') {
+    if (typeof Module.gameEnded === 'function') {
         Module.gameEnded();
     }
 });
+
+// clang-format on
 
 // With nothing mounted there is nothing to write, and the browser answers at once.
 void writeStorage() {
