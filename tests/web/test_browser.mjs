@@ -176,7 +176,8 @@ async function run() {
       FS.syncfs(false, (error) => error ? fail(error) : done(true));
     })`);
 
-    await loadPage(url);
+    const firstFrameAgain = await loadPage(url);
+    console.log(`first frame ${format(firstFrameAgain)} after the page was requested again`);
     check(differingShare(await settledShot('main-menu-again'), menu) < 0.01, 'the reloaded page shows another menu');
     check(await browser.evaluate('Module.SDL2.audioContext.state') === 'suspended', 'sound before any key');
     await browser.press('Enter'); // Local match
@@ -253,6 +254,7 @@ async function run() {
       browser.evaluate("!document.getElementById('ended').hidden && document.getElementById('canvas').hidden"));
     const kept = await browser.evaluate(`new Promise((done) => FS.syncfs(true, () =>
       done(FS.readFile('${settingsFile}', { encoding: 'utf8' }))))`);
+    // Had the stored settings not been read at start, the setup panel would have saved its own numbers.
     check(kept.includes('active_music:False') && kept.includes('nb_tumboks:7'), 'Quit lost the settings');
     writeFileSync(join(artefactFolder, 'browser-ended.png'),
       await browser.screenshot({ x: 0, y: 0, width: 1000, height: 760 }));
