@@ -1,5 +1,6 @@
 // Program entry: find the game's folders, run from the executable's own directory when the data lies beside
 // it, start SDL, run the screens.
+#include "app/u_browser.hpp"
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
 #include "app/u_video_driver.hpp"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     reportSettingsFile(gameFolders());
+    openBrowserStorage(gameFolders().configFile);
     reseedRandomFromClock();
     // A window nobody can see is no game: say so and stop, rather than run unseen until killed.
     if (const std::string failure = startVideo(); !failure.empty()) {
@@ -47,5 +49,6 @@ int main(int argc, char** argv) {
     }
     const int status = runTopLevelLoop();
     SDL_Quit();
+    showGameEnded();
     return status;
 }

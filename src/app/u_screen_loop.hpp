@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/u_basic_screen.hpp"
+#include "app/u_browser.hpp"
 #include "app/u_display.hpp"
 #include "app/u_screen_report.hpp"
 #include "app/u_screen_type.hpp"
@@ -58,6 +59,8 @@ TScreenType runScreenFrames(TDisplay& display, const std::string& screenName, TF
             reportScreenShown(screenName);
             shown = true;
         }
+        // The settings are edited on these screens; a browser tab may close at any moment after this.
+        keepChangedSettings(display.preferences);
         SDL_Delay(frameDelayMs);
     }
     return decision.next();

@@ -268,3 +268,24 @@ TEST(PreferencesSave, ThePlayersOwnSettingsFolderIsMadeOnTheFirstSave) {
     EXPECT_FALSE(TPreferences().save());
     EXPECT_EQ(captured.text(), "Settings not saved: there is no home folder to keep them in.\n");
 }
+
+// The browser saves after every change, since a tab may close at any moment: only a change writes, and a
+// file that cannot be written is reported once per change, not at every frame.
+TEST(PreferencesSave, SavingWhenChangedWritesOnlyAChange) {
+    TTempDir dir;
+    TPreferences p = loadFrom(dir, "nb_teams:3\n");
+    EXPECT_FALSE(p.saveWhenChanged());
+    EXPECT_EQ(dir.read("config.txt"), "nb_teams:3\n");
+    p.scrolling = true;
+    EXPECT_TRUE(p.saveWhenChanged());
+    EXPECT_NE(dir.read("config.txt").find("scrolling:True\nnb_teams:3\n"), std::string::npos);
+    EXPECT_FALSE(p.saveWhenChanged());
+
+    TPreferences unwritable((dir / "missing-folder" / "config.txt").string());
+    unwritable.nbTeams = 2;
+    const TDiagnosticCapture captured;
+    EXPECT_TRUE(unwritable.saveWhenChanged());
+    EXPECT_FALSE(unwritable.saveWhenChanged());
+    EXPECT_EQ(captured.text().find("Cannot write"), captured.text().rfind("Cannot write"));
+    EXPECT_NE(captured.text().find("Cannot write"), std::string::npos);
+}
