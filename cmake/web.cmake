@@ -22,8 +22,7 @@ set_target_properties(morvatek PROPERTIES SUFFIX .html LINK_DEPENDS "${WEB_SHELL
 
 # The same seeded matches as the native tool, on node, reading the native build's data where it lies.
 add_executable(headless_match tools/headless_match.cpp)
-target_include_directories(headless_match PRIVATE .)
-target_link_libraries(headless_match PRIVATE morvatek_core)
+target_link_libraries(headless_match PRIVATE morvatek_harness)
 target_link_options(headless_match PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1
                     -sEXIT_RUNTIME=1)
 set_target_properties(headless_match PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)

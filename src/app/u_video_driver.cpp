@@ -31,8 +31,9 @@ std::string currentVideoDriver() {
 }
 
 bool isInvisibleVideoDriver(const std::string& driver) {
-    return std::ranges::any_of(
-        invisibleDrivers, [&driver](std::string_view name) { return sameName(driver, std::string(name)); });
+    // Not std::ranges: the browser build's C++ library lacks its algorithms.
+    return std::any_of(invisibleDrivers.begin(), invisibleDrivers.end(),
+                       [&driver](std::string_view name) { return sameName(driver, std::string(name)); });
 }
 
 std::string missingDisplayReason(const std::string& driver, const std::string& requested) {
