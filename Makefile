@@ -6,16 +6,22 @@ PREFIX     ?= $(HOME)/.local
 DESTDIR    ?=
 DEB_BUILD  ?= build-deb
 FUZZ_SECONDS ?= 60
+WEB_BUILD  ?= build-web
+# Where scripts/build-web-deps keeps the browser's libraries, built once from Debian's sources.
+WEB_CACHE  ?= $(HOME)/.cache/morvatek-web
+WEB_PORT   ?= 8080
 FUZZ_TARGETS = $(basename $(notdir $(filter-out fuzz/fuzz_support.cpp,$(wildcard fuzz/fuzz_*.cpp))))
 
 # A player's set-up is the default: the game's own packages and targets. The developer targets below widen
 # both: PROFILE picks what scripts/install-deps installs, OPTIONS what CMake builds.
 PROFILE = run
 OPTIONS =
-DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON
+# Developer builds stop at any compiler warning; a player's never does.
+DEVELOPER_OPTIONS = -DMORVATEK_TESTS=ON -DMORVATEK_BENCH=ON -DMORVATEK_WERROR=ON
 GAME_TARGETS = morvatek gamedata
 
-.PHONY: all deps configure build game run test test-sdl2 bench sanitize fuzz install uninstall dist deb format clean
+.PHONY: all deps configure build game run test test-sdl2 web web-run test-web bench sanitize fuzz install uninstall dist \
+	deb format clean
 
 all: build
 
@@ -45,8 +51,35 @@ test: build
 test-sdl2:
 	@$(MAKE) --no-print-directory test BUILD=build-sdl2 PROFILE=sdl2 CMAKE_ARGS=-DMORVATEK_SDL2=ON
 
+# The browser build in $(WEB_BUILD): the data comes from the native build's generator, the libraries from
+# Debian's sources (scripts/build-web-deps). Debian's emscripten runs its tools with whichever node comes first
+# on the path, which must find Debian's own JavaScript modules too.
+web: export NODE_PATH = /usr/share/nodejs
+web:
+	@$(MAKE) --no-print-directory configure PROFILE=web
+	@cmake --build $(BUILD) -j$(JOBS) --target gamedata
+	@scripts/build-web-deps $(WEB_CACHE)
+	@emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DMORVATEK_WEB_PREFIX=$(WEB_CACHE)/prefix \
+		-DMORVATEK_WEB_DATA=$(abspath $(BUILD))/data >/dev/null
+	@cmake --build $(WEB_BUILD) -j$(JOBS)
+	@scripts/web-size $(WEB_BUILD)
+
+# Serves the browser build on this machine only; the address is printed.
+web-run: web
+	@node web/serve.mjs $(WEB_BUILD) $(WEB_PORT)
+
+# The browser build's own tests (the game in headless Chromium, the seeded matches under node against the
+# native build's), after the browser build and the native test tools are built.
+test-web: web
+	@$(MAKE) --no-print-directory configure PROFILE=test OPTIONS="$(DEVELOPER_OPTIONS)" \
+		CMAKE_ARGS="$(CMAKE_ARGS) -DMORVATEK_WEB_BUILD=$(abspath $(WEB_BUILD))"
+	@cmake --build $(BUILD) -j$(JOBS) --target headless_match
+	@cd $(BUILD) && ctest --output-on-failure -R '^web\.'
+
+
 bench:
-	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test OPTIONS=-DMORVATEK_BENCH=ON \
+	@$(MAKE) --no-print-directory build BUILD=build-release PROFILE=test \
+		OPTIONS="-DMORVATEK_BENCH=ON -DMORVATEK_WERROR=ON" \
 		CMAKE_ARGS=-DCMAKE_BUILD_TYPE=Release
 	@cd build-release && ./morvatek_bench --benchmark_out=bench.json --benchmark_out_format=json && ../scripts/bench-report bench.json .
 
@@ -80,7 +113,7 @@ deb:
 	@cd $(DEB_BUILD) && cpack -G DEB
 
 format:
-	@find src tests tools bench fuzz -name '*.cpp' -o -name '*.hpp' | xargs clang-format -i
+	@scripts/check-format --fix
 
 clean:
-	@rm -rf build build-release build-asan build-fuzz build-sdl2 $(DEB_BUILD)
+	@rm -rf build build-release build-asan build-fuzz build-sdl2 $(DEB_BUILD) $(WEB_BUILD)

@@ -12,9 +12,9 @@
 #include "render/u_map_moves.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
-#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/temp_dir.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +35,8 @@ public:
 class TFrameScene {
 public:
     TFrameScene(int tumboks, int boxes)
-        : context(scratch.file("config.txt")), display(context.preferences), noise(context.preferences) {
+        : context((scratch / "config.txt").string()), display(context.preferences),
+          noise(context.preferences) {
         context.preferences.gameBackground = "back_day.png";
         context.preferences.nbExplosifs = boxes;
         seedRandom(11);
@@ -54,7 +55,7 @@ public:
         SDL_UpdateRect(display.screen, 0, 0, 0, 0);
     }
 
-    TScratchDirectory scratch;
+    TTempDir scratch;
     TContext context;
     TDisplay display;
     TFont font;

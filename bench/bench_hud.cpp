@@ -1,7 +1,7 @@
 // The heads-up display and the smoke: the expanded information bar with its minimap, and a frame of ten
 // bazooka smoke trails, each beside the floor case.
 #include "bench/bench_support.hpp"
-#include "tests/support/physics_peer.hpp"
+#include "support/physics_peer.hpp"
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
@@ -17,9 +17,9 @@
 #include "render/u_particles_display.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
-#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/temp_dir.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -33,7 +33,7 @@ namespace {
 class THudMatch {
 public:
     THudMatch(int nbTeams, int nbTumboks)
-        : context(scratch.file("config.txt")), display(context.preferences), noise(silent(context)) {
+        : context((scratch / "config.txt").string()), display(context.preferences), noise(silent(context)) {
         seedRandom(11);
         physics = std::make_unique<TPhysics>(std::move(floor.terrain), noise, messages, context, nbTeams,
                                              nbTumboks, 0);
@@ -47,7 +47,7 @@ public:
     }
 
     TFloorScene floor;
-    const TScratchDirectory scratch;
+    const TTempDir scratch;
     TContext context;
     TDisplay display;
     TNoise noise;

@@ -1,9 +1,11 @@
 // The largest map a player may make, 8192 x 4096, drawn by the map generator as a player would: a whole frame
 // of a full match there, the worst frame of a chain of 100 boxes, and the start of a match from the setup
 // panel's check to the first frame. Each runs beside the floor case, as every benchmark does.
-#include "tests/support/box_chain.hpp"
-#include "tests/support/manual_clock.hpp"
-#include "tests/support/physics_peer.hpp"
+#include "support/box_chain.hpp"
+#include "support/manual_clock.hpp"
+#include "support/physics_peer.hpp"
+#include "support/process_memory.hpp"
+#include "support/temp_dir.hpp"
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
@@ -20,7 +22,6 @@
 #include "resources/u_game_folders.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_random.hpp"
-#include "resources/u_scratch_directory.hpp"
 #include "sound/u_sound.hpp"
 
 #include <benchmark/benchmark.h>
@@ -47,9 +48,9 @@ constexpr int chainFrameBound = 3000;
 // may name one made before (the benchmark report makes it once for all its measures).
 class THugeMapFolder {
 public:
-    THugeMapFolder() : folders_(withOwnMaps(folder_.file(""))) {
+    THugeMapFolder() : folders_(withOwnMaps(folder_.path().string())) {
         const char* given = std::getenv("MORVATEK_HUGE_MAP");
-        const std::string target = folder_.file(hugeTerrain);
+        const std::string target = path();
         const std::string command =
             given != nullptr && *given != '\0'
                 ? "cp '" + std::string(given) + "' '" + target + "'"
@@ -59,7 +60,7 @@ public:
         }
     }
 
-    std::string path() const { return folder_.file(hugeTerrain); }
+    std::string path() const { return (folder_ / hugeTerrain).string(); }
 
 private:
     static TGameFolders withOwnMaps(const std::string& directory) {
@@ -68,7 +69,7 @@ private:
         return folders;
     }
 
-    TScratchDirectory folder_;
+    TTempDir folder_;
     TFoldersInUse folders_;
 };
 
@@ -79,27 +80,13 @@ const THugeMapFolder& hugeMapFolder() {
 
 // The process's highest resident memory since the last reset, in megabytes.
 double peakMegabytes() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmHWM:") {
-            double kilobytes = 0.0;
-            status >> kilobytes;
-            return kilobytes / 1024.0;
-        }
-        status.ignore(1 << 16, '\n');
-    }
-    return 0.0;
-}
-
-void resetPeakMemory() {
-    std::ofstream("/proc/self/clear_refs") << "5";
+    return static_cast<double>(peakMemoryKiB()) / 1024.0;
 }
 
 // The shared objects of the game for a match on the huge terrain: 4 x 300 tumboks and 100 boxes, silent.
 class THugeMatchSetting {
 public:
-    THugeMatchSetting() : context(scratch.file("config.txt")), display(silent(context.preferences)) {
+    THugeMatchSetting() : context((scratch / "config.txt").string()), display(silent(context.preferences)) {
         TPreferences& preferences = context.preferences;
         preferences.gameMap = hugeTerrain;
         preferences.gameBackground = "back_day.png";
@@ -110,7 +97,7 @@ public:
         seedRandom(11);
     }
 
-    const TScratchDirectory scratch;
+    const TTempDir scratch;
     TContext context;
     TDisplay display;
     TFont font;

@@ -1,21 +1,21 @@
 // The simulation's frame on a full battlefield (4 x 300 tumboks, 100 boxes on the floor case's terrain):
 // a quiet step, and the worst step while all 100 boxes go off in one chain.
 #include "bench/bench_support.hpp"
-#include "tests/support/box_chain.hpp"
-#include "tests/support/physics_peer.hpp"
-#include "tests/support/terrain_builder.hpp"
+#include "support/box_chain.hpp"
+#include "support/physics_peer.hpp"
+#include "support/terrain_builder.hpp"
 
 #include "app/u_context.hpp"
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_explosion.hpp"
-#include "physics/u_physics_headless.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_random.hpp"
-#include "resources/u_scratch_directory.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "sound/u_sound.hpp"
+#include "support/headless_match.hpp"
+#include "support/temp_dir.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -28,7 +28,7 @@ namespace {
 // A match on a copy of the floor terrain, placed and left to settle, silent and on a frozen clock.
 class TBattlefield {
 public:
-    explicit TBattlefield(SDL_Surface* terrain) : context_(scratch_.file("config.txt")) {
+    explicit TBattlefield(SDL_Surface* terrain) : context_((scratch_ / "config.txt").string()) {
         seedRandom(42);
         context_.preferences.activeSounds = false;
         context_.preferences.nbExplosifs = boxCount;
@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    const TScratchDirectory scratch_;
+    const TTempDir scratch_;
     TContext context_;
     TNoise noise_{context_.preferences};
     TSilentMessages messages_;

@@ -1,7 +1,7 @@
 #include "bench/bench_support.hpp"
 
 #include "resources/u_surface_utils.hpp"
-#include "tests/support/terrain_builder.hpp"
+#include "support/terrain_builder.hpp"
 
 SurfacePtr floorTerrain() {
     return flatTerrain(1600, 1200, 600, {138, 90, 52, 255});

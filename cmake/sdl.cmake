@@ -4,7 +4,11 @@
 option(MORVATEK_SDL2 "Build against SDL2 through the game's own SDL 1.2 layer in src/platform" OFF)
 set(MORVATEK_PLATFORM_DIR ${CMAKE_CURRENT_LIST_DIR}/../src/platform)
 if(MORVATEK_SDL2)
-  pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2 SDL2_image SDL2_mixer SDL2_gfx)
+  if(EMSCRIPTEN)
+    include(${CMAKE_CURRENT_LIST_DIR}/web-libraries.cmake)
+  else()
+    pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2 SDL2_image SDL2_mixer SDL2_gfx)
+  endif()
   file(GLOB PLATFORM_SOURCES CONFIGURE_DEPENDS ${MORVATEK_PLATFORM_DIR}/*.cpp)
   add_library(morvatek_sdl STATIC ${PLATFORM_SOURCES})
   # The layer's SDL.h and friends come before SDL2's headers of the same names.

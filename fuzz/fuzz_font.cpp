@@ -2,9 +2,9 @@
 // text measures as the model says, renders to a surface of that size, and puts each glyph in its cell.
 #include "fuzz_support.hpp"
 
-#include "../tests/support/pixels.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/pixels.hpp"
 
 #include <SDL.h>
 

@@ -14,7 +14,7 @@
 #include "resources/u_font.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
-#include "tests/support/physics_peer.hpp"
+#include "support/physics_peer.hpp"
 
 #include <SDL.h>
 

@@ -1,9 +1,10 @@
 // Plays one whole match without a window or a player and prints one line: the outcome, frames and turns.
-// Usage: headless_match <seed> <teams> <tumboks per team> <frame bound> [boxes] [terrain picture | generated]
-//        [computer teams]
+// Usage: headless_match [--stamped] <seed> <teams> <tumboks per team> <frame bound> [boxes]
+//        [terrain picture | generated] [computer teams]
+// --stamped stamps graves and stuck arrows into the terrain, as the game does.
 // Exits 0 when the match ended within the bound, 1 when it did not, 2 on a bad command line.
+#include "support/headless_match.hpp"
 #include "app/u_preferences.hpp"
-#include "physics/u_physics_headless.hpp"
 
 #include <SDL.h>
 
@@ -57,6 +58,11 @@ constexpr const TSetting& boxesSetting = settingOf(&TPreferences::nbExplosifs);
 } // namespace
 
 int main(int argc, char** argv) {
+    const bool stamped = argc > 1 && std::string(argv[1]) == "--stamped";
+    if (stamped) {
+        --argc;
+        ++argv;
+    }
     long long seed = 0, teams = 0, tumboks = 0, frames = 0, boxes = 10, computers = 0;
     if (argc < 5 || argc > 8 || !parseInt(argv[1], 0, 0xFFFFFFFFLL, seed) ||
         !parseInt(argv[2], 2, teamsSetting.high, teams) ||
@@ -64,9 +70,9 @@ int main(int argc, char** argv) {
         !parseInt(argv[4], 1, 100000000, frames) ||
         (argc > 5 && !parseInt(argv[5], boxesSetting.low, boxesSetting.high, boxes)) ||
         (argc > 7 && !parseInt(argv[7], 0, teams - 1, computers))) {
-        std::cerr << "usage: headless_match <seed> <teams 2-" << teamsSetting.high << "> <tumboks "
-                  << tumboksSetting.low << "-" << tumboksSetting.high << "> <frame bound> [boxes "
-                  << boxesSetting.low << "-" << boxesSetting.high
+        std::cerr << "usage: headless_match [--stamped] <seed> <teams 2-" << teamsSetting.high
+                  << "> <tumboks " << tumboksSetting.low << "-" << tumboksSetting.high
+                  << "> <frame bound> [boxes " << boxesSetting.low << "-" << boxesSetting.high
                   << "] [terrain picture | generated] [computer teams 0-(teams-1)]" << std::endl;
         return 2;
     }
@@ -84,6 +90,7 @@ int main(int argc, char** argv) {
     settings.maxFrames = static_cast<int>(frames);
     settings.nbExplosifs = static_cast<int>(boxes);
     settings.nbAi = static_cast<int>(computers);
+    settings.stamped = stamped;
     const std::string map = argc > 6 ? std::string(argv[6]) : pickMap(settings.seed);
     settings.mapName = map == "generated" ? std::string() : map;
     const THeadlessResult result = runHeadlessMatch(settings);

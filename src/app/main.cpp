@@ -1,7 +1,9 @@
 // Program entry: find the game's folders, run from the executable's own directory when the data lies beside
 // it, start SDL, run the screens.
+#include "app/u_browser.hpp"
 #include "app/u_program_path.hpp"
 #include "app/u_top_level.hpp"
+#include "app/u_video_driver.hpp"
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_game_folders.hpp"
 #include "resources/u_random.hpp"
@@ -38,12 +40,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     reportSettingsFile(gameFolders());
+    openBrowserStorage(gameFolders().configFile);
     reseedRandomFromClock();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        diagnosticLine("Cannot start SDL: ", SDL_GetError());
+    // A window nobody can see is no game: say so and stop, rather than run unseen until killed.
+    if (const std::string failure = startVideo(); !failure.empty()) {
+        diagnosticLine(failure);
         return 1;
     }
     const int status = runTopLevelLoop();
     SDL_Quit();
+    showGameEnded();
     return status;
 }

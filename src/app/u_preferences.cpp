@@ -51,9 +51,15 @@ void TPreferences::load() {
             store(setting, setting.initial);
         }
     }
+    readFile();
+    keptText_ = configText(*this);
+}
 
+void TPreferences::readFile() {
+    // The name itself is looked at, not what it leads to: a link to nothing, or a loop of links, is a file
+    // that cannot be read, and is kept as it is.
     std::error_code status;
-    if (filePath_.empty() || !std::filesystem::exists(filePath_, status)) {
+    if (filePath_.empty() || !std::filesystem::exists(std::filesystem::symlink_status(filePath_, status))) {
         return;
     }
     // Only a regular file is opened: a pipe would block the start until some writer came along.
@@ -79,7 +85,9 @@ void TPreferences::readLine(const std::string& line) {
         return;
     }
     const std::string key = subText(line, 1, p - 1);
-    const auto setting = std::ranges::find(settingsTable, std::string_view(key), &TSetting::key);
+    // find_if rather than a ranges projection: the browser's C++ library has no ranges algorithms.
+    const auto setting = std::find_if(settingsTable.begin(), settingsTable.end(),
+                                      [&key](const TSetting& candidate) { return candidate.key == key; });
     if (setting != settingsTable.end()) {
         store(*setting, subText(line, p + 1, -1));
     }
@@ -103,6 +111,7 @@ void TPreferences::store(const TSetting& setting, const std::string& value) {
 }
 
 bool TPreferences::save() const {
+    keptText_ = configText(*this);
     if (filePath_.empty()) {
         diagnosticLine("Settings not saved: there is no home folder to keep them in.");
         return false;
@@ -113,10 +122,18 @@ bool TPreferences::save() const {
         return false;
     }
     std::string error;
-    if (!makeFolder(error) || !replaceFile(filePath_, configText(*this), error)) {
+    if (!makeFolder(error) || !replaceFile(filePath_, keptText_, error)) {
         diagnosticLine("Cannot write ", filePath_, ": ", error);
         return false;
     }
+    return true;
+}
+
+bool TPreferences::saveWhenChanged() {
+    if (configText(*this) == keptText_) {
+        return false;
+    }
+    save();
     return true;
 }
 

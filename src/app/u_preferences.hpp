@@ -21,6 +21,9 @@ public:
     // Writes through a temporary file and a rename, after making the file's folder when it is the game's own;
     // returns false (after one line on stdout) on failure.
     bool save() const;
+    // Saves when the settings differ from those last loaded or saved (one attempt per change, so that a
+    // file that cannot be written is reported once); true when it tried.
+    bool saveWhenChanged();
     // Taken only when below nbTeams.
     void setNbAi(int value);
 
@@ -41,6 +44,8 @@ public:
 
 private:
     TPreferences(std::string filePath, bool createsFolder);
+    // Reads config.txt over the initial values, when there is one.
+    void readFile();
     void readLine(const std::string& line);
     void store(const TSetting& setting, const std::string& value);
     bool makeFolder(std::string& error) const;
@@ -48,6 +53,8 @@ private:
     std::string filePath_;
     bool createsFolder_ = false;
     bool mayOverwrite_ = true;
+    // The file's text as last loaded or saved: bookkeeping of the file, not a setting.
+    mutable std::string keptText_;
 };
 
 // One line of config.txt and the field it fills. Load starts from `initial` (null: the field keeps its

@@ -1,5 +1,6 @@
 // The one place that knows every screen class of the game.
 #include "app/u_screen_stack.hpp"
+#include "app/u_startup_report.hpp"
 
 #include "game/u_game_display.hpp"
 #include "game/u_statistics_screen.hpp"
@@ -10,8 +11,11 @@
 std::unique_ptr<TBasicScreen> createGameScreen(TScreenType type, TDisplay& display, TContext& context,
                                                TFont& font, TNoise& noise) {
     switch (type) {
-    case TScreenType::ScreenMainMenu:
-        return std::make_unique<TMainMenu>(display, context, font, noise);
+    case TScreenType::ScreenMainMenu: {
+        auto menu = std::make_unique<TMainMenu>(display, context, font, noise);
+        menu->frameDrawn = reportFirstMainMenuFrame;
+        return menu;
+    }
     case TScreenType::ScreenPanelGame:
         return std::make_unique<TPanelGame>(display, context, font, noise);
     case TScreenType::ScreenPanelSettings:

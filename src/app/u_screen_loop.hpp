@@ -2,10 +2,14 @@
 #pragma once
 
 #include "app/u_basic_screen.hpp"
+#include "app/u_browser.hpp"
 #include "app/u_display.hpp"
+#include "app/u_screen_report.hpp"
 #include "app/u_screen_type.hpp"
 
 #include <SDL.h>
+
+#include <string>
 
 // Where a screen goes after a batch of events. A later deciding event of the same frame replaces the
 // destination, but a request to close the window is never turned into another screen.
@@ -42,12 +46,21 @@ template <class THandler> void pollScreenEvents(TLeaveDecision& decision, THandl
     }
 }
 
-// Runs frame(decision) once per 50 ms frame until an event decided to leave; returns the destination.
-template <class TFrame> TScreenType runScreenFrames(TDisplay& display, TFrame&& frame) {
+// Runs frame(decision) once per 50 ms frame until an event decided to leave; returns the destination. The
+// first frame on the window is reported under the screen's name.
+template <class TFrame>
+TScreenType runScreenFrames(TDisplay& display, const std::string& screenName, TFrame&& frame) {
     TLeaveDecision decision;
+    bool shown = false;
     while (!decision.leaving()) {
         frame(decision);
         SDL_UpdateRect(display.screen, 0, 0, 0, 0);
+        if (!shown) {
+            reportScreenShown(screenName);
+            shown = true;
+        }
+        // The settings are edited on these screens; a browser tab may close at any moment after this.
+        keepChangedSettings(display.preferences);
         SDL_Delay(frameDelayMs);
     }
     return decision.next();

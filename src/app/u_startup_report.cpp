@@ -2,6 +2,7 @@
 
 #include "resources/u_diagnostics.hpp"
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -57,7 +58,7 @@ void reportFirstMainMenuFrame() {
     reported = true;
     const std::optional<double> age = processAgeMs();
     if (age) {
-        diagnosticLine("Main menu first frame drawn after ", static_cast<long>(*age + 0.5), " ms");
+        diagnosticLine("Main menu first frame drawn after ", std::lround(*age), " ms");
     } else {
         diagnosticLine("Main menu first frame drawn (process start time unknown)");
     }

@@ -2,11 +2,13 @@
 
 #include "app/u_context.hpp"
 #include "app/u_display.hpp"
+#include "app/u_screen_report.hpp"
 #include "game/u_esc_menu.hpp"
 #include "game/u_message_list.hpp"
 #include "model/u_data_teams.hpp"
 #include "model/u_game_states.hpp"
 #include "physics/u_physics.hpp"
+#include "physics/u_physics_projectile_manager.hpp"
 #include "render/u_info_bar.hpp"
 #include "render/u_map_display.hpp"
 #include "render/u_map_moves.hpp"
@@ -49,8 +51,8 @@ TGameDisplay::TGameDisplay(TDisplay& display, TContext& context, TFont& font, TN
 
 void TGameDisplay::buildDisplays() {
     mapDisplay = std::make_unique<TMapDisplay>(display, context, font, noise, *physics);
-    powerBar = std::make_unique<TWidgetProgressBar>(0, powerMax, powerBarWidth, powerBarHeight,
-                                                    powerBarMargin, true);
+    powerBar = std::make_unique<TWidgetProgressBar>(0, TProjectileManager::maxPower, powerBarWidth,
+                                                    powerBarHeight, powerBarMargin, true);
     powerBar->setPosition((TDisplay::width - powerBarWidth) / 2, TDisplay::height - 50);
     escMenu = std::make_unique<TEscMenu>(display, font);
     infoBar = std::make_unique<TInfoBar>(display, font, states, physics->view(),
@@ -86,7 +88,7 @@ TScreenType TGameDisplay::run() {
     running_ = true;
     options_ = false;
     std::vector<SDL_Event> events;
-    for (;;) {
+    for (bool shown = false;; shown = true) {
         events.clear();
         SDL_Event event;
         while (SDL_PollEvent(&event)) {
@@ -94,6 +96,9 @@ TScreenType TGameDisplay::run() {
         }
         if (!frame(events)) {
             break;
+        }
+        if (!shown) {
+            reportScreenShown("Match");
         }
         SDL_Delay(frameDelayMs);
     }
@@ -251,10 +256,10 @@ bool TGameDisplay::takeTurnKey(const SDL_Event& event, bool freshPress) {
         physics->jump();
         break;
     case SDLK_UP:
-        mapDisplay->tumbokDisplay->changeAim(aimStep);
+        mapDisplay->tumbokDisplay->changeAim(TTumbokDisplay::aimStep);
         break;
     case SDLK_DOWN:
-        mapDisplay->tumbokDisplay->changeAim(-aimStep);
+        mapDisplay->tumbokDisplay->changeAim(-TTumbokDisplay::aimStep);
         break;
     case SDLK_RIGHT:
         physics->walk(TDirection::DirectionRight);
@@ -328,6 +333,7 @@ void TGameDisplay::takeNewTurn() {
 
 void TGameDisplay::drawFrame() {
     SDL_Surface* screen = display.screen;
+    bool reportEscMenuShown = false;
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
     takeNewTurn();
     mapDisplay->draw();
@@ -344,10 +350,15 @@ void TGameDisplay::drawFrame() {
         break;
     case TGameStateType::StateEscMenu:
         escMenu->draw();
+        reportEscMenuShown = true;
         break;
     default:
         break;
     }
     messages->draw();
     SDL_UpdateRect(screen, 0, 0, 0, 0);
+    if (reportEscMenuShown && !escMenuShown_) {
+        reportScreenShown("Escape menu");
+    }
+    escMenuShown_ = reportEscMenuShown;
 }

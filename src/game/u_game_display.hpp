@@ -23,11 +23,9 @@ class TWidgetProgressBar;
 class TGameDisplay final : public TBasicScreen {
 public:
     static constexpr int powerStart = 50;
-    static constexpr int powerMax = 2500;
     static constexpr int powerBarWidth = 500;
     static constexpr int powerBarHeight = 25;
     static constexpr int powerBarMargin = 2;
-    static constexpr double aimStep = 6.0;
 
     // A match on the terrain the preferences name.
     TGameDisplay(TDisplay& display, TContext& context, TFont& font, TNoise& noise);
@@ -81,4 +79,6 @@ private:
     TScreenType next_ = TScreenType::ScreenNone;
     bool running_ = true;
     bool options_ = false;
+    // Whether the last frame drew the escape menu, so that its opening is reported once.
+    bool escMenuShown_ = false;
 };

@@ -37,7 +37,7 @@ void TStatisticsScreen::drawFrame() {
 
 TScreenType TStatisticsScreen::run() {
     setKeyRepeat(false);
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    return runScreenFrames(display, "Statistics", [this](TLeaveDecision& decision) {
         pollScreenEvents(
             decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();

@@ -2,7 +2,7 @@
 
 #include "app/u_display.hpp"
 #include "app/u_screen_loop.hpp"
-#include "app/u_startup_report.hpp"
+#include "app/u_screen_report.hpp"
 #include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
@@ -102,12 +102,31 @@ void TMainMenu::drawFrame() {
     blitAt(logo.get(), screen, logoRect.x, logoRect.y);
 }
 
+void TMainMenu::reportRest() {
+    const bool logoInPlace = logoStep >= logoFrames;
+    if (logoInPlace && !logoReported) {
+        reportScreenLine("Main menu logo in place");
+    }
+    logoReported = logoInPlace;
+    const bool atRest = !menu->animating;
+    if (atRest && !restReported) {
+        reportScreenLine("Main menu at rest on " +
+                         menu->items[static_cast<std::size_t>(menu->selected)].text);
+    }
+    restReported = atRest;
+}
+
 TScreenType TMainMenu::run() {
     setKeyRepeat(false);
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    logoReported = false;
+    restReported = false;
+    return runScreenFrames(display, "Main menu", [this](TLeaveDecision& decision) {
         pollScreenEvents(
             decision, [this](const SDL_Event& event, TScreenType& next) { return handleEvent(event, next); });
         drawFrame();
-        reportFirstMainMenuFrame();
+        if (frameDrawn) {
+            frameDrawn();
+        }
+        reportRest();
     });
 }

@@ -5,6 +5,7 @@
 #include "resources/u_sdl_handles.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TWidgetBasicMenu;
@@ -38,10 +39,18 @@ public:
     SurfacePtr logo;
     std::int32_t logoStep = 0;
     std::unique_ptr<TWidgetBasicMenu> menu;
+    // Called after every frame is drawn: the program's shell reports when the first one was.
+    std::function<void()> frameDrawn;
 
 private:
     int logoCentreX() const;
     void advanceLogo();
+    // Says once each time the screen opens that the logo is in place, and each time the list stops gliding
+    // which entry it shows: the next Up or Down is taken from then on.
+    void reportRest();
+
+    bool logoReported = false;
+    bool restReported = false;
 };
 
 // The logo's x at animation frame step (1 to 20), from its centred x and its x of the frame before: a damped

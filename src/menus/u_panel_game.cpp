@@ -9,6 +9,7 @@
 #include "resources/u_diagnostics.hpp"
 #include "resources/u_font.hpp"
 #include "resources/u_image_loader.hpp"
+#include "resources/u_png_header.hpp"
 #include "resources/u_solid_mask.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
@@ -48,7 +49,7 @@ bool isPicture(const SDL_Surface* picture) {
 std::string terrainRefusal(const std::string& file, SDL_Surface* terrain, TSolidMask& solid) {
     if (!isPicture(terrain)) {
         const std::optional<TPictureSize> declared = pngSize(mapPath(file));
-        if (declared && (declared->width > mapMaxWidth || declared->height > mapMaxHeight)) {
+        if (declared && !fitsWithin(*declared, mapPictureBound)) {
             return file + " is too large (at most " + std::to_string(mapMaxWidth) + " x " +
                    std::to_string(mapMaxHeight) + ")";
         }
@@ -271,7 +272,7 @@ void TPanelGame::drawScreen() {
 TScreenType TPanelGame::run() {
     setKeyRepeat(false);
     mainPacker->draw();
-    const TScreenType next = runScreenFrames(display, [this](TLeaveDecision& decision) {
+    const TScreenType next = runScreenFrames(display, "Setup panel", [this](TLeaveDecision& decision) {
         drawScreen();
         pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
             return handleScreenEvent(event, next);

@@ -58,7 +58,7 @@ void TPanelSettings::drawPacker() {
 TScreenType TPanelSettings::run() {
     setKeyRepeat(false);
     packer->draw();
-    return runScreenFrames(display, [this](TLeaveDecision& decision) {
+    return runScreenFrames(display, "Settings panel", [this](TLeaveDecision& decision) {
         drawScreen();
         pollScreenEvents(decision, [this](const SDL_Event& event, TScreenType& next) {
             return handleScreenEvent(event, next);

@@ -2,7 +2,7 @@
 // interval has gone by since the last one, looked at whenever events are pumped.
 #pragma once
 
-#include "platform/u_sdl12_events.hpp"
+#include "platform/u_sdl12_event_types.hpp"
 
 #include <optional>
 

@@ -1,6 +1,5 @@
 #include "platform/u_sdl12_surface.hpp"
 
-#include "platform/u_sdl12_video.hpp"
 #include "platform/u_sdl2_native.hpp"
 
 #include <algorithm>
@@ -9,6 +8,11 @@
 namespace sdl12 {
 
 namespace {
+
+SDL_Surface*& videoSurface() {
+    static SDL_Surface* screen = nullptr;
+    return screen;
+}
 
 TSurfaceRecord* recordOf(SDL_Surface* surface) {
     return reinterpret_cast<TSurfaceRecord*>(surface);
@@ -278,6 +282,14 @@ SDL_Surface* SDL_CreateRGBSurfaceFrom(void* pixels, int width, int height, int d
     ::SDL_Surface* native =
         ::SDL_CreateRGBSurfaceFrom(pixels, width, height, depth, pitch, Rmask, Gmask, Bmask, Amask);
     return adopt(native, surfacePreallocated | (Amask != 0 ? surfaceSourceAlpha : 0));
+}
+
+SDL_Surface* SDL_GetVideoSurface() {
+    return videoSurface();
+}
+
+void setVideoSurface(SDL_Surface* screen) {
+    videoSurface() = screen;
 }
 
 void SDL_FreeSurface(SDL_Surface* surface) {

@@ -64,6 +64,11 @@ SDL_Surface* SDL_ConvertSurface(SDL_Surface* source, const SDL_PixelFormat* form
 SDL_Surface* SDL_DisplayFormat(SDL_Surface* surface);
 SDL_Surface* SDL_DisplayFormatAlpha(SDL_Surface* surface);
 
+// The one video surface, which SDL_FreeSurface leaves alone and whose format the display formats take; the
+// video layer sets it.
+SDL_Surface* SDL_GetVideoSurface();
+void setVideoSurface(SDL_Surface* screen);
+
 int SDL_SetAlpha(SDL_Surface* surface, Uint32 flag, Uint8 alpha);
 int SDL_SetColorKey(SDL_Surface* surface, Uint32 flag, Uint32 key);
 SDL_bool SDL_SetClipRect(SDL_Surface* surface, const SDL_Rect* rect);

@@ -15,7 +15,6 @@ struct TVideo {
     ::SDL_Window* window = nullptr;
     ::SDL_Renderer* renderer = nullptr;
     ::SDL_Texture* texture = nullptr;
-    SDL_Surface* screen = nullptr;
     std::string title;
     std::string iconTitle;
     ::SDL_Surface* icon = nullptr; // a reference of the layer's own
@@ -32,8 +31,8 @@ void releaseIcon(TVideo& v) {
 }
 
 void closeWindow(TVideo& v) {
-    destroySurface(v.screen);
-    v.screen = nullptr;
+    destroySurface(SDL_GetVideoSurface());
+    setVideoSurface(nullptr);
     if (v.texture != nullptr) {
         ::SDL_DestroyTexture(v.texture);
         v.texture = nullptr;
@@ -91,6 +90,15 @@ int SDL_InitSubSystem(Uint32 flags) {
     return ::SDL_InitSubSystem(flags) == 0 ? 0 : -1;
 }
 
+char* SDL_VideoDriverName(char* namebuf, int maxlen) {
+    const char* name = ::SDL_GetCurrentVideoDriver();
+    if (name == nullptr || namebuf == nullptr || maxlen <= 0) {
+        return nullptr;
+    }
+    ::SDL_strlcpy(namebuf, name, static_cast<std::size_t>(maxlen));
+    return namebuf;
+}
+
 void SDL_Quit() {
     TVideo& v = video();
     closeWindow(v);
@@ -124,21 +132,17 @@ SDL_Surface* SDL_SetVideoMode(int width, int height, int /*bitsPerPixel*/, Uint3
     v.texture = texture;
     // One video surface for the whole run, as 1.2 programs may keep it across mode changes.
     const Uint32 screenFlags = surfacePreallocated | (fullscreen ? surfaceFullscreen : 0);
-    if (v.screen == nullptr) {
-        v.screen = adopt(pixels, screenFlags);
+    if (SDL_GetVideoSurface() == nullptr) {
+        setVideoSurface(adopt(pixels, screenFlags));
     } else {
-        readopt(v.screen, pixels, screenFlags);
+        readopt(SDL_GetVideoSurface(), pixels, screenFlags);
     }
-    return v.screen;
-}
-
-SDL_Surface* SDL_GetVideoSurface() {
-    return video().screen;
+    return SDL_GetVideoSurface();
 }
 
 void SDL_UpdateRect(SDL_Surface* screen, Sint32 /*x*/, Sint32 /*y*/, Uint32 /*w*/, Uint32 /*h*/) {
     const TVideo& v = video();
-    if (screen == nullptr || screen != v.screen) {
+    if (screen == nullptr || screen != SDL_GetVideoSurface()) {
         return;
     }
     ::SDL_UpdateTexture(v.texture, nullptr, screen->pixels, screen->pitch);

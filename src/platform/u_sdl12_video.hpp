@@ -8,11 +8,12 @@ namespace sdl12 {
 int SDL_Init(Uint32 flags);
 int SDL_InitSubSystem(Uint32 flags);
 void SDL_Quit();
+// Copies the name of the video driver in use into namebuf; null before video has started.
+char* SDL_VideoDriverName(char* namebuf, int maxlen);
 
 // A window of that size (full screen when asked, scaled to the desktop) and the surface the game draws
 // into; bitsPerPixel is always taken as 32.
 SDL_Surface* SDL_SetVideoMode(int width, int height, int bitsPerPixel, Uint32 flags);
-SDL_Surface* SDL_GetVideoSurface();
 // Shows the video surface; the window always receives all of it.
 void SDL_UpdateRect(SDL_Surface* screen, Sint32 x, Sint32 y, Uint32 w, Uint32 h);
 int SDL_Flip(SDL_Surface* screen);

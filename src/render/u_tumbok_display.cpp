@@ -135,6 +135,7 @@ std::vector<TTumbokDisplay::TFigurePart> TTumbokDisplay::visibleParts(SDL_Surfac
     }
     const SurfaceLock lock(picture);
     std::vector<TSpan> spans;
+    spans.reserve(static_cast<std::size_t>(picture->h));
     for (int y = 0; y < picture->h; ++y) {
         spans.push_back(visibleSpan(picture, y));
     }

@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <optional>
+#include <system_error>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -24,9 +27,22 @@ bool writeAll(int fd, std::string_view text) {
     return true;
 }
 
-} // namespace
+// Where the bytes go: a symbolic link's final target, so that the link stays in place and the file it leads
+// to is the one replaced. Nothing, with the reason, when the link leads nowhere or round in a loop.
+std::optional<std::string> fileBehind(const std::string& target, std::string& error) {
+    std::error_code status;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, status))) {
+        return target;
+    }
+    const std::filesystem::path resolved = std::filesystem::canonical(target, status);
+    if (status) {
+        error = status.message();
+        return std::nullopt;
+    }
+    return resolved.string();
+}
 
-bool replaceFile(const std::string& target, std::string_view bytes, std::string& error) {
+bool replaceResolvedFile(const std::string& target, std::string_view bytes, std::string& error) {
     const std::string temporary = target + ".tmp";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
@@ -49,4 +65,11 @@ bool replaceFile(const std::string& target, std::string_view bytes, std::string&
         std::remove(temporary.c_str());
     }
     return ok;
+}
+
+} // namespace
+
+bool replaceFile(const std::string& target, std::string_view bytes, std::string& error) {
+    const std::optional<std::string> file = fileBehind(target, error);
+    return file && replaceResolvedFile(*file, bytes, error);
 }

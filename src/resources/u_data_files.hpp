@@ -1,7 +1,9 @@
-// The name of every data file the game asks for, and the limits of the map pictures, written once for the
-// game, for the generator that makes them and for the tests that check them. Map pictures are not listed:
+// The name of every data file the game asks for, and the largest picture the game decodes, written once for
+// the game, for the generator that makes them and for the tests that check them. Map pictures are not listed:
 // the game finds them by their prefix.
 #pragma once
+
+#include "resources/u_png_header.hpp"
 
 #include <string>
 
@@ -81,3 +83,9 @@ inline constexpr const char* gameMusic = "music-game.mod";
 // makes of it, would not fit in memory.
 inline constexpr int mapMaxWidth = 8192;
 inline constexpr int mapMaxHeight = 4096;
+inline constexpr TPictureSize mapPictureBound{mapMaxWidth, mapMaxHeight};
+
+// The largest of every other picture the game decodes. The window is 800 x 600 and the largest sheet the
+// generator draws is far below this; a larger file dropped in its place is refused unread, so that it cannot
+// stall the start of a screen or fill the memory.
+inline constexpr TPictureSize pictureBound{4096, 4096};

@@ -5,9 +5,10 @@
 
 #include <SDL_image.h>
 
-#include <algorithm>
 #include <array>
-#include <fstream>
+#include <filesystem>
+#include <memory>
+#include <system_error>
 
 namespace {
 
@@ -26,31 +27,39 @@ SurfacePtr failed(const std::string& path) {
     return createSurface(0, 0, false);
 }
 
-// Bytes 0-7 are the signature; the first chunk is the header, with width and height at bytes 16-23.
-constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-constexpr std::size_t pngHeaderLength = 24;
+struct StreamCloser {
+    void operator()(SDL_RWops* stream) const { SDL_RWclose(stream); }
+};
+using StreamPtr = std::unique_ptr<SDL_RWops, StreamCloser>;
 
-int bigEndianAt(const std::array<unsigned char, pngHeaderLength>& bytes, std::size_t at) {
-    const std::uint32_t value = (std::uint32_t{bytes[at]} << 24U) | (std::uint32_t{bytes[at + 1]} << 16U) |
-                                (std::uint32_t{bytes[at + 2]} << 8U) | std::uint32_t{bytes[at + 3]};
-    // The format allows up to 2^31 - 1; anything above is a broken header, read as too large.
-    return value > 0x7FFFFFFFU ? 0x7FFFFFFF : static_cast<int>(value);
+// Only a regular file is opened: a pipe of that name would block the game until some writer came.
+StreamPtr openRegularFile(const std::string& path) {
+    std::error_code status;
+    if (!std::filesystem::is_regular_file(path, status)) {
+        return nullptr;
+    }
+    return StreamPtr(SDL_RWFromFile(path.c_str(), "rb"));
+}
+
+// The stream's picture, when its header says it is a PNG within the bound: decoded as a PNG and nothing
+// else, so that no other decoder ever sees a player's file. Null otherwise.
+SDL_Surface* decodePng(SDL_RWops* stream, TPictureSize bound) {
+    std::array<unsigned char, pngHeaderLength> header{};
+    if (static_cast<std::size_t>(SDL_RWread(stream, header.data(), 1, header.size())) != header.size()) {
+        return nullptr;
+    }
+    const std::optional<TPictureSize> size = pngSizeOf(header);
+    if (!size || !fitsWithin(*size, bound) || SDL_RWseek(stream, 0, RW_SEEK_SET) != 0) {
+        return nullptr;
+    }
+    return IMG_LoadPNG_RW(stream);
 }
 
 } // namespace
 
-std::optional<TPictureSize> pngSize(const std::string& path) {
-    std::array<unsigned char, pngHeaderLength> header{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in.read(reinterpret_cast<char*>(header.data()), header.size()) ||
-        !std::equal(pngSignature.begin(), pngSignature.end(), header.begin())) {
-        return std::nullopt;
-    }
-    return TPictureSize{bigEndianAt(header, 16), bigEndianAt(header, 20)};
-}
-
-SurfacePtr loadImage(const std::string& path, TImageConversion conversion) {
-    SDL_Surface* decoded = IMG_Load(path.c_str());
+SurfacePtr loadImage(const std::string& path, TImageConversion conversion, TPictureSize bound) {
+    const StreamPtr stream = openRegularFile(path);
+    SDL_Surface* decoded = stream ? decodePng(stream.get(), bound) : nullptr;
     if (decoded == nullptr) {
         return failed(path);
     }
@@ -77,12 +86,7 @@ SurfacePtr loadFlag(int flagNumber, TFlagSize size) {
 }
 
 SurfacePtr loadMapImage(const std::string& name, TImageConversion conversion) {
-    const std::string path = mapPath(name);
-    const std::optional<TPictureSize> size = pngSize(path);
-    if (size && (size->width > mapMaxWidth || size->height > mapMaxHeight)) {
-        return failed(path);
-    }
-    return loadImage(path, conversion);
+    return loadImage(mapPath(name), conversion, mapPictureBound);
 }
 
 SurfacePtr loadOtherImage(const std::string& name, TImageConversion conversion) {

@@ -6,7 +6,6 @@
 #include "resources/u_sdl_handles.hpp"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 // A set of two flags; opaque wins when both are given.
@@ -19,21 +18,13 @@ constexpr bool hasConversion(TImageConversion set, TImageConversion flag) {
     return (static_cast<std::uint8_t>(set) & static_cast<std::uint8_t>(flag)) != 0;
 }
 
-struct TPictureSize {
-    int width = 0;
-    int height = 0;
-};
-
-// The size a PNG file gives in its header, read without decoding the picture; nothing when the file cannot be
-// read or is not a PNG.
-std::optional<TPictureSize> pngSize(const std::string& path);
-
 // Never null: a picture that cannot be decoded or converted prints "Loading <path> failed." and gives 0 x 0.
-SurfacePtr loadImage(const std::string& path, TImageConversion conversion);
+// Only a PNG whose header declares a size within the bound is decoded; any other file fails unread.
+SurfacePtr loadImage(const std::string& path, TImageConversion conversion, TPictureSize bound = pictureBound);
 SurfacePtr loadFontImage(const std::string& name);
 SurfacePtr loadGameImage(const std::string& name);
 SurfacePtr loadFlag(int flagNumber, TFlagSize size);
-// A PNG larger than mapMaxWidth x mapMaxHeight is not decoded and fails like a broken picture.
+// Map pictures, terrains and skies alike, take the larger bound of the maps.
 SurfacePtr loadMapImage(const std::string& name, TImageConversion conversion);
 SurfacePtr loadOtherImage(const std::string& name, TImageConversion conversion);
 

@@ -17,7 +17,7 @@ std::string dataPath(const std::string& category, const std::string& name) {
 std::string mapPath(const std::string& name) {
     const TGameFolders& folders = gameFolders();
     if (folders.ownMapDirectory != folders.shippedMapDirectory()) {
-        const std::string own = joinPath(folders.ownMapDirectory, name);
+        std::string own = joinPath(folders.ownMapDirectory, name);
         std::error_code status;
         if (std::filesystem::is_regular_file(own, status)) {
             return own;

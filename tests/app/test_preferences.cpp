@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 
 #include <sys/stat.h>
 
@@ -190,6 +191,41 @@ TEST(PreferencesSave, APipeIsNotWaitedForAndNeverReplaced) {
     EXPECT_EQ(std::filesystem::status(dir / "config.txt").type(), std::filesystem::file_type::fifo);
 }
 
+// Players keep their dotfiles in a folder of their own and link them in: the save goes to the file the link
+// leads to, through a temporary file beside that file, and the link stays.
+TEST(PreferencesSave, ASymbolicLinkIsKeptAndItsTargetReplaced) {
+    TTempDir dir;
+    dir.write("dotfiles/morvatek.txt", "nb_teams:3\n");
+    std::filesystem::create_directory(dir / "game");
+    std::filesystem::create_symlink("../dotfiles/morvatek.txt", dir / "game" / "config.txt");
+    {
+        TContext context((dir / "game" / "config.txt").string());
+        EXPECT_EQ(context.preferences.nbTeams, 3);
+        context.preferences.nbTeams = 4;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "game" / "config.txt"));
+    EXPECT_EQ(std::filesystem::read_symlink(dir / "game" / "config.txt"), "../dotfiles/morvatek.txt");
+    EXPECT_NE(dir.read("dotfiles/morvatek.txt").find("nb_teams:4\n"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "game"), {}), 1)
+        << "nothing but the link in the game's folder";
+
+    // A link that leads nowhere, or round in a loop, cannot be read: reported, and nothing is written.
+    std::filesystem::create_symlink("nowhere.txt", dir / "dangling.txt");
+    std::filesystem::create_symlink("loop-b.txt", dir / "loop-a.txt");
+    std::filesystem::create_symlink("loop-a.txt", dir / "loop-b.txt");
+    for (const char* link : {"dangling.txt", "loop-a.txt"}) {
+        const TDiagnosticCapture captured;
+        {
+            TContext context((dir / link).string());
+            EXPECT_FALSE(context.preferences.mayOverwriteFile()) << link;
+        }
+        EXPECT_NE(captured.text().find("Cannot read"), std::string::npos) << link;
+        EXPECT_NE(captured.text().find("is kept as it was"), std::string::npos) << link;
+        EXPECT_TRUE(std::filesystem::is_symlink(dir / link)) << link;
+    }
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir / "nowhere.txt")));
+}
+
 TEST(PreferencesSave, FailedWriteIsReportedAndLeavesNoTemporaryFile) {
     TTempDir dir;
     const TPreferences p((dir / "missing-folder" / "config.txt").string());
@@ -231,4 +267,25 @@ TEST(PreferencesSave, ThePlayersOwnSettingsFolderIsMadeOnTheFirstSave) {
     const TDiagnosticCapture captured;
     EXPECT_FALSE(TPreferences().save());
     EXPECT_EQ(captured.text(), "Settings not saved: there is no home folder to keep them in.\n");
+}
+
+// The browser saves after every change, since a tab may close at any moment: only a change writes, and a
+// file that cannot be written is reported once per change, not at every frame.
+TEST(PreferencesSave, SavingWhenChangedWritesOnlyAChange) {
+    TTempDir dir;
+    TPreferences p = loadFrom(dir, "nb_teams:3\n");
+    EXPECT_FALSE(p.saveWhenChanged());
+    EXPECT_EQ(dir.read("config.txt"), "nb_teams:3\n");
+    p.scrolling = true;
+    EXPECT_TRUE(p.saveWhenChanged());
+    EXPECT_NE(dir.read("config.txt").find("scrolling:True\nnb_teams:3\n"), std::string::npos);
+    EXPECT_FALSE(p.saveWhenChanged());
+
+    TPreferences unwritable((dir / "missing-folder" / "config.txt").string());
+    unwritable.nbTeams = 2;
+    const TDiagnosticCapture captured;
+    EXPECT_TRUE(unwritable.saveWhenChanged());
+    EXPECT_FALSE(unwritable.saveWhenChanged());
+    EXPECT_EQ(captured.text().find("Cannot write"), captured.text().rfind("Cannot write"));
+    EXPECT_NE(captured.text().find("Cannot write"), std::string::npos);
 }

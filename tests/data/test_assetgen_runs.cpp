@@ -1,5 +1,6 @@
 // Runs the data generator itself: the same bytes on every run, and a clear failure when it cannot write.
 #include "data/map_standard.hpp"
+#include "resources/u_data_files.hpp"
 #include "resources/u_image_loader.hpp"
 #include "support/temp_dir.hpp"
 
@@ -91,7 +92,8 @@ TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
         for (const auto& [seed, size] : seedsAndSizes) {
             const fs::path file = scratch.path() / (std::string("fore_") + style + seed + ".png");
             ASSERT_EQ(generateMap("terrain", style, seed, size, file, log), 0) << readFile(log);
-            const SurfacePtr terrain = loadImage(file.string(), TImageConversion::ConversionAlpha);
+            const SurfacePtr terrain =
+                loadImage(file.string(), TImageConversion::ConversionAlpha, mapPictureBound);
             EXPECT_EQ(std::to_string(terrain->w) + "x" + std::to_string(terrain->h), size) << file;
             expectTerrainStandard(terrain.get(), file.string());
         }
@@ -100,7 +102,8 @@ TEST(AssetgenRuns, PlayerMapsOfEveryStyleMeetTheStandardOfTheShippedOnes) {
         for (const auto& [seed, size] : seedsAndSizes) {
             const fs::path file = scratch.path() / (std::string("back_") + style + seed + ".png");
             ASSERT_EQ(generateMap("sky", style, seed, size, file, log), 0) << readFile(log);
-            const SurfacePtr sky = loadImage(file.string(), TImageConversion::ConversionNone);
+            const SurfacePtr sky =
+                loadImage(file.string(), TImageConversion::ConversionNone, mapPictureBound);
             EXPECT_EQ(std::to_string(sky->w) + "x" + std::to_string(sky->h), size) << file;
             EXPECT_EQ(sky->format->Amask, 0U) << file << " must be opaque";
         }

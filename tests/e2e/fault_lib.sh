@@ -1,8 +1,6 @@
 # Steps shared by the fault tests, on top of lib.sh: a copy of the installed game whose data is its own (so a
-# test may break it), a start that reports the first main-menu frame, and ways to reach the menus' panels.
+# test may break it), and ways to reach the menus' panels and a match.
 # Usage: source lib.sh first, then this file.
-
-GAME_AUDIO=dummy
 
 # The executable with a real copy of the data beside it, and no config.txt.
 install_own_copy() {
@@ -12,31 +10,10 @@ install_own_copy() {
   rm -f "$WORK_DIR/data/.generated"
 }
 
-# Like lib.sh's start_game, with the start-up report on, so that reaching the main menu can be polled for.
 start_reporting_game() {
-  (cd / && exec env SDL_AUDIODRIVER="$GAME_AUDIO" MORVATEK_STARTUP_REPORT=1 "$WORK_DIR/morvatek" \
-    >"$WORK_DIR/stdout" 2>&1) &
-  GAME_PID=$!
+  start_game
 }
 
-# Polls the game's output for a whole line; fails when the game ends or 20 s pass without it.
-wait_for_line() {
-  for _ in $(seq 200); do
-    grep -qxF -- "$1" "$WORK_DIR/stdout" 2>/dev/null && return 0
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended without printing '$1'"
-    sleep 0.1
-  done
-  fail "no line '$1' after 20 s"
-}
-
-wait_for_main_menu() {
-  for _ in $(seq 600); do
-    grep -q "^Main menu first frame drawn" "$WORK_DIR/stdout" 2>/dev/null && return 0
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its main menu"
-    sleep 0.1
-  done
-  fail "no main menu after 60 s"
-}
 
 expect_line() {
   grep -qxF -- "$1" "$WORK_DIR/stdout" || fail "expected the line '$1'"
@@ -49,34 +26,35 @@ focus_game() {
 # The main menu's first entry, Local match, is selected when it opens.
 open_setup_panel() {
   focus_game
-  xdotool key Return
+  press_and_wait "Setup panel shown" Return
 }
 
-# Settings is two entries down; a press while the rows still glide is ignored by design, and the glide (a few
-# 50 ms frames) shows nowhere the test could poll, so the test waits it out.
+# Settings is two entries down; a press while the rows still glide is ignored by design, so each press waits
+# for the menu to come to rest.
 open_settings_panel() {
   focus_game
-  xdotool key Down
-  sleep 0.6
-  xdotool key Down Return
+  press_and_wait "Main menu at rest on Network match" Down
+  press_and_wait "Main menu at rest on Settings" Down
+  press_and_wait "Settings panel shown" Return
 }
 
-# The game screen's "p" lists its game states: a match is on once StateNormal shows.
-wait_for_match() {
-  for _ in $(seq 100); do
-    xdotool key p
-    grep -qx StateNormal "$WORK_DIR/stdout" && return 0
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of starting a match"
-    sleep 0.2
-  done
-  fail "no match started"
+# True once the game screen's "p" has listed StateNormal since the mark: a match is on and takes keys.
+match_in_normal_state() {
+  xdotool key p
+  output_since_mark | grep -qx StateNormal && return 0
+  game_running || fail "the game ended instead of starting a match"
+  return 1
+}
+
+# From the setup panel, Play ! and wait until the match is on.
+start_match_from_panel() {
+  press_and_wait "Match shown" Return
+  poll_until "no match started" match_in_normal_state
 }
 
 open_match() {
   open_setup_panel
-  sleep 0.5 # the panel takes Return only once it is on top; nothing shows when that is
-  xdotool key Return
-  wait_for_match
+  start_match_from_panel
 }
 
 # Bytes that start like the real file (so decoders get past the signature) and then turn to noise.

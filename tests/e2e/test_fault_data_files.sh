@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Every data file in turn removed, then in turn replaced by garbage: the game still reaches its main menu,
 # reports a picture it needs with its "Loading ... failed." line when the screen that needs it opens, plays
-# on without the file, and exits cleanly. Sounds and music fail silently by design. Two workers, each with
-# its own display and copy of the game, share the cases.
+# on without the file, and exits cleanly. Sounds and music fail silently by design. Four workers, each with
+# its own display and copy of the game, share the cases: a case spends most of its time waiting for the game's
+# frames and the X server, so four overlap well on two cores.
 set -euo pipefail
 build=$1
-workers=2
+workers=${MORVATEK_FAULT_WORKERS:-4}
 
 if [ "${2:-}" != "--worker" ]; then
   files=$(cd "$build/data" && find . -type f ! -name .generated | sed 's|^\./||' | sort)
@@ -70,11 +71,11 @@ try_case() {
   match) open_match ;;
   statistics)
     open_match
-    xdotool key Escape
-    sleep 0.5 # the escape menu opens on the next frame
-    xdotool key Escape ;;
+    press_and_wait "Escape menu shown" Escape
+    press_and_wait "Statistics shown" Escape ;;
   esac
   local line="Loading data/$file failed."
+  OUTPUT_MARK=0 # the line may have come at any point since the start
   [ "$expect" = line ] && wait_for_line "$line"
   close_and_expect_clean_exit
   if [ "$expect" = none ] && grep -qxF "$line" "$WORK_DIR/stdout"; then

@@ -4,6 +4,7 @@
 # Four tumboks a team, so that two shots do not end the match by themselves.
 # The game screen's "p" key lists the game states on stdout, which is how the script follows the match.
 source "$(dirname "$0")/lib.sh" "$1"
+source "$(dirname "$0")/fault_lib.sh"
 
 cat >"$WORK_DIR/config.txt" <<'CONFIG'
 active_music:False
@@ -18,29 +19,29 @@ game_map:fore_basic.png
 game_background:back_day.png
 CONFIG
 
-launch_count() {
-  grep -c '^StateLaunch$' "$WORK_DIR/stdout" || true
-}
-
-# Waits until stdout holds at least $1 lines equal to $2, pressing the listing key as it goes.
-wait_for_state() {
+# True once stdout holds at least $1 lines equal to $2; presses the listing key for the next try.
+state_listed() {
   local wanted=$1 state=$2
-  for _ in $(seq 100); do
-    xdotool key p
-    sleep 0.2
-    [ "$(grep -c "^$state\$" "$WORK_DIR/stdout" || true)" -ge "$wanted" ] && return 0
-  done
-  fail "never reached $state ($wanted)"
+  [ "$(grep -c "^$state\$" "$WORK_DIR/stdout" || true)" -ge "$wanted" ] && return 0
+  game_running || fail "the game ended before $state ($wanted)"
+  xdotool key p
+  return 1
 }
 
-# Holds Enter long enough for the gauge to fill a little, lists the states while charging, and lets go.
+# Holds Enter for the gauge to fill a little, lists the states while charging, and lets go. The game reads
+# the gauge from how long Enter is held, so the pauses are part of the input, not waits for a result.
 charge_and_fire() {
   xdotool keydown Return
-  sleep 0.3
+  sleep 0.3 # the hold that fills the gauge
   xdotool key p
-  sleep 0.1
+  sleep 0.1 # the listing key pressed and released apart from the release of Enter
   xdotool keyup Return
-  sleep 0.2
+}
+
+# One more charge is under way once stdout lists StateLaunch for the second time; fires until it does.
+second_charge_seen() {
+  charge_and_fire
+  state_listed 2 StateLaunch
 }
 
 start_display
@@ -48,43 +49,27 @@ install_copy
 start_game
 window=$(wait_for_window)
 xdotool windowfocus --sync "$window" || fail "could not focus the game window"
-sleep 1.5 # the logo's entrance
-xdotool key Return # Local match
-sleep 1
-xdotool key Return # Play !
-sleep 2
+wait_for_main_menu_on "Local match"
+press_and_wait "Setup panel shown" Return
+start_match_from_panel # Play !
 screenshot match-start
 
 xdotool key Up Up Up Up Up # aim 30 degrees up, away from the shooter's own feet
 charge_and_fire
-[ "$(launch_count)" -ge 1 ] || fail "Enter did not charge the shot"
-wait_for_state 1 StateAfterMotion
+poll_until "Enter did not charge the shot" state_listed 1 StateLaunch
+poll_until "the shot never landed" state_listed 1 StateAfterMotion
 screenshot match-shot
 
 # The computer plays (it gives up after 10 s at most); Enter only charges once the turn is back.
-for _ in $(seq 60); do
-  charge_and_fire
-  [ "$(launch_count)" -ge 2 ] && break
-  sleep 0.5
-done
-[ "$(launch_count)" -ge 2 ] || fail "the turn never came back from the computer"
+poll_until "the turn never came back from the computer" second_charge_seen
 screenshot match-second-turn
 
-xdotool key Escape
-sleep 0.5
+press_and_wait "Escape menu shown" Escape
 screenshot escape-menu
-xdotool key Escape
-sleep 1.5
+press_and_wait "Statistics shown" Escape
 screenshot statistics
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of showing the statistics screen"
-listings=$(grep -c '^TStack.print' "$WORK_DIR/stdout" || true)
-xdotool key p
-sleep 0.5
-[ "$(grep -c '^TStack.print' "$WORK_DIR/stdout" || true)" -eq "$listings" ] || fail "still on the game screen"
-xdotool key Escape # back to the main menu
-sleep 1
+press_and_wait "Main menu at rest on Local match" Escape
 screenshot main-menu-after-match
-kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended instead of going back to the main menu"
 xdotool key Escape # the main menu's Escape ends the program
 wait_for_exit
 [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"

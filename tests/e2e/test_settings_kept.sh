@@ -11,21 +11,18 @@ focus_game() {
 }
 
 # The main menu lists Local match, Network match, Settings, Quit; Up twice wraps round to Settings. The rows
-# glide for a few 50 ms frames after each press, and a press during the glide is ignored by design.
+# glide for a few 50 ms frames after each press, and a press during the glide is ignored by design, so each
+# press waits for the menu to come to rest.
 open_settings() {
-  xdotool key Up
-  sleep 0.5
-  xdotool key Up
-  sleep 0.5
-  xdotool key Return
-  sleep 1
+  press_and_wait "Main menu at rest on Quit" Up
+  press_and_wait "Main menu at rest on Settings" Up
+  press_and_wait "Settings panel shown" Return
 }
 
 # Return flips the focused toggle, which is Music; Escape leaves the panel, then the main menu ends the game.
 flip_music_and_leave() {
   xdotool key Return
-  xdotool key Escape
-  sleep 0.5
+  press_and_wait "Main menu at rest on Settings" Escape
   xdotool key Escape
   wait_for_exit
   [ "$GAME_STATUS" -eq 0 ] || fail "exit status $GAME_STATUS"
@@ -36,13 +33,11 @@ install_copy
 
 start_game
 focus_game
-sleep 1.5 # the logo's entrance lasts 20 frames
+wait_for_line "Main menu logo in place"
 screenshot main-menu
-xdotool key Return
-sleep 1
+press_and_wait "Setup panel shown" Return
 screenshot setup-panel
-xdotool key Escape
-sleep 0.5
+press_and_wait "Main menu at rest on Local match" Escape
 open_settings
 screenshot settings
 flip_music_and_leave
@@ -51,7 +46,7 @@ grep -qx "active_music:False" "$config" || fail "music switched off was not save
 # The second start reads False: flipping it again gives True.
 start_game
 focus_game
-sleep 0.5
+wait_for_main_menu_on "Local match"
 open_settings
 flip_music_and_leave
 grep -qx "active_music:True" "$config" || fail "the saved setting was not read back: $(cat "$config")"

@@ -7,7 +7,7 @@ start_display
 install_copy
 start_game
 window=$(wait_for_window)
-sleep 1
+wait_for_line "Main menu logo in place" # for the picture
 screenshot startup
 close_and_expect_clean_exit
 

@@ -4,6 +4,7 @@
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "resources/u_diagnostics.hpp"
+#include "support/hostile_pictures.hpp"
 #include "support/screen_fixture.hpp"
 #include "widgets/u_widgets_basic_menu.hpp"
 #include "widgets/u_widgets_button.hpp"
@@ -311,5 +312,16 @@ TEST_F(PanelGameTest, UnusablePicturesAreRefusedWhenTheMatchStarts) {
         TScreenType next = TScreenType::ScreenPanelGame;
         EXPECT_FALSE(handle(keyDown(SDLK_RETURN), next));
         EXPECT_EQ(next, TScreenType::ScreenGame);
+    }
+
+    // Other formats named .png, each declaring a huge size: the preview and the check refuse them like any
+    // broken picture, and the panel stays.
+    for (const auto& [format, bytes] : hostile_pictures::all()) {
+        std::ofstream(dir / "data" / "maps" / "fore_x.png", std::ios::binary) << bytes;
+        context.preferences.gameMap = "fore_x.png";
+        TPanelGame& refused = makePanel();
+        refused.drawScreen();
+        EXPECT_TRUE(handle(keyDown(SDLK_RETURN))) << format;
+        EXPECT_EQ(refused.notice(), "fore_x.png cannot be read as a picture") << format;
     }
 }

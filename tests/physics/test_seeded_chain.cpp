@@ -2,40 +2,17 @@
 // are folded into one digest, so that any change to where things end up shows as a changed number.
 #include "physics/u_physics_explosion.hpp"
 #include "support/box_chain.hpp"
+#include "support/digest.hpp"
 #include "support/physics_fixture.hpp"
 #include "support/physics_peer.hpp"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
 constexpr int stepBound = 3000;
-
-// FNV-1a over 64-bit words: fast enough to take in the whole terrain after every step.
-class TDigest {
-public:
-    void add(std::uint64_t word) { value_ = (value_ ^ word) * 0x100000001b3ull; }
-    void add(double real) { add(std::bit_cast<std::uint64_t>(real)); }
-    void add(const Uint8* bytes, std::size_t size) {
-        std::size_t i = 0;
-        for (; i + 8 <= size; i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, sizeof word);
-            add(word);
-        }
-        for (; i < size; ++i) {
-            add(std::uint64_t{bytes[i]});
-        }
-    }
-    std::uint64_t value() const { return value_; }
-
-private:
-    std::uint64_t value_ = 0xcbf29ce484222325ull;
-};
 
 // Solid ground in the lower half, each pixel of its own colour and a few of them see-through, so that
 // every darkening and every solidity test shows in the digest.
@@ -58,21 +35,8 @@ SurfacePtr patternedGround(int w, int h) {
 class SeededChain : public PhysicsFixture {
 protected:
     void addStepTo(TDigest& digest) const {
-        const SDL_Surface* t = terrain();
-        for (int y = 0; y < t->h; ++y) {
-            digest.add(static_cast<const Uint8*>(t->pixels) + y * t->pitch,
-                       static_cast<std::size_t>(t->w) * 4);
-        }
-        for (const TTeam& team : physics->view().teams.teams) {
-            for (const TTumbok& t : team.tumboks) {
-                digest.add(t.position.x);
-                digest.add(t.position.y);
-                digest.add(t.speed.x);
-                digest.add(t.speed.y);
-                digest.add(static_cast<std::uint64_t>(t.health));
-                digest.add(std::uint64_t{t.out} << 8 | static_cast<std::uint64_t>(t.direction));
-            }
-        }
+        digest.add(terrain());
+        digest.add(physics->view().teams);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "render/u_map_moves.hpp"
 #include "resources/u_surface_utils.hpp"
 #include "support/pixels.hpp"
+#include "support/png_files.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -77,13 +78,12 @@ inline int changedPixels() {
     return count;
 }
 
-// Saves a picture where a loader looks for it. The loaders go by content, so a BMP under a .png name
-// loads (opaque) like the real files.
+// Saves a picture where a loader looks for it, as an opaque PNG like the real files.
 inline void writeDataPicture(const std::filesystem::path& root, const std::string& category,
                              const std::string& name, SDL_Surface* picture) {
     const std::filesystem::path directory = root / "data" / category;
     std::filesystem::create_directories(directory);
-    SDL_SaveBMP(picture, (directory / name).string().c_str());
+    writeSurfacePng((directory / name).string(), picture);
 }
 
 // A working directory without the game's data (so every picture starts missing), the display, and a

@@ -1,5 +1,8 @@
 #include "support/png_files.hpp"
 
+#include "resources/u_sdl_handles.hpp"
+#include "support/pixels.hpp"
+
 #include <png.h>
 
 #include <cstdio>
@@ -110,6 +113,44 @@ void writePng(const std::string& path, TPngLayout layout, int width, int height,
         pointers.push_back(row.data());
     }
     png_write_image(file.png(), pointers.data());
+    png_write_end(file.png(), nullptr);
+}
+
+void writeSurfacePng(const std::string& path, SDL_Surface* picture) {
+    TPngFile file(path);
+    if (setjmp(png_jmpbuf(file.png())) != 0) {
+        throw std::runtime_error("cannot encode " + path);
+    }
+    png_set_IHDR(file.png(), file.info(), static_cast<png_uint_32>(picture->w),
+                 static_cast<png_uint_32>(picture->h), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(file.png(), file.info());
+    const SurfaceLock lock(picture);
+    std::vector<png_byte> row;
+    for (int y = 0; y < picture->h; ++y) {
+        row.clear();
+        for (int x = 0; x < picture->w; ++x) {
+            const TRgba colour = pixelAt(picture, x, y);
+            row.insert(row.end(), {colour.r, colour.g, colour.b});
+        }
+        png_write_row(file.png(), row.data());
+    }
+    png_write_end(file.png(), nullptr);
+}
+
+void writeBlankPng(const std::string& path, int width, int height) {
+    TPngFile file(path);
+    if (setjmp(png_jmpbuf(file.png())) != 0) {
+        throw std::runtime_error("cannot encode " + path);
+    }
+    png_set_IHDR(file.png(), file.info(), static_cast<png_uint_32>(width), static_cast<png_uint_32>(height),
+                 1, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(file.png(), file.info());
+    std::vector<png_byte> row((static_cast<std::size_t>(width) + 7) / 8, 0);
+    for (int y = 0; y < height; ++y) {
+        png_write_row(file.png(), row.data());
+    }
     png_write_end(file.png(), nullptr);
 }
 

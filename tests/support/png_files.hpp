@@ -1,6 +1,8 @@
 // Writing PNG files of every kind a player may drop into data/maps, pixel by pixel, for the loader tests.
 #pragma once
 
+#include <SDL.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,3 +17,11 @@ void writePng(const std::string& path, TPngLayout layout, int width, int height,
 
 // A terrain of the given size: air in the upper half, ground below.
 void writeGroundPng(const std::string& path, int width, int height);
+
+// A 32-bit surface's colours as an opaque RGB PNG, as the data files are kept: what a test draws, the loaders
+// read.
+void writeSurfacePng(const std::string& path, SDL_Surface* picture);
+
+// A black one-bit PNG: a few kilobytes on disk however large it says it is, and width x height bytes or more
+// once decoded.
+void writeBlankPng(const std::string& path, int width, int height);

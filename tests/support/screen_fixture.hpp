@@ -49,12 +49,12 @@ protected:
     }
     ~ScreenTest() override { drainEvents(); }
 
-    // A one-colour picture under data/<category>/<name>; a BMP, which the loader recognises by its content.
+    // A one-colour picture under data/<category>/<name>.
     void writePicture(const std::string& category, const std::string& name, int width, int height,
                       Uint8 red = 90, Uint8 green = 160, Uint8 blue = 220) const {
         const SurfacePtr picture = solidSurface(width, height, red, green, blue, false);
         const std::string path = (dir.path() / "data" / category / name).string();
-        ASSERT_EQ(SDL_SaveBMP(picture.get(), path.c_str()), 0) << SDL_GetError();
+        writeSurfacePng(path, picture.get());
     }
     void writeMap(const std::string& name, int width = 400, int height = 300) const {
         writePicture("maps", name, width, height);

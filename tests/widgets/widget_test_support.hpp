@@ -4,6 +4,7 @@
 
 #include "resources/u_font.hpp"
 #include "resources/u_surface_utils.hpp"
+#include "support/png_files.hpp"
 #include "support/sdl_events.hpp"
 #include "support/temp_dir.hpp"
 
@@ -80,7 +81,7 @@ protected:
         }
         const std::filesystem::path path = directory_.path() / "data" / category / name;
         std::filesystem::create_directories(path.parent_path());
-        ASSERT_EQ(SDL_SaveBMP(picture.get(), path.c_str()), 0) << SDL_GetError();
+        writeSurfacePng(path.string(), picture.get());
     }
     void writeSolidPicture(const std::string& name, int width, int height, TRgb colour) const {
         writePicture("other-images", name, width, height, [colour](int, int) { return colour; });

@@ -4,7 +4,7 @@
 #include "shapes.hpp"
 #include "style_table.hpp"
 #include "terrain_paint.hpp"
-#include "terrain_worms.hpp"
+#include "terrain_tunnels.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +104,7 @@ struct TIsland {
 // Where the features of one terrain lie; each style reads the parts it needs.
 struct TLayout {
     TFrame frame;
-    std::vector<TWorm> worms;                     // hills, peaks, caves
+    std::vector<TTunnelPath> tunnels;             // hills, peaks, caves
     std::vector<float> valleys;                   // hills: the gaps, each with a bridge and an island above
     std::vector<TMesa> mesas;                     // mesas
     std::vector<std::pair<int, int>> ropeBridges; // mesas: neighbours joined by a bridge
@@ -121,7 +121,7 @@ struct TShapeRow {
 class THillsShape {
 public:
     explicit THillsShape(const TLayout& layout)
-        : layout_(layout), f_(layout.frame), worms_(layout.worms, f_.width, f_.height) {
+        : layout_(layout), f_(layout.frame), tunnels_(layout.tunnels, f_.width, f_.height) {
         const float period = static_cast<float>(f_.width);
         line_ = perColumn(f_, [this, period](float at) {
             return 560.0F * f_.levels -
@@ -162,7 +162,7 @@ public:
             gap = std::max(gap, gapWidth_ - std::abs(x - valley));
         }
         v = std::max(std::min(v, -gap), y - 935.0F * f_.levels);
-        v = worms_.carve(v, column, row_.index, x, y);
+        v = tunnels_.carve(v, column, row_.index, x, y);
         // A floating island over every valley.
         for (std::size_t i = 0; i < islandSide_.size(); ++i) {
             const float island = std::min(y - islandTop_[c], islandBottom_[i][c] - y);
@@ -174,7 +174,7 @@ public:
 private:
     const TLayout& layout_;
     const TFrame& f_;
-    TWormTunnels worms_;
+    TTunnelCarver tunnels_;
     std::vector<float> line_;
     std::vector<float> islandTop_;
     std::vector<std::vector<float>> islandBottom_; // per valley
@@ -203,8 +203,9 @@ TField hillsField(const TLayout& layout) {
 
 class TPeaksShape {
 public:
-    explicit TPeaksShape(const TFrame& f, const std::vector<TWorm>& worms)
-        : f_(f), worms_(worms, f.width, f.height), warp_(noiseColumns(f, 260.0F * f.relief), 2, f.seed(12U)),
+    explicit TPeaksShape(const TFrame& f, const std::vector<TTunnelPath>& tunnels)
+        : f_(f), tunnels_(tunnels, f.width, f.height),
+          warp_(noiseColumns(f, 260.0F * f.relief), 2, f.seed(12U)),
           cave_(noiseColumns(f, 240.0F * f.relief), 3, f.seed(90U)), ridge_(2, f.seed(77U)),
           bumps_(3, f.seed(78U)) {}
 
@@ -226,12 +227,12 @@ public:
         float v = y - peaks;
         // Caves inside the mountains: thresholded noise, stretched sideways so they have floors.
         v = std::min(v, (0.7F - (*caveRow_)[c]) * 220.0F);
-        return worms_.carve(v, column, row_.index, x, y);
+        return tunnels_.carve(v, column, row_.index, x, y);
     }
 
 private:
     const TFrame& f_;
-    TWormTunnels worms_;
+    TTunnelCarver tunnels_;
     TNoiseRows warp_;
     TNoiseRows cave_;
     TNoiseTrack ridge_;
@@ -242,7 +243,7 @@ private:
 };
 
 TField peaksField(const TLayout& layout) {
-    TPeaksShape shape(layout.frame, layout.worms);
+    TPeaksShape shape(layout.frame, layout.tunnels);
     return shapedField(layout.frame, shape);
 }
 
@@ -379,8 +380,9 @@ TField islandsField(const TLayout& layout) {
 
 class TCavesShape {
 public:
-    explicit TCavesShape(const TFrame& f, const std::vector<TWorm>& worms)
-        : f_(f), worms_(worms, f.width, f.height), cave_(noiseColumns(f, 260.0F * f.relief), 3, f.seed(18U)) {
+    explicit TCavesShape(const TFrame& f, const std::vector<TTunnelPath>& tunnels)
+        : f_(f), tunnels_(tunnels, f.width, f.height),
+          cave_(noiseColumns(f, 260.0F * f.relief), 3, f.seed(18U)) {
         crust_ = perColumn(f, [&f](float x) {
             return 230.0F * f.levels + 60.0F * f.relief * heightNoise(x, 260.0F * f.relief, 3, f.seed(17U));
         });
@@ -399,13 +401,13 @@ public:
         const float y = row_.y;
         const float crust = y - crust_[c];
         float v = std::min(crust, (open_ - (*caveRow_)[c]) * 260.0F);
-        v = worms_.carve(v, column, row_.index, x, y);
+        v = tunnels_.carve(v, column, row_.index, x, y);
         return std::max(v, y - 1130.0F * f_.levels); // solid bedrock at the bottom
     }
 
 private:
     const TFrame& f_;
-    TWormTunnels worms_;
+    TTunnelCarver tunnels_;
     TNoiseRows cave_;
     std::vector<float> crust_;
     TShapeRow row_;
@@ -414,7 +416,7 @@ private:
 };
 
 TField cavesField(const TLayout& layout) {
-    TCavesShape shape(layout.frame, layout.worms);
+    TCavesShape shape(layout.frame, layout.tunnels);
     return shapedField(layout.frame, shape);
 }
 
@@ -455,13 +457,13 @@ TLayout shippedLayout(TTerrainKind kind) {
     layout.frame = {recipe.shippedWidth, recipe.shippedHeight};
     switch (kind) {
     case TTerrainKind::Hills:
-        layout.worms = {wanderingWorm(300.0F, 720.0F, 0.1F, 40, 17.0F, 5U),
-                        wanderingWorm(1300.0F, 760.0F, 3.0F, 26, 15.0F, 9U)};
+        layout.tunnels = {wanderingTunnel(300.0F, 720.0F, 0.1F, 40, 17.0F, 5U),
+                          wanderingTunnel(1300.0F, 760.0F, 3.0F, 26, 15.0F, 9U)};
         layout.valleys = {1000.0F};
         break;
     case TTerrainKind::Peaks:
-        layout.worms = {wanderingWorm(200.0F, 950.0F, 0.0F, 50, 18.0F, 3U),
-                        wanderingWorm(1100.0F, 900.0F, 2.6F, 30, 16.0F, 8U)};
+        layout.tunnels = {wanderingTunnel(200.0F, 950.0F, 0.0F, 50, 18.0F, 3U),
+                          wanderingTunnel(1100.0F, 900.0F, 2.6F, 30, 16.0F, 8U)};
         break;
     case TTerrainKind::Mesas:
         layout.mesas = {{230.0F, 150.0F, 330.0F},  {640.0F, 110.0F, 470.0F},  {960.0F, 120.0F, 470.0F},
@@ -476,9 +478,9 @@ TLayout shippedLayout(TTerrainKind kind) {
         layout.decks = {{400.0F, 500.0F, 500.0F}};
         break;
     case TTerrainKind::Caves:
-        layout.worms = {wanderingWorm(80.0F, 420.0F, 0.2F, 80, 20.0F, 13U),
-                        wanderingWorm(1500.0F, 700.0F, 3.2F, 80, 18.0F, 14U),
-                        wanderingWorm(300.0F, 1000.0F, -0.2F, 70, 19.0F, 15U)};
+        layout.tunnels = {wanderingTunnel(80.0F, 420.0F, 0.2F, 80, 20.0F, 13U),
+                          wanderingTunnel(1500.0F, 700.0F, 3.2F, 80, 18.0F, 14U),
+                          wanderingTunnel(300.0F, 1000.0F, -0.2F, 70, 19.0F, 15U)};
         break;
     }
     return layout;
@@ -507,17 +509,19 @@ std::vector<float> spreadCentres(TRng& rng, int count, int width) {
 }
 
 // Tunnels starting in the given band of heights (shares of the picture), heading left or right.
-std::vector<TWorm> randomWorms(TRng& rng, const TFrame& f, int count, float top, float bottom, int steps) {
-    std::vector<TWorm> worms;
+std::vector<TTunnelPath> randomTunnels(TRng& rng, const TFrame& f, int count, float top, float bottom,
+                                       int steps) {
+    std::vector<TTunnelPath> tunnels;
     for (int i = 0; i < count; ++i) {
         const float x = rng.range(0.05F, 0.95F) * static_cast<float>(f.width);
         const float y = rng.range(top, bottom) * static_cast<float>(f.height);
         const float heading = rng.range(-0.3F, 0.3F) + (rng.below(2) == 0 ? 0.0F : std::numbers::pi_v<float>);
         const int length = steps / 2 + rng.below(steps / 2 + 1);
         const float radius = rng.range(15.0F, 20.0F);
-        worms.push_back(wanderingWorm(x, y, heading, length, radius, static_cast<std::uint32_t>(rng.next())));
+        tunnels.push_back(
+            wanderingTunnel(x, y, heading, length, radius, static_cast<std::uint32_t>(rng.next())));
     }
-    return worms;
+    return tunnels;
 }
 
 void randomMesas(TRng& rng, TLayout& layout) {
@@ -573,10 +577,10 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
     switch (kind) {
     case TTerrainKind::Hills:
         layout.valleys = spreadCentres(rng, spacedCount(f, 2000.0F, 1), width);
-        layout.worms = randomWorms(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.65F, 0.85F, 40);
+        layout.tunnels = randomTunnels(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.65F, 0.85F, 40);
         break;
     case TTerrainKind::Peaks:
-        layout.worms = randomWorms(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.72F, 0.85F, 50);
+        layout.tunnels = randomTunnels(rng, f, featureCount(f, 2.0F, shippedArea, 2), 0.72F, 0.85F, 50);
         break;
     case TTerrainKind::Mesas:
         randomMesas(rng, layout);
@@ -585,7 +589,7 @@ TLayout randomLayout(TTerrainKind kind, std::uint32_t seed, int width, int heigh
         randomIslands(rng, layout);
         break;
     case TTerrainKind::Caves:
-        layout.worms = randomWorms(rng, f, featureCount(f, 3.0F, shippedArea, 3), 0.32F, 0.88F, 80);
+        layout.tunnels = randomTunnels(rng, f, featureCount(f, 3.0F, shippedArea, 3), 0.32F, 0.88F, 80);
         break;
     }
     return layout;

@@ -6,11 +6,18 @@
 #include "physics/u_physics_view.hpp"
 #include "resources/u_clock.hpp"
 #include "resources/u_sdl_handles.hpp"
+#include "support/temp_dir.hpp"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class TCallback;
+class TContext;
+class THeadlessStampers;
+class TNoise;
+class TPhysics;
+class TSilentMessages;
 
 // Simulated time: 50 ms per frame, so a turn lasts 800 frames whatever the machine's speed.
 class TFrameClock final : public TClock {
@@ -60,6 +67,8 @@ struct THeadlessSettings {
     int nbAi = 0;
     // Empty: generated hills of 1600 x 1200.
     std::string mapName;
+    // Graves and stuck arrows are stamped into the terrain by the game's own displays, as in the game.
+    bool stamped = false;
 };
 
 struct THeadlessResult {
@@ -69,7 +78,34 @@ struct THeadlessResult {
     int turns = 0;
 };
 
-// The match runs silent: no sound, no messages shown, random generator seeded once and never re-seeded.
+// One match played frame by frame, so that a caller may attach stampers and look at every frame. It runs
+// silent: no sound, no messages shown, random generator seeded once and never re-seeded.
+class THeadlessMatch {
+public:
+    // Seeds the random generator and sets the match up; nothing is played yet.
+    explicit THeadlessMatch(const THeadlessSettings& settings);
+    ~THeadlessMatch();
+    THeadlessMatch(const THeadlessMatch&) = delete;
+    THeadlessMatch& operator=(const THeadlessMatch&) = delete;
+
+    // Plays one frame; false once the match has ended or reached its frame bound.
+    bool playFrame();
+    TPhysics& physics() { return *physics_; }
+    const THeadlessResult& result() const { return result_; }
+
+private:
+    int maxFrames_;
+    THeadlessResult result_;
+    TTempDir scratch_;
+    std::unique_ptr<TContext> context_;
+    std::unique_ptr<TNoise> noise_;
+    std::unique_ptr<TSilentMessages> messages_;
+    TFrameClock clock_;
+    std::unique_ptr<TPhysics> physics_;
+    std::unique_ptr<THeadlessStampers> stampers_;
+    std::unique_ptr<TAutoPlayer> player_;
+};
+
 THeadlessResult runHeadlessMatch(const THeadlessSettings& settings);
 // "winner 1 frames 2345 turns 17", "draw frames ... turns ...", or "unfinished frames ... turns ...".
 std::string headlessSummary(const THeadlessResult& result);

@@ -1,4 +1,4 @@
-#include "physics/u_physics_generated_terrain.hpp"
+#include "support/generated_terrain.hpp"
 
 #include "physics/u_physics_data.hpp"
 #include "resources/u_random.hpp"

@@ -1,5 +1,4 @@
-#include "physics/u_physics_headless.hpp"
-#include "resources/u_scratch_directory.hpp"
+#include "support/headless_match.hpp"
 
 #include "app/u_context.hpp"
 #include "model/u_data_teams.hpp"
@@ -7,13 +6,14 @@
 #include "physics/u_physics.hpp"
 #include "physics/u_physics_data.hpp"
 #include "physics/u_physics_external_forces.hpp"
-#include "physics/u_physics_generated_terrain.hpp"
 #include "physics/u_physics_messages.hpp"
 #include "physics/u_physics_particles.hpp"
 #include "physics/u_physics_projectile_manager.hpp"
 #include "resources/u_image_loader.hpp"
 #include "resources/u_random.hpp"
 #include "sound/u_sound.hpp"
+#include "support/generated_terrain.hpp"
+#include "support/headless_stampers.hpp"
 
 #include <cmath>
 #include <cstdlib>
@@ -129,42 +129,56 @@ const TTumbok* TAutoPlayer::pickEnemy() const {
     return enemies[static_cast<std::size_t>(Random(static_cast<int>(enemies.size())))];
 }
 
-THeadlessResult runHeadlessMatch(const THeadlessSettings& settings) {
+THeadlessMatch::THeadlessMatch(const THeadlessSettings& settings) : maxFrames_(settings.maxFrames) {
     seedRandom(settings.seed);
-    THeadlessResult result;
-    const TScratchDirectory scratch;
-    TContext context(scratch.file("config.txt"));
-    context.preferences.activeSounds = false;
-    context.preferences.activeMusic = false;
-    context.preferences.nbExplosifs = settings.nbExplosifs;
-    TNoise noise(context.preferences);
-    TSilentMessages messages;
-    TFrameClock clock;
+    context_ = std::make_unique<TContext>((scratch_ / "config.txt").string());
+    context_->preferences.activeSounds = false;
+    context_->preferences.activeMusic = false;
+    context_->preferences.nbExplosifs = settings.nbExplosifs;
+    noise_ = std::make_unique<TNoise>(context_->preferences);
+    messages_ = std::make_unique<TSilentMessages>();
     SurfacePtr terrain = settings.mapName.empty()
                              ? generateHillsTerrain(generatedWidth, generatedHeight)
                              : loadMapImage(settings.mapName, TImageConversion::ConversionAlpha);
-    TPhysics physics(std::move(terrain), noise, messages, context, settings.nbTeams, settings.nbTumboks,
-                     settings.nbAi, clock);
-    physics.keepSeededSequence();
-    TAutoPlayer player(physics.commands(), physics.view());
-    bool running = true;
-    while (running && result.frames < settings.maxFrames) {
-        if (physics.takeNewTurn()) {
-            ++result.turns;
-            player.startTurn();
-        }
-        const TTeam* team = physics.view().teams.currentTeam();
-        if (physics.gameStateStack().current() == TGameStateType::StateNormal && team != nullptr &&
-            !team->computer) {
-            player.step();
-        }
-        running = physics.step();
-        clock.nextFrame();
-        ++result.frames;
+    physics_ = std::make_unique<TPhysics>(std::move(terrain), *noise_, *messages_, *context_,
+                                          settings.nbTeams, settings.nbTumboks, settings.nbAi, clock_);
+    physics_->keepSeededSequence();
+    if (settings.stamped) {
+        stampers_ = std::make_unique<THeadlessStampers>(*physics_);
     }
-    result.finished = !running;
-    result.winner = result.finished ? winnerOf(physics.view().teams) : -1;
-    return result;
+    player_ = std::make_unique<TAutoPlayer>(physics_->commands(), physics_->view());
+}
+
+THeadlessMatch::~THeadlessMatch() = default;
+
+bool THeadlessMatch::playFrame() {
+    if (result_.finished || result_.frames >= maxFrames_) {
+        return false;
+    }
+    if (physics_->takeNewTurn()) {
+        ++result_.turns;
+        player_->startTurn();
+    }
+    const TTeam* team = physics_->view().teams.currentTeam();
+    if (physics_->gameStateStack().current() == TGameStateType::StateNormal && team != nullptr &&
+        !team->computer) {
+        player_->step();
+    }
+    const bool running = physics_->step();
+    clock_.nextFrame();
+    ++result_.frames;
+    if (!running) {
+        result_.finished = true;
+        result_.winner = winnerOf(physics_->view().teams);
+    }
+    return running && result_.frames < maxFrames_;
+}
+
+THeadlessResult runHeadlessMatch(const THeadlessSettings& settings) {
+    THeadlessMatch match(settings);
+    while (match.playFrame()) {
+    }
+    return match.result();
 }
 
 std::string headlessSummary(const THeadlessResult& result) {
