@@ -116,10 +116,14 @@ private:
 class THugeMatch {
 public:
     THugeMatch() {
+        hugeMapFolder();
         const TDiagnosticCapture quiet; // flag pictures may be missing here
-        game = std::make_unique<TGameDisplay>(
-            setting.display, setting.context, setting.font, setting.noise,
-            loadImage(hugeMapFolder().path(), TImageConversion::ConversionAlpha), clock);
+        SurfacePtr terrain = loadMapImage(hugeTerrain, TImageConversion::ConversionAlpha);
+        if (terrain->w == 0) {
+            throw std::runtime_error(std::string("the game cannot load the huge terrain ") + hugeTerrain);
+        }
+        game = std::make_unique<TGameDisplay>(setting.display, setting.context, setting.font, setting.noise,
+                                              std::move(terrain), clock);
         game->physics->keepSeededSequence();
     }
 
