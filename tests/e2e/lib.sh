@@ -37,7 +37,7 @@ poll_until() {
   shift
   until "$@"; do
     [ "$SECONDS" -lt "$deadline" ] || fail "$message (after $POLL_CEILING s)"
-    sleep 0.05
+    sleep 0.05 # the interval between two tries
   done
 }
 

@@ -64,7 +64,7 @@ wait_until() {
   shift 2
   for _ in $(seq "$tenths"); do
     "$@" && return 0
-    sleep 0.1
+    sleep 0.1 # the interval between two tries
   done
   fail "$message"
 }
