@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -99,9 +98,7 @@ void checkGlyphs(const std::string& text, const SDL_Surface* result, TStripShape
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    require(SDL_Init(SDL_INIT_VIDEO) == 0, SDL_GetError());
-    require(SDL_SetVideoMode(800, 600, 32, 0) != nullptr, SDL_GetError());
+    startDummyVideo();
     return 0;
 }
 

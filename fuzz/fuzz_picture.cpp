@@ -7,9 +7,6 @@
 #include "resources/u_image_loader.hpp"
 #include "resources/u_png_header.hpp"
 
-#include <SDL.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <optional>
@@ -51,9 +48,7 @@ std::string writeInput(const std::uint8_t* data, std::size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    require(SDL_Init(SDL_INIT_VIDEO) == 0, SDL_GetError());
-    require(SDL_SetVideoMode(800, 600, 32, 0) != nullptr, SDL_GetError());
+    startDummyVideo();
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "fuzz_support.hpp"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -72,4 +74,10 @@ std::string TFuzzInput::rest() {
     data_ += size_;
     size_ = 0;
     return text;
+}
+
+void startDummyVideo() {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    require(SDL_Init(SDL_INIT_VIDEO) == 0, SDL_GetError());
+    require(SDL_SetVideoMode(800, 600, 32, 0) != nullptr, SDL_GetError());
 }

@@ -13,6 +13,9 @@ const std::filesystem::path& scratchDirectory();
 // Aborts, after the message on stderr, when the condition is false.
 void require(bool condition, const std::string& message);
 
+// Opens an 800 x 600 video surface on the dummy driver, for the targets that load or draw pictures.
+void startDummyVideo();
+
 // Splits the input into a few leading parameter bytes and the rest as text.
 class TFuzzInput {
 public:
