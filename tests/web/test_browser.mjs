@@ -68,8 +68,9 @@ function check(condition, message) {
 
 const pause = (ms) => new Promise((done) => setTimeout(done, ms));
 
-// Polls until the probe gives a truthy value; fails after the ceiling.
-async function waitFor(what, probe, ceilingMs = 60000) {
+// Polls until the probe gives a truthy value; fails after the ceiling, as generous as the end-to-end
+// tests' own, so that a loaded machine only makes the test slower.
+async function waitFor(what, probe, ceilingMs = 180000) {
   const end = Date.now() + ceilingMs;
   for (;;) {
     const value = await probe();
