@@ -71,6 +71,9 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 start_program_in() {
   local directory=$1 program=$2
   OUTPUT_MARK=0
+  # Emptied here, not only by the redirection below, which runs later in the background: until then the
+  # waits would read the lines of the game run before.
+  : >"$WORK_DIR/stdout"
   (cd "$directory" && exec env SDL_AUDIODRIVER="$GAME_AUDIO" MORVATEK_STARTUP_REPORT=1 "$program" \
     >"$WORK_DIR/stdout" 2>&1) &
   GAME_PID=$!

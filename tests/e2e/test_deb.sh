@@ -85,6 +85,7 @@ has_line() {
 
 start_game() {
   rm -f "$RUN_DIR/game.pid"
+  : >"$WORK_DIR/stdout" # now: the redirection below runs in the background, after the waits may have looked
   as_player sh -c 'echo $$ >"$0" && exec /usr/games/morvatek' "$RUN_DIR/game.pid" >"$WORK_DIR/stdout" 2>&1 &
   RUNNER_PID=$!
   wait_until 300 "the game did not show its settings file" \
