@@ -27,6 +27,12 @@ bool isStill(const TObject& body) {
     return body.speed.x == 0.0 && body.speed.y == 0.0;
 }
 
+// A terrain made by the caller, with its solid mask made here.
+TMatchTerrain withSolidMask(SurfacePtr terrain) {
+    TSolidMask solid = solidMaskOf(terrain.get());
+    return {std::move(terrain), std::move(solid)};
+}
+
 // The terrain the setup panel checked, with its solid mask, when it is the chosen one; else the chosen one
 // from its file, whose mask is then made.
 TMatchTerrain takeTerrain(TContext& context) {
@@ -35,15 +41,7 @@ TMatchTerrain takeTerrain(TContext& context) {
         checked.terrainName.clear();
         return {std::move(checked.terrain), std::move(checked.solid)};
     }
-    SurfacePtr terrain = loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha);
-    TSolidMask solid = solidMaskOf(terrain.get());
-    return {std::move(terrain), std::move(solid)};
-}
-
-// A terrain made by the caller, with its solid mask made here.
-TMatchTerrain withSolidMask(SurfacePtr terrain) {
-    TSolidMask solid = solidMaskOf(terrain.get());
-    return {std::move(terrain), std::move(solid)};
+    return withSolidMask(loadMapImage(context.preferences.gameMap, TImageConversion::ConversionAlpha));
 }
 
 void reportUnplaced(int unplaced, int total, const char* what) {
